@@ -1,0 +1,35 @@
+#include "core/data/clear_param.h"
+
+namespace vex {
+
+void CLEARPARAM(AppState& s) {
+    Dep2D& d = s.dep;
+    s.view.Zoom = 1.0f;
+    s.view.ViewScale = 1.0f;
+
+    d.CaptureMode = 0;
+    d.ScaleMode = 0;
+    d.SplineShown = 0;
+    d.SplinePointMode = 0;
+    s.view.ScrollX = 0;
+    s.view.ScrollY = 0;
+    d.SplineNumPoints = 0;
+
+    s.cal.resetMarkersAndRanges();
+
+    d.NLines = 1;
+    d.NPoints.fill(0);
+    d.LineParam.fill(0.0f);
+    d.ArgX.fill(0.0f);
+    d.ValY.fill(0.0f);
+    d.PixX.fill(0.0f);
+    d.PixY.fill(0.0f);
+    d.LineParam(1) = 1.0f;
+
+    s.mouse.SelectionCount = 1;
+    s.mouse.Selection(1) = 1;
+
+    d.ImageLoaded = 0;
+}
+
+} // namespace vex

@@ -1,0 +1,51 @@
+#pragma once
+// The captured two-parameter dependence: a family of lines, each with a
+// parameter value and an ordered list of points. Stored values are 32-bit.
+
+#include "core/data/one_based.h"
+
+#include <cstdint>
+
+namespace vex {
+
+inline constexpr int LineSlots = 40;   // storage size for lines
+inline constexpr int PointSlots = 200; // storage size for the points of one line
+inline constexpr std::int32_t LinesMax = 20;   // lines the user may create or import
+inline constexpr std::int32_t PointsMax = 200; // points allowed on one line
+
+struct Dep2D {
+    std::int32_t NLines = 1;                 // 1..LinesMax, never 0
+    OneBased<std::int32_t, LineSlots> NPoints; // 0..PointsMax per line
+    OneBased<float, LineSlots> LineParam;      // bundle parameter per line
+    OneBased2<float, LineSlots, PointSlots> ArgX; // chart X of point (line, point)
+    OneBased2<float, LineSlots, PointSlots> ValY; // chart Y
+    OneBased2<float, LineSlots, PointSlots> PixX; // stored position, fitted-view pixels
+    OneBased2<float, LineSlots, PointSlots> PixY; // y grows downwards
+
+    std::int32_t CurLine = 1;
+    std::int32_t CurPoint = 1;
+    std::int32_t SavedLine = 1;
+    std::int32_t SavedPoint = 1;
+    std::int32_t ArgLine = 1;  // the point handed to the single-point conversions
+    std::int32_t ArgPoint = 1;
+
+    // Modes and project flags.
+    std::int32_t CaptureMode = 0;     // 1 on / 0 off
+    std::int32_t ScaleMode = 0;       // -1 on / 0 off
+    std::int32_t SplineShown = 0;     // 1 / 0
+    std::int32_t SplinePointMode = 0; // 1 / 0
+    std::int32_t ImageLoaded = 0;     // -1 / 0
+    std::int32_t ProjectModified = 0; // 1 = unsaved changes
+    std::int32_t ProjectNamed = 1;    // nonzero: Save writes straight to the project path
+    std::int32_t SplineNumPoints = 0; // last count typed for Points on spline
+    std::int32_t XGrid = 4;           // grid cells over the chart, 1..100
+    std::int32_t YGrid = 5;
+
+    Dep2D() { LineParam(1) = 1.0f; }
+    friend bool operator==(const Dep2D&, const Dep2D&) = default;
+};
+
+// Points of the current line.
+inline std::int32_t currentLinePoints(const Dep2D& d) { return d.NPoints(d.CurLine); }
+
+} // namespace vex

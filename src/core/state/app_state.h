@@ -1,0 +1,28 @@
+#pragma once
+// Everything the program works on, in one object owned by the main window
+// and handed by reference to whoever needs it. Tests build as many as they like.
+
+#include "core/coords/calibration.h"
+#include "core/data/dep2d.h"
+#include "core/numerics/spline_samples.h"
+#include "core/view/interaction.h"
+#include "core/view/view_state.h"
+
+#include <cstdint>
+#include <string>
+
+namespace vex {
+
+struct AppState {
+    Dep2D dep;
+    Calibration cal;
+    ViewState view;
+    ImageFacts image;
+    Interaction mouse;
+    SplineSamples spline;
+    std::int32_t InterfaceLanguage = 0; // 1 = Russian, anything else English
+    std::string ProjectPath;            // current project file; empty until chosen
+    std::string CommandLineFile;        // project named on the command line, used once
+};
+
+} // namespace vex

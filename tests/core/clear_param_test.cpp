@@ -1,0 +1,91 @@
+#include "core/data/clear_param.h"
+
+#include <gtest/gtest.h>
+
+namespace vex {
+namespace {
+
+TEST(ClearParam, ResetsDataModesCalibrationAndView) {
+    AppState s;
+    Dep2D& d = s.dep;
+    d.NLines = 7;
+    d.NPoints(1) = 5;
+    d.NPoints(40) = 3;
+    d.LineParam(1) = 9.0f;
+    d.LineParam(2) = 4.0f;
+    d.PixX(3, 200) = 12.0f;
+    d.ArgX(1, 1) = 2.0f;
+    d.CaptureMode = 1;
+    d.ScaleMode = -1;
+    d.SplineShown = 1;
+    d.SplinePointMode = 1;
+    d.ImageLoaded = -1;
+    d.SplineNumPoints = 17;
+    d.ProjectModified = 1;
+    d.ProjectNamed = 0;
+    d.XGrid = 9;
+    s.view.Zoom = 3.0f;
+    s.view.ViewScale = 4.0f;
+    s.view.ScrollX = -20;
+    s.view.ScrollY = 30;
+    s.cal.Xmin = -5.0f;
+    s.cal.MarkerPixX(2) = 1.0f;
+    s.cal.PerspectiveDistance = 123.0f;
+    s.mouse.SelectionCount = 4;
+    s.mouse.Selection(1) = 3;
+
+    CLEARPARAM(s);
+
+    EXPECT_EQ(d.NLines, 1);
+    EXPECT_EQ(d.NPoints(1), 0);
+    EXPECT_EQ(d.NPoints(40), 0);
+    EXPECT_EQ(d.LineParam(1), 1.0f); // a new project's line carries 1, not 0
+    EXPECT_EQ(d.LineParam(2), 0.0f);
+    EXPECT_EQ(d.PixX(3, 200), 0.0f);
+    EXPECT_EQ(d.ArgX(1, 1), 0.0f);
+    EXPECT_EQ(d.CaptureMode, 0);
+    EXPECT_EQ(d.ScaleMode, 0);
+    EXPECT_EQ(d.SplineShown, 0);
+    EXPECT_EQ(d.SplinePointMode, 0);
+    EXPECT_EQ(d.ImageLoaded, 0);
+    EXPECT_EQ(d.SplineNumPoints, 0);
+    EXPECT_EQ(s.view.Zoom, 1.0f);
+    EXPECT_EQ(s.view.ViewScale, 1.0f);
+    EXPECT_EQ(s.view.ScrollX, 0);
+    EXPECT_EQ(s.view.ScrollY, 0);
+    EXPECT_EQ(s.mouse.SelectionCount, 1);
+    EXPECT_EQ(s.mouse.Selection(1), 1);
+
+    // Calibration back to its reset values; the search box distance is kept.
+    EXPECT_EQ(s.cal.Xmin, 0.0f);
+    EXPECT_EQ(s.cal.Xmax, 1.0f);
+    EXPECT_EQ(s.cal.Ymin, 0.0f);
+    EXPECT_EQ(s.cal.Ymax, 1.0f);
+    const float xs[4] = {50, 600, 600, 50};
+    const float ys[4] = {10, 10, 500, 500};
+    for (int k = 1; k <= 4; ++k) {
+        EXPECT_EQ(s.cal.MarkerPixX(k), xs[k - 1]);
+        EXPECT_EQ(s.cal.MarkerPixY(k), ys[k - 1]);
+    }
+    EXPECT_EQ(s.cal.PerspectiveDistance, 123.0f);
+
+    // Not part of the reset: project flags and grid belong to other commands.
+    EXPECT_EQ(d.ProjectModified, 1);
+    EXPECT_EQ(d.ProjectNamed, 0);
+    EXPECT_EQ(d.XGrid, 9);
+}
+
+TEST(ClearParam, StorageHasFortyLineSlotsButTheLimitIsTwenty) {
+    EXPECT_EQ(LineSlots, 40);
+    EXPECT_EQ(PointSlots, 200);
+    EXPECT_EQ(LinesMax, 20);
+    EXPECT_EQ(PointsMax, 200);
+    Dep2D d;
+    d.PixY(40, 200) = 1.5f; // the last slot exists
+    EXPECT_EQ(d.PixY(40, 200), 1.5f);
+    EXPECT_DEATH(d.PixY(41, 1) = 0.0f, "index 41 outside");
+    EXPECT_DEATH(d.NPoints(0) = 0, "index 0 outside");
+}
+
+} // namespace
+} // namespace vex

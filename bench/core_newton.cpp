@@ -1,0 +1,44 @@
+// Image-to-chart inversion per point: the work done for every captured or
+// dragged point and for every point of a clipboard copy.
+#include "core/coords/mapping.h"
+#include "core/coords/search_box.h"
+
+#include <benchmark/benchmark.h>
+
+#include <sstream>
+
+namespace {
+
+void solveGrid(benchmark::State& state, vex::Calibration c) {
+    vex::DEFINECOORDLIMITED(c);
+    std::ostringstream diagnostics;
+    int i = 0;
+    for (auto _ : state) {
+        const double a = (i % 17) / 16.0, b = (i % 13) / 12.0;
+        const vex::PlanePoint image = vex::bilinearPosition(c, a, b);
+        benchmark::DoNotOptimize(vex::imageToChart(c, image.x, image.y, diagnostics));
+        ++i;
+    }
+}
+
+void BM_SolveResetCalibration(benchmark::State& state) { solveGrid(state, vex::Calibration{}); }
+
+void BM_SolveSkewedCalibration(benchmark::State& state) {
+    vex::Calibration c;
+    const float xs[4] = {83.5f, 1412.0f, 1390.25f, 61.0f};
+    const float ys[4] = {40.0f, 112.5f, 980.0f, 905.75f};
+    for (int k = 1; k <= 4; ++k) {
+        c.MarkerPixX(k) = xs[k - 1];
+        c.MarkerPixY(k) = ys[k - 1];
+    }
+    c.Xmin = -3.5f;
+    c.Xmax = 120.0f;
+    c.Ymin = 0.001f;
+    c.Ymax = 0.25f;
+    solveGrid(state, c);
+}
+
+BENCHMARK(BM_SolveResetCalibration);
+BENCHMARK(BM_SolveSkewedCalibration);
+
+} // namespace

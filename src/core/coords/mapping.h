@@ -1,0 +1,43 @@
+#pragma once
+// The two directions between image positions and chart values. The four
+// markers span a quadrilateral in the image that maps bilinearly onto the
+// chart rectangle: chart to image is closed form, image to chart is solved
+// with the bounded Newton iteration.
+
+#include "core/coords/calibration.h"
+#include "core/data/dep2d.h"
+
+#include <iosfwd>
+
+namespace vex {
+
+struct PlanePoint {
+    double x = 0.0;
+    double y = 0.0;
+};
+
+// Image position of the normalised chart position (a, b): a = 0 on the side
+// of markers 1 and 4, 1 on the side of 2 and 3; b = 0 on the Ymax side (1, 2),
+// 1 on the Ymin side (4, 3). Values outside 0..1 extrapolate.
+PlanePoint bilinearPosition(const Calibration& c, double a, double b);
+
+// Chart values to image position, closed form.
+PlanePoint chartToImage(const Calibration& c, double X, double Y);
+
+// Image position to chart values. Sets LastSolvedA/B.
+PlanePoint imageToChart(Calibration& c, double pixX, double pixY, std::ostream& diagnostics);
+
+// The residual the solver drives to zero: the bilinear position of p = (a, b)
+// minus the target image position.
+void INVERTMOUSEXYTOARGANDPAR(const Calibration& c, double targetX, double targetY, const double* p,
+                              double* f);
+
+// Point (ArgLine, ArgPoint): PixX/PixY from ArgX/ValY.
+void INVERTARGANDPARTOMOUSEXY(const Calibration& c, Dep2D& d);
+
+// Point (ArgLine, ArgPoint): ArgX/ValY from PixX/PixY; sets LastSolvedA/B.
+// Diagnostics of a solve that hits its iteration limit go to standard output.
+void SOLUTION_NEWTON(Calibration& c, Dep2D& d);
+void SOLUTION_NEWTON(Calibration& c, Dep2D& d, std::ostream& diagnostics);
+
+} // namespace vex

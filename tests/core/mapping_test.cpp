@@ -1,0 +1,260 @@
+#include "core/coords/mapping.h"
+#include "core/coords/newton.h"
+#include "core/coords/search_box.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+#include <sstream>
+
+namespace vex {
+namespace {
+
+constexpr double kTol = 1.0E-4; // the solver's residual tolerance, in stored pixels
+
+void setMarkers(Calibration& c, std::initializer_list<std::pair<float, float>> corners) {
+    int k = 1;
+    for (auto [x, y] : corners) {
+        c.MarkerPixX(k) = x;
+        c.MarkerPixY(k) = y;
+        ++k;
+    }
+}
+
+TEST(Mapping, ResetCalibrationExamples) {
+    Calibration c;
+    DEFINECOORDLIMITED(c);
+    EXPECT_EQ(c.PerspectiveDistance, 10000.0f); // exact rectangle: wide box
+
+    std::ostringstream quiet;
+    struct Case {
+        double px, py, X, Y;
+    } cases[] = {{50, 10, 0, 1}, {600, 500, 1, 0}, {325, 255, 0.5, 0.5}, {600, 10, 1, 1}, {50, 500, 0, 0}};
+    for (const Case& k : cases) {
+        const PlanePoint chart = imageToChart(c, k.px, k.py, quiet);
+        // 1e-4 px on a 550 × 490 pixel rectangle is ~2e-7 chart units.
+        EXPECT_NEAR(chart.x, k.X, 1e-6) << k.px << "," << k.py;
+        EXPECT_NEAR(chart.y, k.Y, 1e-6) << k.px << "," << k.py;
+        const PlanePoint image = chartToImage(c, k.X, k.Y);
+        EXPECT_EQ(image.x, k.px); // closed form is exact here
+        EXPECT_EQ(image.y, k.py);
+    }
+    EXPECT_TRUE(quiet.str().empty());
+}
+
+TEST(Mapping, PointRoutinesWorkOnTheArgumentPointOnly) {
+    Calibration c;
+    Dep2D d;
+    d.ArgLine = 3;
+    d.ArgPoint = 7;
+    d.ArgX(3, 7) = 0.25f;
+    d.ValY(3, 7) = 0.75f;
+    INVERTARGANDPARTOMOUSEXY(c, d);
+    EXPECT_FLOAT_EQ(d.PixX(3, 7), 50.0f + 0.25f * 550.0f);
+    EXPECT_FLOAT_EQ(d.PixY(3, 7), 10.0f + 0.25f * 490.0f);
+    EXPECT_EQ(d.PixX(3, 6), 0.0f);
+
+    d.ArgX(3, 7) = 99.0f; // stale value, recomputed from the image position
+    d.ValY(3, 7) = 99.0f;
+    SOLUTION_NEWTON(c, d);
+    EXPECT_NEAR(d.ArgX(3, 7), 0.25f, 1e-6);
+    EXPECT_NEAR(d.ValY(3, 7), 0.75f, 1e-6);
+    EXPECT_NEAR(c.LastSolvedA, 0.25f, 1e-6);
+    EXPECT_NEAR(c.LastSolvedB, 0.25f, 1e-6);
+}
+
+// Random convex quadrilaterals in their usual orientation and random ranges:
+// chart -> image -> chart and image -> chart -> image agree within the tolerance.
+TEST(Mapping, RoundTripsOnRandomQuadrilaterals) {
+    std::mt19937 rng(20261207);
+    std::uniform_real_distribution<double> unit(0.0, 1.0);
+    std::ostringstream quiet;
+    int checked = 0;
+    for (int trial = 0; trial < 400; ++trial) {
+        const double left = 20 + 200 * unit(rng), top = 20 + 200 * unit(rng);
+        const double width = 100 + 1500 * unit(rng), height = 100 + 1000 * unit(rng);
+        const double jitter = 0.15;
+        auto j = [&](double size) { return (unit(rng) - 0.5) * 2 * jitter * size; };
+        Calibration c;
+        setMarkers(c, {{float(left + j(width)), float(top + j(height))},
+                       {float(left + width + j(width)), float(top + j(height))},
+                       {float(left + width + j(width)), float(top + height + j(height))},
+                       {float(left + j(width)), float(top + height + j(height))}});
+        c.Xmin = float(-1000 + 2000 * unit(rng));
+        c.Xmax = c.Xmin + float(std::pow(10.0, -2 + 6 * unit(rng)));
+        c.Ymin = float(-1000 + 2000 * unit(rng));
+        c.Ymax = c.Ymin + float(std::pow(10.0, -2 + 6 * unit(rng)));
+        DEFINECOORDLIMITED(c);
+
+        for (int p = 0; p < 10; ++p) {
+            const double a = -0.5 + 2.0 * unit(rng), b = -0.5 + 2.0 * unit(rng);
+            const PlanePoint image = bilinearPosition(c, a, b);
+
+            // image -> chart -> image: the residual criterion itself.
+            const PlanePoint chart = imageToChart(c, image.x, image.y, quiet);
+            const PlanePoint back = chartToImage(c, chart.x, chart.y);
+            ASSERT_NEAR(back.x, image.x, 2 * kTol) << "trial " << trial;
+            ASSERT_NEAR(back.y, image.y, 2 * kTol) << "trial " << trial;
+
+            // chart -> image -> chart: errors scale with chart units per pixel.
+            const double X = c.Xmin + a * (double(c.Xmax) - c.Xmin);
+            const double Y = c.Ymax - b * (double(c.Ymax) - c.Ymin);
+            const PlanePoint there = chartToImage(c, X, Y);
+            const PlanePoint again = imageToChart(c, there.x, there.y, quiet);
+            const double unitsPerPixelX = (double(c.Xmax) - c.Xmin) / (width * (1 - 2 * jitter));
+            const double unitsPerPixelY = (double(c.Ymax) - c.Ymin) / (height * (1 - 2 * jitter));
+            ASSERT_NEAR(again.x, X, 4 * kTol * unitsPerPixelX + 1e-9 * std::fabs(X));
+            ASSERT_NEAR(again.y, Y, 4 * kTol * unitsPerPixelY + 1e-9 * std::fabs(Y));
+            ++checked;
+        }
+    }
+    EXPECT_EQ(checked, 4000);
+    EXPECT_TRUE(quiet.str().empty()) << "no solve should hit its limit:\n" << quiet.str();
+}
+
+TEST(Mapping, PointBeyondTheNarrowBoxSticksToItsEdge) {
+    Calibration c;
+    // Edges converging to the right: the meeting point is close, so the box is narrow.
+    setMarkers(c, {{0, 0}, {100, 20}, {100, 80}, {0, 100}});
+    DEFINECOORDLIMITED(c);
+    ASSERT_EQ(c.PerspectiveDistance, 150.0f);
+
+    const PlanePoint target = bilinearPosition(c, 3.0, 0.5); // a = 3 lies outside -2..2
+    std::ostringstream diagnostics;
+    const PlanePoint chart = imageToChart(c, target.x, target.y, diagnostics);
+    // The best point met: the box edge, or the difference probe just beyond it
+    // (one step of 4e-4 of the box width of 4).
+    EXPECT_NEAR(c.LastSolvedA, 2.0f, 2e-3);
+    EXPECT_TRUE(std::isfinite(chart.x) && std::isfinite(chart.y));
+    EXPECT_NEAR(chart.x, 2.0, 2e-3);
+
+    // Four diagnostic lines, the first one the notice.
+    const std::string text = diagnostics.str();
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 4);
+    EXPECT_NE(text.find("best point:"), std::string::npos);
+}
+
+TEST(Mapping, CollinearMarkersGiveABoundedAnswer) {
+    Calibration c;
+    setMarkers(c, {{10, 10}, {20, 20}, {30, 30}, {40, 40}});
+    DEFINECOORDLIMITED(c);
+    std::ostringstream diagnostics;
+    const PlanePoint chart = imageToChart(c, 100, 7, diagnostics);
+    EXPECT_TRUE(std::isfinite(chart.x));
+    EXPECT_TRUE(std::isfinite(chart.y));
+    EXPECT_LE(std::fabs(c.LastSolvedA), 10.001f);
+    EXPECT_LE(std::fabs(c.LastSolvedB), 10.001f);
+}
+
+TEST(SearchBox, DistanceFollowsWhereOppositeEdgesMeet) {
+    Calibration c;
+    // Upper and lower edges meeting left of marker 1 count as 2000; the
+    // nearer of the two distances wins over the 10000 of the vertical sides.
+    setMarkers(c, {{0, 20}, {100, 0}, {100, 100}, {0, 80}});
+    DEFINECOORDLIMITED(c);
+    EXPECT_EQ(c.PerspectiveDistance, 2000.0f);
+    // Side edges meeting above at y = -1000: (20 + 0) / 2 + 1000.
+    setMarkers(c, {{0, 20}, {100, 0}, {110, 100}, {0, 80}});
+    DEFINECOORDLIMITED(c);
+    EXPECT_FLOAT_EQ(c.PerspectiveDistance, 1010.0f);
+
+    // Sheared parallelogram: parallel edges meet at infinity, the other pair decides.
+    setMarkers(c, {{0, 0}, {100, 10}, {100, 110}, {0, 100}});
+    DEFINECOORDLIMITED(c);
+    EXPECT_EQ(c.PerspectiveDistance, 10000.0f);
+
+    // Side edges converging upwards, above marker 1.
+    setMarkers(c, {{20, 0}, {80, 0}, {100, 100}, {0, 100}});
+    DEFINECOORDLIMITED(c);
+    EXPECT_FLOAT_EQ(c.PerspectiveDistance, 150.0f); // they meet at y = -150, the top edge is at 0
+}
+
+TEST(SearchBox, CoincidentMarkersGiveNaNAndTheNarrowBox) {
+    Calibration c;
+    setMarkers(c, {{50, 10}, {600, 10}, {600, 500}, {50, 10}}); // marker 4 on marker 1
+    DEFINECOORDLIMITED(c);
+    EXPECT_TRUE(std::isnan(c.PerspectiveDistance));
+
+    // The inversion still answers, inside the narrow box.
+    std::ostringstream diagnostics;
+    const PlanePoint chart = imageToChart(c, 300, 200, diagnostics);
+    EXPECT_TRUE(std::isfinite(chart.x));
+    EXPECT_LE(std::fabs(c.LastSolvedA), 2.001f);
+    EXPECT_LE(std::fabs(c.LastSolvedB), 2.001f);
+}
+
+TEST(SearchBox, DraggingMarkersLaterKeepsTheOldDistance) {
+    Calibration c;
+    DEFINECOORDLIMITED(c);
+    setMarkers(c, {{0, 0}, {100, 20}, {100, 80}, {0, 100}});
+    EXPECT_EQ(c.PerspectiveDistance, 10000.0f); // only the range dialog recomputes it
+}
+
+TEST(Simq, PivotsOnTheLargestEntryAndSolves) {
+    // Column-major: a zero on the diagonal needs the row exchange.
+    double A[9] = {0, 2, 1, 1, 1, 1, 2, 3, 1};
+    double B[3] = {5, 9, 4}; // solution (1, 1, 2)... checked below
+    const double A0[9] = {0, 2, 1, 1, 1, 1, 2, 3, 1};
+    const double B0[3] = {5, 9, 4};
+    int ks = -1;
+    SIMQ(A, B, 3, ks);
+    ASSERT_EQ(ks, 0);
+    for (int i = 0; i < 3; ++i) {
+        double sum = 0;
+        for (int j = 0; j < 3; ++j) sum += A0[i + 3 * j] * B[j];
+        EXPECT_NEAR(sum, B0[i], 1e-12);
+    }
+}
+
+TEST(Simq, ReportsASingularMatrix) {
+    double A[4] = {1, 2, 2, 4}; // second column twice the first
+    double B[2] = {1, 1};
+    int ks = 0;
+    SIMQ(A, B, 2, ks);
+    EXPECT_EQ(ks, 1);
+    double Z[4] = {0, 0, 0, 0};
+    double C[2] = {1, 1};
+    SIMQ(Z, C, 2, ks);
+    EXPECT_EQ(ks, 1);
+}
+
+TEST(Newton, StopsAtTheIterationLimitWithTheBestPoint) {
+    // x² + 1 = 0 has no root: the best point is where |f| is least, at 0.
+    const double lo[1] = {-1}, hi[1] = {1};
+    double x[1] = {0.7};
+    int calls = 0;
+    std::ostringstream diagnostics;
+    const int ier = NEWTON(
+        1, 0, x, lo, hi,
+        [&calls](int, const double* p, double* f) {
+            ++calls;
+            f[0] = p[0] * p[0] + 1.0;
+        },
+        1e-4, 1, diagnostics);
+    EXPECT_EQ(ier, NewtonIterationLimit);
+    EXPECT_NEAR(x[0], 0.0, 1e-3);
+    // 32 iterates, 31 one-column Jacobians, one evaluation at the best point.
+    EXPECT_EQ(calls, 32 + 31 + 1);
+    EXPECT_FALSE(diagnostics.str().empty());
+}
+
+TEST(Newton, ConvergesOnASmoothSystemWithoutDiagnostics) {
+    const double lo[2] = {-5, -5}, hi[2] = {5, 5};
+    double x[2] = {0.5, 0.5};
+    std::ostringstream diagnostics;
+    const int ier = NEWTON(
+        2, 0, x, lo, hi,
+        [](int, const double* p, double* f) {
+            f[0] = p[0] * p[0] + p[1] - 3.0; // root (1, 2)
+            f[1] = p[0] - p[1] + 1.0;
+        },
+        1e-9, 1, diagnostics);
+    EXPECT_EQ(ier, NewtonConverged);
+    EXPECT_NEAR(x[0], 1.0, 1e-8);
+    EXPECT_NEAR(x[1], 2.0, 1e-8);
+    EXPECT_TRUE(diagnostics.str().empty());
+}
+
+} // namespace
+} // namespace vex

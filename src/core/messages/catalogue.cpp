@@ -1,0 +1,111 @@
+#include "core/messages/catalogue.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <iterator>
+#include <string_view>
+
+namespace vex {
+namespace {
+
+struct Entry {
+    int number;
+    std::string_view english;
+    std::string_view russian;
+};
+
+// The one table of texts, kept in ascending order of number (checked below).
+// Texts are UTF-8; placeholders %%1..%%4 are filled by MAKEWIZEMESSAGE.
+// Note the two blanks before "points" in message 2002: they are part of the text.
+constexpr Entry kCatalogue[] = {
+    {msg::SaveAs, "Save as", "Сохранить как"},
+    {msg::MarkerXminYmax, "Xmin;Ymax", "Xmin;Ymax"},
+    {msg::MarkerXmaxYmax, "Xmax;Ymax", "Xmax;Ymax"},
+    {msg::MarkerXmaxYmin, "Xmax;Ymin", "Xmax;Ymin"},
+    {msg::MarkerXminYmin, "Xmin;Ymin", "Xmin;Ymin"},
+    {msg::StatusLinesMax, "LinesMax = %%1", "Линий макс. = %%1"},
+    {msg::StatusPointsMax, "; PointsMax = %%1", "; Точек макс. = %%1"},
+    {msg::StatusLinesInUse, "Current lines use = %%1", "Тек. кол-во линий=%%1"},
+    {msg::StatusPointsInUse, "; Current points use = %%1", "; Тек. кол-во точек на линии=%%1"},
+    {msg::SplinePointsLimit, "Number of points on line must be lower than %%1",
+     "Количество точек на линии должно быть меньше %%1"},
+    {msg::PromptCaptureMode, "Points Capture Mode", "Режим добавления точек"},
+    {msg::PromptScaleMode, "Set the Scale", "Режим установки системы координат"},
+    {msg::BitmapNotFound, ".bmp file not found", "Загружаемое изображение не найдено"},
+    {msg::PromptNew, "New", "Новый"},
+    {msg::PromptLoad, "Load", "Загрузить"},
+    {msg::PromptSave, "Save", "Сохранить"},
+    {msg::PromptSaveAs, "Save as", "Сохранить как"},
+    {msg::HintSplinePoint,
+     "Set cursor on true position and press middle button mouse to add point on spline",
+     "Установите курсор в нужное положение и нажатием средней кнопки мыши добавьте точку по "
+     "сплайну"},
+    {msg::HintCapturePoint, "Set cursor on true position and press left button mouse to add point",
+     "Установите курсор в нужное положение и нажмите левую кнопку мыши, чтобы добавить точку"},
+    {msg::HintMovePoint, "Set cursor on true position and press left button mouse set position",
+     "Наведите курсор на одну из узловых точек, и зажав левую кнопку мыши, установите необходимое "
+     "положение координаты"},
+    {msg::ArgumentRangeInverted, "The minimum value of the argument is greater than the maximum",
+     "Значение минимального аргумента больше, чем максимального"},
+    {msg::ValueRangeInverted, "The minimum value of the parameter is greater than the maximum",
+     "Значение минимального параметра больше, чем максимального"},
+    {msg::TooFewPoints, "The number of points based on less than 2.",
+     "Количество точек зависимости меньше 2-х."},
+    {msg::ImportTooFewPoints, "The number of points that are imported based on less than 2.",
+     "Количество точек импортируемой зависимости меньше 2-х."},
+    {msg::ExportTooFewPoints, "The number of points that are exported based on less than 2.",
+     "Количество точек экспортируемой зависимости меньше 2-х."},
+    {msg::ExportTooFewLines, "The number of lines that are exported based on less than 1.",
+     "Количество линий экспортируемой зависимости меньше 1-ой."},
+    {msg::ExportTooManyLines,
+     "The number of lines exported based on more than the service limit(%%1).",
+     "Количество линий экспортируемой зависимости больше предельно допустимого значения(%%1)."},
+    {msg::ExportTooManyPoints,
+     "The number of points exported based on more than the service limit(%%1).",
+     "Количество точек экспортируемой зависимости больше предельно допустимого значения(%%1)."},
+    {msg::ConfirmRemoveLine, "Are you sure you want to remove the line №%%1?",
+     "Вы уверены, что хотите удалить линию №%%1?"},
+    {msg::ConfirmExit, "Are you sure you want to close the program?",
+     "Вы уверены, что хотите закрыть программу?"},
+    {msg::RestartToApplyLanguage, "Restart the program for the changes to take effect.",
+     "Перезапустите программу, чтобы изменения вступили в силу."},
+    {msg::SaveBeforeExit, "Save project before exit?", "Сохранить проект прежде чем выйти?"},
+    {msg::PasteTooManyPoints,
+     "Error inserting table two-parameter dependence from the clipboard. The receiver allows a "
+     "maximum of %%1 points, and the clipboard contains %%2  points. The number of points to "
+     "insert will be reduced to %%3.",
+     "Ошибка при вставке двухпараметрической табличной зависимости из буфера обмена. Принимающий "
+     "объект допускает максимум %%1 точек, а в буфере обмена содержится %%2  точек. Количество "
+     "точек для вставки будет уменьшено до %%3."},
+    {msg::ClipboardReadFailed, "Error when retrieving data from the clipboard.",
+     "Ошибка при получении данных из буфера обмена."},
+    {msg::ClipboardEmpty, "There is no data in the clipboard.", "Нет данных в буфере обмена."},
+    {msg::Caption, "VEXILOR - Version 1.0", "VEXILOR - Version 1.0"},
+};
+
+constexpr bool strictlyAscending() {
+    for (std::size_t i = 1; i < std::size(kCatalogue); ++i)
+        if (kCatalogue[i - 1].number >= kCatalogue[i].number) return false;
+    return true;
+}
+static_assert(strictlyAscending(), "catalogue numbers must be unique and in ascending order");
+
+const Entry* find(int number) {
+    const auto* it = std::lower_bound(std::begin(kCatalogue), std::end(kCatalogue), number,
+                                      [](const Entry& e, int n) { return e.number < n; });
+    return it != std::end(kCatalogue) && it->number == number ? it : nullptr;
+}
+
+} // namespace
+
+std::string GETSS(int number, std::int32_t interfaceLanguage) {
+    const Entry* e = find(number);
+    if (!e) return {};
+    return std::string(interfaceLanguage == 1 ? e->russian : e->english);
+}
+
+bool messageExists(int number) {
+    return find(number) != nullptr;
+}
+
+} // namespace vex

@@ -1,0 +1,71 @@
+#pragma once
+// The numbered bilingual message catalogue. Every text the program shows outside
+// its menus and dialog layouts is looked up here by number, in the interface
+// language of the moment, so a language switch reaches these texts at once.
+
+#include <cstdint>
+#include <string>
+
+namespace vex {
+
+namespace msg {
+inline constexpr int SaveAs = 1; // title of the save-file dialog
+
+// Labels of the four calibration markers, the same in both languages.
+inline constexpr int MarkerXminYmax = 153;
+inline constexpr int MarkerXmaxYmax = 154;
+inline constexpr int MarkerXmaxYmin = 155;
+inline constexpr int MarkerXminYmin = 156;
+
+// Status bar panes; %%1 is the number.
+inline constexpr int StatusLinesMax = 312;
+inline constexpr int StatusPointsMax = 313;
+inline constexpr int StatusLinesInUse = 314;
+inline constexpr int StatusPointsInUse = 315;
+
+inline constexpr int SplinePointsLimit = 316; // %%1 = the largest allowed count
+
+// Mode and command prompts for the status bar and toolbar.
+inline constexpr int PromptCaptureMode = 317;
+inline constexpr int PromptScaleMode = 318;
+inline constexpr int BitmapNotFound = 319;
+inline constexpr int PromptNew = 320;
+inline constexpr int PromptLoad = 321;
+inline constexpr int PromptSave = 322;
+inline constexpr int PromptSaveAs = 323;
+
+// Hints in the first status pane for the mouse modes.
+inline constexpr int HintSplinePoint = 324;
+inline constexpr int HintCapturePoint = 325;
+inline constexpr int HintMovePoint = 326;
+
+inline constexpr int ArgumentRangeInverted = 1731; // Xmin is not below Xmax
+inline constexpr int ValueRangeInverted = 1732;    // Ymin is not below Ymax
+
+inline constexpr int TooFewPoints = 1800;
+inline constexpr int ImportTooFewPoints = 1801;
+inline constexpr int ExportTooFewPoints = 1802;
+inline constexpr int ExportTooFewLines = 1803;
+inline constexpr int ExportTooManyLines = 1804;  // %%1 = line limit
+inline constexpr int ExportTooManyPoints = 1805; // %%1 = point limit
+
+inline constexpr int ConfirmRemoveLine = 1900; // %%1 = number of the line
+inline constexpr int ConfirmExit = 1901;
+inline constexpr int RestartToApplyLanguage = 1902;
+inline constexpr int SaveBeforeExit = 1904;
+
+// %%1 = point limit, %%2 = points on the clipboard, %%3 = points kept.
+inline constexpr int PasteTooManyPoints = 2002;
+inline constexpr int ClipboardReadFailed = 2004;
+inline constexpr int ClipboardEmpty = 2005;
+
+inline constexpr int Caption = 2010; // caption of every message box
+} // namespace msg
+
+// Text of message `number`: Russian when interfaceLanguage is 1, English for any
+// other value. An unknown number gives an empty text in either language.
+std::string GETSS(int number, std::int32_t interfaceLanguage);
+
+bool messageExists(int number);
+
+} // namespace vex

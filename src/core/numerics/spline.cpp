@@ -1,0 +1,260 @@
+#include "core/numerics/spline.h"
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <limits>
+
+namespace vex {
+namespace {
+
+// The slope means use the float values of their factors, as the curve always
+// has: one third is not exact here, and the drawn curves depend on it.
+constexpr double OneThird = 0.3333333432674408;
+constexpr double Half = 0.5;
+
+constexpr double NoValue = std::numeric_limits<double>::quiet_NaN();
+
+struct Parabola {
+    double c0 = 0.0;
+    double c1 = 0.0;
+    double c2 = 0.0;
+
+    double at(double xv) const { return c0 + c1 * xv + c2 * (xv * xv); }
+    double slope(double xv) const { return 2.0 * c2 * xv + c1; }
+};
+
+// Parabola through the points j, j+1, j+2 (0-based j).
+Parabola parabolaThrough(const double* x, const double* y, int j) {
+    std::array<double, 9> a{}; // column-major: columns 1, x, x²
+    std::array<double, 3> b{};
+    std::array<double, 3> c{};
+    for (int r = 0; r < 3; ++r) {
+        const double xr = x[j + r];
+        a[r] = 1.0;
+        a[3 + r] = xr;
+        a[6 + r] = xr * xr;
+        b[r] = y[j + r];
+    }
+    MGAUS1(a.data(), b.data(), c.data(), 3);
+    return {c[0], c[1], c[2]};
+}
+
+double cubicAt(const std::array<double, 4>& c, double xv) {
+    const double xv2 = xv * xv;
+    return c[0] + c[1] * xv + c[2] * xv2 + c[3] * (xv2 * xv);
+}
+
+// Cubic through the four points, evaluated anywhere.
+double cubicThroughFour(const double* x, const double* y, double xv) {
+    std::array<double, 16> a{}; // column-major: columns 1, x, x², x³
+    std::array<double, 4> b{};
+    std::array<double, 4> c{};
+    for (int r = 0; r < 4; ++r) {
+        const double xr = x[r];
+        a[r] = 1.0;
+        a[4 + r] = xr;
+        a[8 + r] = xr * xr;
+        a[12 + r] = xr * xr * xr;
+        b[r] = y[r];
+    }
+    MGAUS1(a.data(), b.data(), c.data(), 4);
+    return cubicAt(c, xv);
+}
+
+// Slopes at the two ends of interval k (1-based nodes k, k+1) of a table of
+// n >= 5 points. Every node's slope depends on the node alone, so the two
+// intervals meeting at a node agree there and the curve is C1.
+class NodeSlopes {
+  public:
+    NodeSlopes(const double* x, const double* y, int n, int k)
+        : x_(x), n_(n), first_(std::max(1, k - 2)) {
+        // The parabolas P(j) through points j..j+2 that the two nodes can use.
+        const int last = std::min(n - 2, k + 1);
+        for (int j = first_; j <= last; ++j)
+            p_[static_cast<std::size_t>(j - first_)] = parabolaThrough(x, y, j - 1);
+    }
+
+    double at(int m) const {
+        const double xm = x_[m - 1];
+        if (m == 1) return P(1).slope(xm);
+        if (m == n_) return P(n_ - 2).slope(xm);
+        if (m == 2) {
+            if (isStraight(1)) return P(1).slope(xm);
+            return (P(1).slope(xm) + P(2).slope(xm)) * Half;
+        }
+        // A straight run of points keeps its own slope, so it stays straight.
+        if (isStraight(m - 2)) return P(m - 2).slope(xm);
+        if (m <= n_ - 2)
+            return (P(m - 2).slope(xm) + P(m - 1).slope(xm) + P(m).slope(xm)) * OneThird;
+        return (P(n_ - 3).slope(xm) + P(n_ - 2).slope(xm)) * Half;
+    }
+
+  private:
+    const Parabola& P(int j) const { return p_[static_cast<std::size_t>(j - first_)]; }
+
+    // Straight when the slope is exactly the same at the parabola's outer nodes.
+    bool isStraight(int j) const { return P(j).slope(x_[j - 1]) == P(j).slope(x_[j + 1]); }
+
+    const double* x_;
+    int n_;
+    int first_;
+    std::array<Parabola, 4> p_{};
+};
+
+double piecewiseCubic(const double* x, const double* y, double xv, int n) {
+    // Flat outside the table; the right end wins if both tests hold.
+    if (xv >= x[n - 1]) return y[n - 1];
+    if (xv <= x[0]) return y[0];
+    for (int i = 1; i < n - 1; ++i) {
+        if (xv == x[i]) return y[i];
+    }
+    // 1-based interval k with x(k) <= xv < x(k+1). Only a NaN abscissa finds
+    // none; the last interval then gives NaN as well.
+    int k = n - 1;
+    for (int i = 2; i <= n; ++i) {
+        if (xv < x[i - 1]) {
+            k = i - 1;
+            break;
+        }
+    }
+    const NodeSlopes slopes(x, y, n, k);
+    const double x0 = x[k - 1];
+    const double x1 = x[k];
+
+    // Rows: value at x(k), value at x(k+1), slope at x(k), slope at x(k+1).
+    std::array<double, 16> a{};
+    std::array<double, 4> b{y[k - 1], y[k], slopes.at(k), slopes.at(k + 1)};
+    std::array<double, 4> c{};
+    const double node[2] = {x0, x1};
+    for (int r = 0; r < 2; ++r) {
+        const double xr = node[r];
+        a[r] = 1.0;
+        a[4 + r] = xr;
+        a[8 + r] = xr * xr;
+        a[12 + r] = xr * xr * xr;
+        a[2 + r] = 0.0;
+        a[4 + 2 + r] = 1.0;
+        a[8 + 2 + r] = 2.0 * xr;
+        a[12 + 2 + r] = 3.0 * (xr * xr);
+    }
+    MGAUS1(a.data(), b.data(), c.data(), 4);
+    return cubicAt(c, xv);
+}
+
+} // namespace
+
+void MGAUS1(double* A, double* B, double* X, int m) {
+    if (m < 1) return;
+    auto a = [A, m](int i, int j) -> double& { return A[(i - 1) + (j - 1) * m]; };
+
+    for (int k = 1; k < m; ++k) {
+        for (int i = k + 1; i <= m; ++i) {
+            if (a(i, k) == 0.0) continue;
+            const double f = a(k, k) / a(i, k);
+            // Columns left of k are already zero in both rows.
+            for (int j = k; j <= m; ++j) a(i, j) = f * a(i, j) - a(k, j);
+            B[i - 1] = f * B[i - 1] - B[k - 1];
+        }
+    }
+
+    X[m - 1] = B[m - 1] / a(m, m);
+    for (int i = m - 1; i >= 1; --i) {
+        if (a(i, i) == 0.0) {
+            X[i - 1] = 0.0;
+            continue;
+        }
+        double sum = 0.0;
+        for (int j = i + 1; j <= m; ++j) sum += a(i, j) * X[j - 1];
+        X[i - 1] = (B[i - 1] - sum) / a(i, i);
+    }
+}
+
+double GK1E(const double* x, const double* y, double xv, int n) {
+    if (n < 2) return F3INP2(x, y, xv, n);
+    if (xv == x[0]) return y[0];
+
+    int a = n - 2; // 0-based left point of the pair
+    if (xv < x[0]) {
+        a = 0;
+    } else if (xv < x[n - 1]) {
+        for (int i = 0; i + 1 < n; ++i) {
+            if (x[i] <= xv && xv < x[i + 1]) {
+                a = i;
+                break;
+            }
+        }
+    }
+    return y[a] + (xv - x[a]) * (y[a + 1] - y[a]) / (x[a + 1] - x[a]);
+}
+
+double F3EXTPARAB(const double* x, const double* y, double xv, int n) {
+    if (n < 3) return F3INP2(x, y, xv, n);
+
+    int j = 0; // 0-based first point of the triple
+    if (xv < x[0]) {
+        j = 0;
+    } else if (xv > x[n - 1]) {
+        j = n - 3;
+    } else {
+        double best = 1.0e35;
+        for (int t = 0; t + 2 < n; ++t) {
+            const double d0 = xv - x[t];
+            const double d1 = xv - x[t + 1];
+            const double d2 = xv - x[t + 2];
+            const double sum = d0 * d0 + d1 * d1 + d2 * d2;
+            if (sum < best) {
+                best = sum;
+                j = t;
+            }
+        }
+    }
+    return parabolaThrough(x, y, j).at(xv);
+}
+
+double F3INP2(const double* x, const double* y, double xv, int n) {
+    if (n < 1) return NoValue;
+    if (n == 1) return y[0];
+    if (n == 2) return GK1E(x, y, xv, n);
+    if (n == 3) return F3EXTPARAB(x, y, xv, n);
+    if (n == 4) return cubicThroughFour(x, y, xv);
+    return piecewiseCubic(x, y, xv, n);
+}
+
+void SPLINEINTERPOLATION(int mode, const Dep2D& d, SplineSamples& out) {
+    const int line = d.CurLine;
+    const int n = std::clamp(d.NPoints(line), 0, PointSlots);
+
+    std::array<double, PointSlots> x{};
+    std::array<double, PointSlots> y{};
+    for (int p = 1; p <= n; ++p) {
+        x[static_cast<std::size_t>(p - 1)] = d.PixX(line, p);
+        y[static_cast<std::size_t>(p - 1)] = d.PixY(line, p);
+    }
+
+    if (mode == SplineAtPoint) {
+        if (n > 0)
+            out.SplinePointY = static_cast<float>(F3INP2(x.data(), y.data(), out.SplinePointX, n));
+        return;
+    }
+
+    const int count = std::min(mode == SplineResample ? d.SplineNumPoints : SplineDrawSamples,
+                               static_cast<std::int32_t>(PointSlots));
+    if (n == 0 || count < 1) {
+        out.SplinePixCount = 0;
+        return;
+    }
+
+    // The step is a float, as are the stored positions it lands on; a single
+    // sample sits on the first point.
+    const float first = d.PixX(line, 1);
+    const float h = count == 1 ? 0.0f : (d.PixX(line, n) - first) / static_cast<float>(count - 1);
+    out.SplinePixCount = count;
+    for (int i = 0; i < count; ++i) {
+        const float xi = first + static_cast<float>(i) * h;
+        out.SplinePixX(i + 1) = xi;
+        out.SplinePixY(i + 1) = static_cast<float>(F3INP2(x.data(), y.data(), xi, n));
+    }
+}
+
+} // namespace vex

@@ -1,0 +1,24 @@
+#pragma once
+// What the user asked for on the command line.
+
+#include <string>
+#include <vector>
+
+namespace vex {
+
+struct CommandLine {
+    enum class Action { Run, Help, ExportTable, Invalid };
+    Action action = Action::Run;
+    std::string projectFile;    // project to load shortly after start, taken as given
+    std::string screenshotFile; // render the window to this PNG and quit
+    std::string exportProject;  // --export-table PROJECT OUT
+    std::string exportOutput;
+    std::string error;          // why the line is invalid
+};
+
+// args: the arguments after the program name (toolkit options already removed).
+CommandLine parseCommandLine(const std::vector<std::string>& args);
+
+std::string commandLineHelp();
+
+} // namespace vex

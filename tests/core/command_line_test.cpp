@@ -1,0 +1,43 @@
+#include "core/cli/command_line.h"
+
+#include <gtest/gtest.h>
+
+namespace vex {
+namespace {
+
+using Action = CommandLine::Action;
+
+TEST(CommandLine, ProjectPathIsTakenAsGiven) {
+    const CommandLine cl = parseCommandLine({"My Charts/Plot One.vxr"});
+    EXPECT_EQ(cl.action, Action::Run);
+    EXPECT_EQ(cl.projectFile, "My Charts/Plot One.vxr"); // no upper-casing, blanks kept
+    EXPECT_EQ(parseCommandLine({}).projectFile, "");
+    EXPECT_EQ(parseCommandLine({"--", "-odd.vxr"}).projectFile, "-odd.vxr");
+}
+
+TEST(CommandLine, ScreenshotAndExportOptions) {
+    CommandLine cl = parseCommandLine({"--screenshot", "shot.png", "a.vxr"});
+    EXPECT_EQ(cl.action, Action::Run);
+    EXPECT_EQ(cl.screenshotFile, "shot.png");
+    EXPECT_EQ(cl.projectFile, "a.vxr");
+
+    cl = parseCommandLine({"--export-table", "p.vxr", "out.dat"});
+    EXPECT_EQ(cl.action, Action::ExportTable);
+    EXPECT_EQ(cl.exportProject, "p.vxr");
+    EXPECT_EQ(cl.exportOutput, "out.dat");
+
+    EXPECT_EQ(parseCommandLine({"x.vxr", "--help"}).action, Action::Help);
+}
+
+TEST(CommandLine, MistakesAreReportedNotGuessed) {
+    EXPECT_EQ(parseCommandLine({"--screenshot"}).action, Action::Invalid);
+    EXPECT_EQ(parseCommandLine({"--export-table", "p.vxr"}).action, Action::Invalid);
+    EXPECT_EQ(parseCommandLine({"a.vxr", "b.vxr"}).action, Action::Invalid);
+    EXPECT_EQ(parseCommandLine({"--export-table", "p.vxr", "o.dat", "x.vxr"}).action, Action::Invalid);
+    const CommandLine cl = parseCommandLine({"--frobnicate"});
+    EXPECT_EQ(cl.action, Action::Invalid);
+    EXPECT_NE(cl.error.find("--frobnicate"), std::string::npos);
+}
+
+} // namespace
+} // namespace vex

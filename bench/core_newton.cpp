@@ -21,7 +21,9 @@ void solveGrid(benchmark::State& state, vex::Calibration c) {
     }
 }
 
-void BM_SolveResetCalibration(benchmark::State& state) { solveGrid(state, vex::Calibration{}); }
+void BM_SolveResetCalibration(benchmark::State& state) {
+    solveGrid(state, vex::Calibration{});
+}
 
 void BM_SolveSkewedCalibration(benchmark::State& state) {
     vex::Calibration c;

@@ -33,7 +33,8 @@ TEST(CommandLine, MistakesAreReportedNotGuessed) {
     EXPECT_EQ(parseCommandLine({"--screenshot"}).action, Action::Invalid);
     EXPECT_EQ(parseCommandLine({"--export-table", "p.vxr"}).action, Action::Invalid);
     EXPECT_EQ(parseCommandLine({"a.vxr", "b.vxr"}).action, Action::Invalid);
-    EXPECT_EQ(parseCommandLine({"--export-table", "p.vxr", "o.dat", "x.vxr"}).action, Action::Invalid);
+    EXPECT_EQ(parseCommandLine({"--export-table", "p.vxr", "o.dat", "x.vxr"}).action,
+              Action::Invalid);
     const CommandLine cl = parseCommandLine({"--frobnicate"});
     EXPECT_EQ(cl.action, Action::Invalid);
     EXPECT_NE(cl.error.find("--frobnicate"), std::string::npos);

@@ -30,7 +30,8 @@ TEST(Mapping, ResetCalibrationExamples) {
     std::ostringstream quiet;
     struct Case {
         double px, py, X, Y;
-    } cases[] = {{50, 10, 0, 1}, {600, 500, 1, 0}, {325, 255, 0.5, 0.5}, {600, 10, 1, 1}, {50, 500, 0, 0}};
+    } cases[] = {
+        {50, 10, 0, 1}, {600, 500, 1, 0}, {325, 255, 0.5, 0.5}, {600, 10, 1, 1}, {50, 500, 0, 0}};
     for (const Case& k : cases) {
         const PlanePoint chart = imageToChart(c, k.px, k.py, quiet);
         // 1e-4 px on a 550 × 490 pixel rectangle is ~2e-7 chart units.

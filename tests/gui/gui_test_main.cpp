@@ -14,7 +14,8 @@ int main(int argc, char** argv) {
     const QString work = QStringLiteral(VEXILOR_TEST_WORK_DIR);
     QDir().mkpath(work + "/config");
     QDir().mkpath(work + "/runtime");
-    QFile::setPermissions(work + "/runtime", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QFile::setPermissions(work + "/runtime",
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     setenv("XDG_CONFIG_HOME", (work + "/config").toLocal8Bit().constData(), 1);
     setenv("XDG_RUNTIME_DIR", (work + "/runtime").toLocal8Bit().constData(), 1);
     setenv("HOME", work.toLocal8Bit().constData(), 1);

@@ -13,7 +13,7 @@ struct CommandLine {
     std::string screenshotFile; // render the window to this PNG and quit
     std::string exportProject;  // --export-table PROJECT OUT
     std::string exportOutput;
-    std::string error;          // why the line is invalid
+    std::string error; // why the line is invalid
 };
 
 // args: the arguments after the program name (toolkit options already removed).

@@ -14,7 +14,7 @@ struct Calibration {
     float Ymin = 0.0f;
     float Ymax = 1.0f;
     float PerspectiveDistance = 10000.0f; // chooses the Newton search box
-    float LastSolvedA = 0.0f;              // normalised position of the last inversion
+    float LastSolvedA = 0.0f;             // normalised position of the last inversion
     float LastSolvedB = 0.0f;
 
     Calibration() { resetMarkersAndRanges(); }

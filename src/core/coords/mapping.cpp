@@ -10,8 +10,12 @@ namespace {
 // Residual tolerance in stored-position pixels, as the single-precision constant it was.
 constexpr double kSolveTolerance = static_cast<double>(1.0E-4f);
 
-double markerX(const Calibration& c, int k) { return c.MarkerPixX(k); }
-double markerY(const Calibration& c, int k) { return c.MarkerPixY(k); }
+double markerX(const Calibration& c, int k) {
+    return c.MarkerPixX(k);
+}
+double markerY(const Calibration& c, int k) {
+    return c.MarkerPixY(k);
+}
 
 } // namespace
 
@@ -58,7 +62,8 @@ PlanePoint imageToChart(Calibration& c, double pixX, double pixY, std::ostream& 
 }
 
 void INVERTARGANDPARTOMOUSEXY(const Calibration& c, Dep2D& d) {
-    const PlanePoint p = chartToImage(c, d.ArgX(d.ArgLine, d.ArgPoint), d.ValY(d.ArgLine, d.ArgPoint));
+    const PlanePoint p =
+        chartToImage(c, d.ArgX(d.ArgLine, d.ArgPoint), d.ValY(d.ArgLine, d.ArgPoint));
     d.PixX(d.ArgLine, d.ArgPoint) = static_cast<float>(p.x);
     d.PixY(d.ArgLine, d.ArgPoint) = static_cast<float>(p.y);
 }
@@ -70,6 +75,8 @@ void SOLUTION_NEWTON(Calibration& c, Dep2D& d, std::ostream& diagnostics) {
     d.ValY(d.ArgLine, d.ArgPoint) = static_cast<float>(chart.y);
 }
 
-void SOLUTION_NEWTON(Calibration& c, Dep2D& d) { SOLUTION_NEWTON(c, d, std::cout); }
+void SOLUTION_NEWTON(Calibration& c, Dep2D& d) {
+    SOLUTION_NEWTON(c, d, std::cout);
+}
 
 } // namespace vex

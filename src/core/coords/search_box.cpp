@@ -5,8 +5,10 @@
 namespace vex {
 
 void DEFINECOORDLIMITED(Calibration& c) {
-    const float x1 = c.MarkerPixX(1), x2 = c.MarkerPixX(2), x3 = c.MarkerPixX(3), x4 = c.MarkerPixX(4);
-    const float y1 = c.MarkerPixY(1), y2 = c.MarkerPixY(2), y3 = c.MarkerPixY(3), y4 = c.MarkerPixY(4);
+    const float x1 = c.MarkerPixX(1), x2 = c.MarkerPixX(2), x3 = c.MarkerPixX(3),
+                x4 = c.MarkerPixX(4);
+    const float y1 = c.MarkerPixY(1), y2 = c.MarkerPixY(2), y3 = c.MarkerPixY(3),
+                y4 = c.MarkerPixY(4);
 
     // Upper and lower edges: where do their lines meet, right of marker 2?
     float dh;

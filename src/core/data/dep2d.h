@@ -8,15 +8,15 @@
 
 namespace vex {
 
-inline constexpr int LineSlots = 40;   // storage size for lines
-inline constexpr int PointSlots = 200; // storage size for the points of one line
+inline constexpr int LineSlots = 40;           // storage size for lines
+inline constexpr int PointSlots = 200;         // storage size for the points of one line
 inline constexpr std::int32_t LinesMax = 20;   // lines the user may create or import
 inline constexpr std::int32_t PointsMax = 200; // points allowed on one line
 
 struct Dep2D {
-    std::int32_t NLines = 1;                 // 1..LinesMax, never 0
-    OneBased<std::int32_t, LineSlots> NPoints; // 0..PointsMax per line
-    OneBased<float, LineSlots> LineParam;      // bundle parameter per line
+    std::int32_t NLines = 1;                      // 1..LinesMax, never 0
+    OneBased<std::int32_t, LineSlots> NPoints;    // 0..PointsMax per line
+    OneBased<float, LineSlots> LineParam;         // bundle parameter per line
     OneBased2<float, LineSlots, PointSlots> ArgX; // chart X of point (line, point)
     OneBased2<float, LineSlots, PointSlots> ValY; // chart Y
     OneBased2<float, LineSlots, PointSlots> PixX; // stored position, fitted-view pixels
@@ -26,7 +26,7 @@ struct Dep2D {
     std::int32_t CurPoint = 1;
     std::int32_t SavedLine = 1;
     std::int32_t SavedPoint = 1;
-    std::int32_t ArgLine = 1;  // the point handed to the single-point conversions
+    std::int32_t ArgLine = 1; // the point handed to the single-point conversions
     std::int32_t ArgPoint = 1;
 
     // Modes and project flags.
@@ -46,6 +46,8 @@ struct Dep2D {
 };
 
 // Points of the current line.
-inline std::int32_t currentLinePoints(const Dep2D& d) { return d.NPoints(d.CurLine); }
+inline std::int32_t currentLinePoints(const Dep2D& d) {
+    return d.NPoints(d.CurLine);
+}
 
 } // namespace vex

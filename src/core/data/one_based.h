@@ -12,7 +12,7 @@ namespace vex {
 [[noreturn]] void oneBasedIndexFault(long index, long capacity);
 
 template <class T, int N> class OneBased {
-public:
+  public:
     static constexpr int capacity = N;
 
     T& operator()(int i) {
@@ -28,7 +28,7 @@ public:
     const T* data() const { return items_.data(); }
     friend bool operator==(const OneBased&, const OneBased&) = default;
 
-private:
+  private:
     static void check(int i) {
         if (i < 1 || i > N) oneBasedIndexFault(i, N);
     }
@@ -36,7 +36,7 @@ private:
 };
 
 template <class T, int Rows, int Cols> class OneBased2 {
-public:
+  public:
     static constexpr int rows = Rows;
     static constexpr int cols = Cols;
 
@@ -48,7 +48,7 @@ public:
     const T* row(int r) const { return &items_[offset(r, 1)]; }
     friend bool operator==(const OneBased2&, const OneBased2&) = default;
 
-private:
+  private:
     static std::size_t offset(int r, int c) {
         if (r < 1 || r > Rows) oneBasedIndexFault(r, Rows);
         if (c < 1 || c > Cols) oneBasedIndexFault(c, Cols);

@@ -8,13 +8,13 @@ namespace vex {
 // The program's frame window. It owns the whole state of the program.
 class MainWindow : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     explicit MainWindow(QWidget* parent = nullptr);
 
     AppState& state() { return state_; }
     const AppState& state() const { return state_; }
 
-private:
+  private:
     AppState state_;
 };
 

@@ -59,10 +59,10 @@ TEST(MessageCatalogue, UnknownNumbersGiveEmptyText) {
 }
 
 TEST(MessageCatalogue, EveryEntryHasBothTexts) {
-    int count = 0;
+    int inherited = 0; // our own texts are numbered from 2100 on
     for (int n = 0; n <= 3000; ++n) {
         if (!messageExists(n)) continue;
-        ++count;
+        if (n < 2100) ++inherited;
         for (std::int32_t lang : {Russian, English}) {
             const std::string text = GETSS(n, lang);
             ASSERT_FALSE(text.empty()) << n;
@@ -70,7 +70,7 @@ TEST(MessageCatalogue, EveryEntryHasBothTexts) {
             EXPECT_NE(text.back(), ' ') << n;
         }
     }
-    EXPECT_EQ(count, 36);
+    EXPECT_EQ(inherited, 36);
 }
 
 TEST(MessageNormalise, StripsBlanksAndNulPadding) {

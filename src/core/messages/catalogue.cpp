@@ -81,6 +81,30 @@ constexpr Entry kCatalogue[] = {
      "Ошибка при получении данных из буфера обмена."},
     {msg::ClipboardEmpty, "There is no data in the clipboard.", "Нет данных в буфере обмена."},
     {msg::Caption, "VEXILOR - Version 1.0", "VEXILOR - Version 1.0"},
+    {msg::FileCannotOpen, "Cannot open the file %%1.", "Не удаётся открыть файл %%1."},
+    {msg::FileTooLarge, "The file %%1 is too large for a file of this kind.",
+     "Файл %%1 слишком велик для файла этого вида."},
+    {msg::FileEndsEarly, "The file %%1 ends too early (line %%2). Nothing was loaded.",
+     "Файл %%1 обрывается раньше времени (строка %%2). Ничего не загружено."},
+    {msg::FileNotANumber,
+     "Line %%2 of the file %%1 does not hold the number expected there. Nothing was loaded.",
+     "Строка %%2 файла %%1 не содержит ожидаемого там числа. Ничего не загружено."},
+    {msg::FileCountOutOfRange,
+     "Line %%2 of the file %%1 holds the count %%3, outside the allowed range %%4. Nothing was "
+     "loaded.",
+     "Строка %%2 файла %%1 содержит количество %%3 вне допустимого диапазона %%4. Ничего не "
+     "загружено."},
+    {msg::FileValueNotFinite,
+     "Line %%2 of the file %%1 holds a value that is not a finite number. Nothing was loaded.",
+     "Строка %%2 файла %%1 содержит значение, не являющееся конечным числом. Ничего не "
+     "загружено."},
+    {msg::FileCannotWrite, "The file %%1 could not be written. The previous file is unchanged.",
+     "Не удалось записать файл %%1. Прежний файл не изменён."},
+    {msg::ClipboardTooManyLines,
+     "The clipboard table holds %%1 lines, but at most %%2 can be pasted. The table was not "
+     "changed.",
+     "Таблица в буфере обмена содержит %%1 линий, а вставить можно не более %%2. Таблица не "
+     "изменена."},
 };
 
 constexpr bool strictlyAscending() {

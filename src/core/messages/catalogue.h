@@ -60,6 +60,17 @@ inline constexpr int ClipboardReadFailed = 2004;
 inline constexpr int ClipboardEmpty = 2005;
 
 inline constexpr int Caption = 2010; // caption of every message box
+
+// Texts of our own from 2100 on, kept apart from the inherited numbers.
+// Files: %%1 = the file's path, %%2 = the line, %%3/%%4 as noted.
+inline constexpr int FileCannotOpen = 2100;
+inline constexpr int FileTooLarge = 2101;
+inline constexpr int FileEndsEarly = 2102;
+inline constexpr int FileNotANumber = 2103;
+inline constexpr int FileCountOutOfRange = 2104; // %%3 = the count, %%4 = the allowed range
+inline constexpr int FileValueNotFinite = 2105;
+inline constexpr int FileCannotWrite = 2106;
+inline constexpr int ClipboardTooManyLines = 2107; // %%1 = lines on the clipboard, %%2 = limit
 } // namespace msg
 
 // Text of message `number`: Russian when interfaceLanguage is 1, English for any

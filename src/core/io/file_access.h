@@ -1,0 +1,27 @@
+#pragma once
+// Reading and writing whole files safely: reads are bounded, and a write
+// replaces the old file only once the new one is complete.
+
+#include "core/messages/user_message.h"
+
+#include <cstddef>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vex {
+
+// Paths travel through the program as UTF-8 text.
+std::filesystem::path pathFromUtf8(std::string_view utf8);
+std::string pathToUtf8(const std::filesystem::path& path);
+
+// The whole file, or a message (cannot open, larger than maxBytes).
+std::optional<UserMessage> readWholeFile(const std::string& path, std::size_t maxBytes,
+                                         std::string& content);
+
+// Writes to a new file beside `path`, then renames it over `path`. On any
+// failure the previous file is untouched and the temporary one removed.
+std::optional<UserMessage> replaceFileContent(const std::string& path, std::string_view content);
+
+} // namespace vex

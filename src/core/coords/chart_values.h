@@ -1,0 +1,11 @@
+#pragma once
+#include "core/coords/calibration.h"
+#include "core/data/dep2d.h"
+
+namespace vex {
+
+// Brings ArgX/ValY of every point of every line up to date with its image
+// position (the image position is the master copy of where a point is).
+void recomputeAllChartValues(Calibration& c, Dep2D& d);
+
+} // namespace vex

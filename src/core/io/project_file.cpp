@@ -1,0 +1,244 @@
+#include "core/io/project_file.h"
+
+#include "core/io/file_access.h"
+#include "core/io/number_text.h"
+#include "core/messages/catalogue.h"
+
+#include <cmath>
+#include <filesystem>
+#include <vector>
+
+namespace vex {
+namespace {
+
+constexpr std::string_view kRecordEnd = "\r\n";
+
+void appendRecord(std::string& out, const std::string& record) {
+    out += record;
+    out += kRecordEnd;
+}
+
+// Records of a file, split at line feeds; a carriage return before the line
+// feed belongs to the line end, so files with either line end read alike.
+std::vector<std::string_view> splitRecords(std::string_view text) {
+    std::vector<std::string_view> records;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        const bool last = end == std::string_view::npos;
+        if (last) end = text.size();
+        std::string_view record = text.substr(start, end - start);
+        if (!record.empty() && record.back() == '\r') record.remove_suffix(1);
+        records.push_back(record);
+        start = last ? text.size() : end + 1;
+    }
+    return records;
+}
+
+std::string trimmedBlanks(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return {};
+    const std::size_t last = text.find_last_not_of(' ');
+    return std::string(text.substr(first, last - first + 1));
+}
+
+class ProjectReader {
+  public:
+    ProjectReader(std::string_view text, const std::string& path)
+        : records_(splitRecords(text)), path_(path) {}
+
+    bool real(float& out) {
+        const std::string_view* record = next();
+        if (!record) return false;
+        if (!readReal(*record, out)) return fail(msg::FileNotANumber);
+        if (!std::isfinite(out)) return fail(msg::FileValueNotFinite);
+        return true;
+    }
+
+    bool count(std::int32_t& out, std::int32_t low, std::int32_t high) {
+        const std::string_view* record = next();
+        if (!record) return false;
+        if (!readInteger(*record, out)) return fail(msg::FileNotANumber);
+        if (out < low || out > high) {
+            failure_ = message(msg::FileCountOutOfRange);
+            failure_->args[2] = listDirectedInteger(out);
+            failure_->args[3] = listDirectedInteger(low) + ".." + listDirectedInteger(high);
+            return false;
+        }
+        return true;
+    }
+
+    // The picture's path: what stands before the first NUL, without leading
+    // or padding blanks. A file that stops before this record has no path.
+    std::string path() {
+        if (position_ >= records_.size()) return {};
+        const std::string_view record = records_[position_++];
+        return trimmedBlanks(cutAtFirstNul(record));
+    }
+
+    bool atEnd() const { return position_ >= records_.size(); }
+    std::size_t position() const { return position_; }
+    void rewind(std::size_t position) { position_ = position; }
+    std::optional<UserMessage> failure() const { return failure_; }
+
+  private:
+    const std::string_view* next() {
+        if (position_ >= records_.size()) {
+            failure_ = message(msg::FileEndsEarly);
+            return nullptr;
+        }
+        return &records_[position_++];
+    }
+    bool fail(int number) {
+        failure_ = message(number);
+        return false;
+    }
+    UserMessage message(int number) const {
+        UserMessage m;
+        m.number = number;
+        m.kind = MessageKind::Warning;
+        m.args[0] = path_;
+        m.args[1] = listDirectedInteger(static_cast<std::int32_t>(position_ == 0 ? 1 : position_));
+        if (number == msg::FileEndsEarly)
+            m.args[1] = listDirectedInteger(static_cast<std::int32_t>(records_.size() + 1));
+        return m;
+    }
+
+    std::vector<std::string_view> records_;
+    std::size_t position_ = 0;
+    std::string path_;
+    std::optional<UserMessage> failure_;
+};
+
+// The bundle parameters after the picture's path. Kept only when every
+// line has its record; a file without them leaves the parameters alone.
+void readLineParams(ProjectReader& in, ProjectContent& out) {
+    const std::size_t start = in.position();
+    for (int j = 1; j <= out.NLines; ++j) {
+        if (in.atEnd() || !in.real(out.LineParam(j))) {
+            in.rewind(start);
+            out.hasLineParams = false;
+            return;
+        }
+    }
+    out.hasLineParams = true;
+}
+
+} // namespace
+
+std::string projectFileText(const AppState& s) {
+    const Dep2D& d = s.dep;
+    std::string out;
+    for (int k = 1; k <= 4; ++k) {
+        appendRecord(out, realRecord(s.cal.MarkerPixX(k)));
+        appendRecord(out, realRecord(s.cal.MarkerPixY(k)));
+    }
+    appendRecord(out, integerRecord(d.NLines));
+    for (int j = 1; j <= d.NLines; ++j) {
+        appendRecord(out, integerRecord(d.NPoints(j)));
+        for (int k = 1; k <= d.NPoints(j); ++k) {
+            appendRecord(out, realRecord(d.PixX(j, k)));
+            appendRecord(out, realRecord(d.PixY(j, k)));
+        }
+    }
+    for (float v : {s.cal.Xmin, s.cal.Xmax, s.cal.Ymin, s.cal.Ymax})
+        appendRecord(out, realRecord(v));
+    appendRecord(out, integerRecord(s.image.ImageWidth));
+    appendRecord(out, integerRecord(s.image.ImageHeight));
+
+    // The path is written as stored, with its terminating NUL, no leading blank.
+    std::string path = trimmedBlanks(s.image.ImagePath);
+    if (!path.empty()) path += '\0';
+    appendRecord(out, path);
+
+    for (int j = 1; j <= d.NLines; ++j) appendRecord(out, realRecord(d.LineParam(j)));
+    return out;
+}
+
+std::optional<UserMessage>
+parseProjectFile(std::string_view text, const std::string& pathForMessages, ProjectContent& out) {
+    ProjectReader in(text, pathForMessages);
+    ProjectContent c;
+    for (int k = 1; k <= 4; ++k) {
+        if (!in.real(c.MarkerPixX(k)) || !in.real(c.MarkerPixY(k))) return in.failure();
+    }
+    if (!in.count(c.NLines, 1, LinesMax)) return in.failure();
+    for (int j = 1; j <= c.NLines; ++j) {
+        if (!in.count(c.NPoints(j), 0, PointsMax)) return in.failure();
+        for (int k = 1; k <= c.NPoints(j); ++k) {
+            if (!in.real(c.PixX(j, k)) || !in.real(c.PixY(j, k))) return in.failure();
+        }
+    }
+    for (float* v : {&c.Xmin, &c.Xmax, &c.Ymin, &c.Ymax}) {
+        if (!in.real(*v)) return in.failure();
+    }
+    constexpr std::int32_t kLargestSide = 1 << 30;
+    if (!in.count(c.ImageWidth, 0, kLargestSide) || !in.count(c.ImageHeight, 0, kLargestSide))
+        return in.failure();
+    c.ImagePath = in.path();
+    readLineParams(in, c);
+    out = std::move(c);
+    return std::nullopt;
+}
+
+void applyProjectContent(AppState& s, const ProjectContent& c) {
+    Dep2D& d = s.dep;
+    for (int k = 1; k <= 4; ++k) {
+        s.cal.MarkerPixX(k) = c.MarkerPixX(k);
+        s.cal.MarkerPixY(k) = c.MarkerPixY(k);
+    }
+    d.NLines = c.NLines;
+    for (int j = 1; j <= c.NLines; ++j) {
+        d.NPoints(j) = c.NPoints(j);
+        for (int k = 1; k <= c.NPoints(j); ++k) {
+            d.PixX(j, k) = c.PixX(j, k);
+            d.PixY(j, k) = c.PixY(j, k);
+        }
+        if (c.hasLineParams) d.LineParam(j) = c.LineParam(j);
+    }
+    s.cal.Xmin = c.Xmin;
+    s.cal.Xmax = c.Xmax;
+    s.cal.Ymin = c.Ymin;
+    s.cal.Ymax = c.Ymax;
+    s.image.ImageWidth = c.ImageWidth;
+    s.image.ImageHeight = c.ImageHeight;
+    s.image.ImagePath = c.ImagePath;
+    if (!c.ImagePath.empty()) d.ImageLoaded = -1;
+}
+
+std::optional<UserMessage> WriteAllProjectFilesVer001(const AppState& s) {
+    const std::string& path = s.ProjectPath;
+    // A line end inside the picture's path would split its record.
+    if (path.empty() || s.image.ImagePath.find_first_of("\r\n") != std::string::npos) {
+        UserMessage m;
+        m.number = msg::FileCannotWrite;
+        m.args[0] = path;
+        return m;
+    }
+    return replaceFileContent(path, projectFileText(s));
+}
+
+std::optional<UserMessage> ReadAllProjectFilesVer001(AppState& s) {
+    std::string text;
+    if (auto failure = readWholeFile(s.ProjectPath, ProjectFileMaxBytes, text)) return failure;
+    ProjectContent content;
+    if (auto failure = parseProjectFile(text, s.ProjectPath, content)) return failure;
+    applyProjectContent(s, content);
+    return std::nullopt;
+}
+
+std::string resolveImagePath(const std::string& storedPath, const std::string& projectPath) {
+    std::error_code ec;
+    const std::filesystem::path stored = pathFromUtf8(storedPath);
+    if (storedPath.empty() || std::filesystem::exists(stored, ec)) return storedPath;
+    // Stored paths may come from another system: take the name after either separator.
+    const std::size_t cut = storedPath.find_last_of("/\\");
+    const std::string name = cut == std::string::npos ? storedPath : storedPath.substr(cut + 1);
+    if (name.empty() || projectPath.empty()) return storedPath;
+    const std::filesystem::path beside =
+        pathFromUtf8(projectPath).parent_path() / pathFromUtf8(name);
+    if (std::filesystem::is_regular_file(beside, ec)) return pathToUtf8(beside);
+    return storedPath;
+}
+
+} // namespace vex

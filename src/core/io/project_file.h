@@ -1,0 +1,63 @@
+#pragma once
+// The project file: calibration, the image position of every point, the
+// picture's size and path, one value per CR LF record, followed by the
+// bundle parameters (which older files lack).
+
+#include "core/data/one_based.h"
+#include "core/messages/user_message.h"
+#include "core/state/app_state.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vex {
+
+inline constexpr std::size_t ProjectFileMaxBytes = 16u << 20;
+
+// What a project file holds, read into scratch storage first so that a
+// damaged file never reaches the live data.
+struct ProjectContent {
+    OneBased<float, 4> MarkerPixX;
+    OneBased<float, 4> MarkerPixY;
+    std::int32_t NLines = 1;
+    OneBased<std::int32_t, LineSlots> NPoints;
+    OneBased2<float, LineSlots, PointSlots> PixX;
+    OneBased2<float, LineSlots, PointSlots> PixY;
+    float Xmin = 0, Xmax = 1, Ymin = 0, Ymax = 1;
+    std::int32_t ImageWidth = 0;
+    std::int32_t ImageHeight = 0;
+    std::string ImagePath;
+    bool hasLineParams = false; // files written before parameters were kept lack them
+    OneBased<float, LineSlots> LineParam;
+};
+
+// The bytes of the project file for the current state.
+std::string projectFileText(const AppState& s);
+
+// Reads the records into `out`; a message when the text is not a sound
+// project (ends early, a non-number, a count outside its limits, a value
+// that is not finite).
+std::optional<UserMessage>
+parseProjectFile(std::string_view text, const std::string& pathForMessages, ProjectContent& out);
+
+// Puts a parsed project into the state: markers, ranges, lines and points,
+// picture facts, parameters when the file had them. The current line and
+// point, the grid and the modes are left alone. ImageLoaded is set when
+// the file names a picture.
+void applyProjectContent(AppState& s, const ProjectContent& c);
+
+// Writes to s.ProjectPath, replacing the old file only once the new one is complete.
+std::optional<UserMessage> WriteAllProjectFilesVer001(const AppState& s);
+
+// Reads s.ProjectPath into the state; on any failure the state is unchanged.
+// Reopening the picture is the view's business.
+std::optional<UserMessage> ReadAllProjectFilesVer001(AppState& s);
+
+// The picture of a project that was moved: when the stored path does not
+// exist, the file of the same name in the project's own folder, if that
+// exists; otherwise the stored path as it is.
+std::string resolveImagePath(const std::string& storedPath, const std::string& projectPath);
+
+} // namespace vex

@@ -1,0 +1,241 @@
+#include "core/data/clear_param.h"
+#include "core/io/project_file.h"
+#include "core/messages/catalogue.h"
+#include "temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace vex {
+namespace {
+
+using testing::readBytes;
+using testing::TempDir;
+using testing::writeBytes;
+using namespace std::string_literals;
+
+AppState smallKnownState() {
+    AppState s;
+    CLEARPARAM(s);
+    Dep2D& d = s.dep;
+    d.NLines = 3;
+    d.NPoints(1) = 3;
+    d.PixX(1, 1) = 100.25f, d.PixY(1, 1) = 200.5f;
+    d.PixX(1, 2) = 1234567.0f, d.PixY(1, 2) = 0.0f;
+    d.PixX(1, 3) = 1.0E-5f, d.PixY(1, 3) = -273.15f;
+    d.NPoints(2) = 0; // an empty line keeps its count record and nothing else
+    d.NPoints(3) = 1;
+    d.PixX(3, 1) = 12.0f, d.PixY(3, 1) = 34.0f;
+    d.LineParam(1) = 1.0f, d.LineParam(2) = 2.5f, d.LineParam(3) = 0.0f;
+    s.cal.Xmin = -1.0f;
+    s.cal.Xmax = 123456789.0f;
+    s.cal.Ymin = 0.001f;
+    s.cal.Ymax = 0.25f;
+    s.image.ImageWidth = 1024;
+    s.image.ImageHeight = 768;
+    s.image.ImagePath = "  /charts/plot 1.bmp"; // stored without the leading blanks
+    return s;
+}
+
+// The expected bytes, written out by hand from the record layout.
+const std::string kSmallProject = "    50.00000    \r\n"
+                                  "    10.00000    \r\n"
+                                  "    600.0000    \r\n"
+                                  "    10.00000    \r\n"
+                                  "    600.0000    \r\n"
+                                  "    500.0000    \r\n"
+                                  "    50.00000    \r\n"
+                                  "    500.0000    \r\n"
+                                  "            3\r\n"
+                                  "            3\r\n"
+                                  "    100.2500    \r\n"
+                                  "    200.5000    \r\n"
+                                  "    1234567.    \r\n"
+                                  "    0.000000    \r\n"
+                                  "   1.0000000E-05\r\n"
+                                  "   -273.1500    \r\n"
+                                  "            0\r\n"
+                                  "            1\r\n"
+                                  "    12.00000    \r\n"
+                                  "    34.00000    \r\n"
+                                  "   -1.000000    \r\n"
+                                  "   1.2345680E+08\r\n" // the float nearest 123456789 is 123456792
+                                  "   1.0000000E-03\r\n"
+                                  "   0.2500000    \r\n"
+                                  "         1024\r\n"
+                                  "          768\r\n"
+                                  "/charts/plot 1.bmp\0\r\n"
+                                  "    1.000000    \r\n"
+                                  "    2.500000    \r\n"
+                                  "    0.000000    \r\n"s;
+
+TEST(ProjectFile, WritesTheRecordLayoutByteForByte) {
+    EXPECT_EQ(projectFileText(smallKnownState()), kSmallProject);
+
+    AppState empty;
+    CLEARPARAM(empty);
+    const std::string text = projectFileText(empty);
+    // No picture: the path record is an empty line, without a NUL.
+    EXPECT_NE(text.find("            0\r\n\r\n    1.000000    \r\n"), std::string::npos);
+    EXPECT_EQ(text.find('\0'), std::string::npos);
+}
+
+TEST(ProjectFile, RoundTripsAtTheLimitsAndWithEmptyLines) {
+    AppState s;
+    CLEARPARAM(s);
+    s.dep.NLines = LinesMax;
+    for (int j = 1; j <= LinesMax; ++j) {
+        s.dep.NPoints(j) = j % 5 == 0 ? 0 : PointsMax;
+        s.dep.LineParam(j) = 0.5f * j;
+        for (int k = 1; k <= s.dep.NPoints(j); ++k) {
+            // Values that need all 7 significant figures of the layout.
+            s.dep.PixX(j, k) = 12.34567f * k + j;
+            s.dep.PixY(j, k) = 0.1234567f * j + 987.6543f;
+        }
+    }
+    s.image.ImagePath = "/data/chart.bmp";
+
+    ProjectContent c;
+    ASSERT_FALSE(parseProjectFile(projectFileText(s), "p.vxr", c));
+    AppState back;
+    CLEARPARAM(back);
+    applyProjectContent(back, c);
+    EXPECT_EQ(back.dep.NLines, LinesMax);
+    for (int j = 1; j <= LinesMax; ++j) {
+        ASSERT_EQ(back.dep.NPoints(j), s.dep.NPoints(j));
+        EXPECT_EQ(back.dep.LineParam(j), s.dep.LineParam(j));
+        for (int k = 1; k <= s.dep.NPoints(j); ++k) {
+            EXPECT_NEAR(back.dep.PixX(j, k), s.dep.PixX(j, k), 1e-6 * std::fabs(s.dep.PixX(j, k)));
+            EXPECT_NEAR(back.dep.PixY(j, k), s.dep.PixY(j, k), 1e-6 * std::fabs(s.dep.PixY(j, k)));
+        }
+    }
+    EXPECT_EQ(back.cal, s.cal);
+    EXPECT_EQ(back.image.ImagePath, "/data/chart.bmp");
+    EXPECT_EQ(back.dep.ImageLoaded, -1);
+}
+
+TEST(ProjectFile, LoadingKeepsWhatTheFileDoesNotHold) {
+    AppState s;
+    CLEARPARAM(s);
+    s.dep.CurLine = 2;
+    s.dep.CurPoint = 5;
+    s.dep.XGrid = 7;
+    s.dep.YGrid = 9;
+    s.dep.LineParam(1) = 42.0f;
+    // Written by the original program: no parameter records after the path.
+    std::string text = kSmallProject.substr(0, kSmallProject.find("/charts"));
+    text += "/charts/plot 1.bmp\0\r\n"s;
+    ProjectContent c;
+    ASSERT_FALSE(parseProjectFile(text, "p.vxr", c));
+    EXPECT_FALSE(c.hasLineParams);
+    applyProjectContent(s, c);
+    EXPECT_EQ(s.dep.LineParam(1), 42.0f);
+    EXPECT_EQ(s.dep.CurLine, 2);
+    EXPECT_EQ(s.dep.CurPoint, 5);
+    EXPECT_EQ(s.dep.XGrid, 7);
+    EXPECT_EQ(s.dep.YGrid, 9);
+    EXPECT_EQ(s.dep.NLines, 3);
+}
+
+TEST(ProjectFile, ReadsFilesInAnyNumericFormAndLineEnd) {
+    // LF only, D and E exponents, integers for reals, text after the first item,
+    // a path with leading blanks and no NUL.
+    const std::string text = "50\n1.0D1\n6.0E2 marker 2\n10.\n600\n500\n50\n500\n"
+                             "1\n2\n1.5d2, 7\n2.5E+2\n3.25e2\n4.5E2\n"
+                             "0\n1\n0\n1\n640 width\n480\n   /pics/a.bmp   \n";
+    ProjectContent c;
+    ASSERT_FALSE(parseProjectFile(text, "p.vxr", c));
+    EXPECT_EQ(c.MarkerPixY(1), 10.0f);
+    EXPECT_EQ(c.MarkerPixX(2), 600.0f);
+    EXPECT_EQ(c.NLines, 1);
+    EXPECT_EQ(c.NPoints(1), 2);
+    EXPECT_EQ(c.PixX(1, 1), 150.0f);
+    EXPECT_EQ(c.PixY(1, 2), 450.0f);
+    EXPECT_EQ(c.ImageWidth, 640);
+    EXPECT_EQ(c.ImagePath, "/pics/a.bmp");
+}
+
+TEST(ProjectFile, DamagedFilesAreRejectedAndLeaveTheStateAlone) {
+    struct Case {
+        std::string text;
+        int message;
+        std::string line;
+    };
+    const std::string head = "50\n10\n600\n10\n600\n500\n50\n500\n";
+    const Case cases[] = {
+        {"", msg::FileEndsEarly, "1"},
+        {head.substr(0, 12), msg::FileEndsEarly, "5"},
+        {head + "1\n3\n1\n2\n", msg::FileEndsEarly, "13"},
+        {head + "x\n", msg::FileNotANumber, "9"},
+        {head + "1.5\n", msg::FileNotANumber, "9"}, // a count must be an integer
+        {head + "0\n", msg::FileCountOutOfRange, "9"},
+        {head + "21\n", msg::FileCountOutOfRange, "9"},
+        {head + "1\n201\n", msg::FileCountOutOfRange, "10"},
+        {head + "1\n-1\n", msg::FileCountOutOfRange, "10"},
+        {head + "1\n1\n1e39\n2\n", msg::FileValueNotFinite, "11"},
+        {"50\n10\n600\n10\n600\n500\n50\n5OO\n", msg::FileNotANumber, "8"},
+    };
+    for (const Case& k : cases) {
+        AppState s = smallKnownState();
+        const AppState before = s;
+        TempDir dir;
+        s.ProjectPath = dir.file("bad.vxr");
+        writeBytes(s.ProjectPath, k.text);
+        const std::optional<UserMessage> failure = ReadAllProjectFilesVer001(s);
+        ASSERT_TRUE(failure) << k.text;
+        EXPECT_EQ(failure->number, k.message) << k.text;
+        EXPECT_EQ(failure->args[0], s.ProjectPath);
+        EXPECT_EQ(failure->args[1], k.line) << k.text;
+        EXPECT_EQ(s.dep, before.dep);
+        EXPECT_EQ(s.cal, before.cal);
+        EXPECT_EQ(s.image, before.image);
+    }
+
+    AppState s = smallKnownState();
+    const AppState before = s;
+    s.ProjectPath = "/nonexistent-folder/none.vxr";
+    const std::optional<UserMessage> failure = ReadAllProjectFilesVer001(s);
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->number, msg::FileCannotOpen);
+    EXPECT_EQ(s.dep, before.dep);
+}
+
+TEST(ProjectFile, SavingReplacesTheOldFileOnlyWhenComplete) {
+    TempDir dir;
+    AppState s = smallKnownState();
+    s.ProjectPath = dir.file("work.vxr");
+    writeBytes(s.ProjectPath, "previous content");
+    ASSERT_FALSE(WriteAllProjectFilesVer001(s));
+    EXPECT_EQ(readBytes(s.ProjectPath), kSmallProject);
+
+    AppState loaded;
+    CLEARPARAM(loaded);
+    loaded.ProjectPath = s.ProjectPath;
+    ASSERT_FALSE(ReadAllProjectFilesVer001(loaded));
+    EXPECT_EQ(loaded.image.ImagePath, "/charts/plot 1.bmp");
+    EXPECT_EQ(loaded.dep.NPoints(3), 1);
+
+    // A write that cannot happen reports it and leaves no stray file behind.
+    s.ProjectPath = dir.file("missing-folder/work.vxr");
+    const std::optional<UserMessage> failure = WriteAllProjectFilesVer001(s);
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->number, msg::FileCannotWrite);
+    s.ProjectPath.clear();
+    EXPECT_TRUE(WriteAllProjectFilesVer001(s));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+}
+
+TEST(ProjectFile, FindsThePictureOfAMovedProjectBesideIt) {
+    TempDir dir;
+    const std::string project = dir.file("moved.vxr");
+    writeBytes(dir.file("chart.bmp"), "BM");
+    EXPECT_EQ(resolveImagePath("/old/place/chart.bmp", project), dir.file("chart.bmp"));
+    EXPECT_EQ(resolveImagePath("C:\\old\\place\\chart.bmp", project), dir.file("chart.bmp"));
+    EXPECT_EQ(resolveImagePath(dir.file("chart.bmp"), "/elsewhere/p.vxr"), dir.file("chart.bmp"));
+    EXPECT_EQ(resolveImagePath("/old/place/other.bmp", project), "/old/place/other.bmp");
+    EXPECT_EQ(resolveImagePath("", project), "");
+}
+
+} // namespace
+} // namespace vex

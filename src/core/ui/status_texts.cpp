@@ -1,0 +1,54 @@
+#include "core/ui/status_texts.h"
+
+#include "core/io/number_text.h"
+#include "core/messages/catalogue.h"
+#include "core/messages/message_format.h"
+
+namespace vex {
+namespace {
+
+int toolbarHintMessage(int slot) {
+    switch (slot) {
+    case 2:
+        return msg::PromptNew;
+    case 3:
+        return msg::PromptLoad;
+    case 4:
+        return msg::PromptSave;
+    case 5:
+        return msg::PromptSaveAs;
+    case 7:
+        return msg::PromptScaleMode;
+    case 8:
+        return msg::PromptCaptureMode;
+    default:
+        return 0;
+    }
+}
+
+} // namespace
+
+void PREPSTATUSBAR(int mode, const AppState& s, int toolbarHotIndex, StatusTexts& texts) {
+    const std::int32_t lang = s.InterfaceLanguage;
+    if (mode == 1) {
+        if (const int number = toolbarHintMessage(toolbarHotIndex))
+            texts.pane0 = GETSS(number, lang);
+        return;
+    }
+    if (mode != 0) return;
+
+    const Dep2D& d = s.dep;
+    // Later modes win: spline point over calibration over capture.
+    int hint = 0;
+    if (d.CaptureMode == 1) hint = msg::HintCapturePoint;
+    if (d.ScaleMode != 0) hint = msg::HintMovePoint;
+    if (d.SplinePointMode == 1) hint = msg::HintSplinePoint;
+    texts.pane0 = hint ? GETSS(hint, lang) : std::string();
+
+    texts.pane1 = GETWM4(msg::StatusLinesMax, lang, listDirectedInteger(LinesMax));
+    texts.pane1 += GETWM4(msg::StatusPointsMax, lang, listDirectedInteger(PointsMax));
+    texts.pane2 = GETWM4(msg::StatusLinesInUse, lang, listDirectedInteger(d.NLines));
+    texts.pane2 += GETWM4(msg::StatusPointsInUse, lang, listDirectedInteger(d.NPoints(d.CurLine)));
+}
+
+} // namespace vex

@@ -1,22 +1,64 @@
 // Entry point: reads the command line, then either runs a batch job without
 // a window or starts the program.
 #include "core/cli/command_line.h"
+#include "core/io/batch_export.h"
+#include "core/settings/settings_store.h"
 #include "gui/app/main_window.h"
+#include "gui/platform/clipboard_text.h"
+#include "gui/platform/qt_prompts.h"
+#include "gui/platform/qt_settings_store.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QScreen>
 #include <QTimer>
+#include <QTranslator>
 
 #include <algorithm>
+#include <cstdlib>
 #include <iostream>
 #include <string>
 #include <vector>
 
 namespace {
 
+// Options the toolkit takes for itself (with one dash or two).
+bool isToolkitOption(std::string name) {
+    name.erase(0, name.find_first_not_of('-'));
+    static const char* const known[] = {"platform",      "platformpluginpath",
+                                        "platformtheme", "plugin",
+                                        "style",         "stylesheet",
+                                        "geometry",      "qwindowgeometry",
+                                        "qwindowtitle",  "qwindowicon",
+                                        "display",       "reverse",
+                                        "session",       "widgetcount",
+                                        "name",          "title",
+                                        "visual",        "ncols",
+                                        "cmap",          "dialogs",
+                                        "nograb",        "dograb",
+                                        "sync",          "fontengine"};
+    return std::any_of(std::begin(known), std::end(known),
+                       [&](const char* k) { return name == k; });
+}
+
+// Decided before any window system is touched: help, batch export, and
+// options nobody knows.
 bool asksForBatchWork(const std::vector<std::string>& args) {
-    return std::any_of(args.begin(), args.end(), [](const std::string& a) {
-        return a == "--help" || a == "-h" || a == "--export-table";
-    });
+    for (const std::string& a : args) {
+        if (a == "--") return false;
+        if (a == "--help" || a == "-h" || a == "--export-table") return true;
+        if (a.size() > 1 && a[0] == '-' && a != "--screenshot" && !isToolkitOption(a)) return true;
+    }
+    return false;
+}
+
+bool displayAvailable() {
+#if defined(Q_OS_LINUX)
+    return std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY") ||
+           std::getenv("QT_QPA_PLATFORM");
+#else
+    return true;
+#endif
 }
 
 int runBatch(const vex::CommandLine& cl) {
@@ -24,13 +66,25 @@ int runBatch(const vex::CommandLine& cl) {
     case vex::CommandLine::Action::Help:
         std::cout << vex::commandLineHelp();
         return 0;
-    case vex::CommandLine::Action::Invalid:
+    case vex::CommandLine::Action::ExportTable:
+        if (const auto failure = vex::exportTableFromProject(cl.exportProject, cl.exportOutput)) {
+            std::cerr << "vexilor: " << failure->text(2) << "\n";
+            return 1;
+        }
+        return 0;
+    default:
         std::cerr << "vexilor: " << cl.error << "\n(see vexilor --help)\n";
         return 2;
-    default:
-        std::cerr << "vexilor: --export-table is not available yet\n";
-        return 2;
     }
+}
+
+// Standard buttons and dialogs in Russian when the interface is Russian.
+void installToolkitTranslation(QApplication& app, std::int32_t language) {
+    if (language != 1) return;
+    auto* translator = new QTranslator(&app);
+    if (translator->load(QLocale(QLocale::Russian), "qtbase", "_",
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(translator);
 }
 
 int saveScreenshot(QWidget& window, const QString& file) {
@@ -46,24 +100,51 @@ int saveScreenshot(QWidget& window, const QString& file) {
 int main(int argc, char** argv) {
     const std::vector<std::string> raw(argv + 1, argv + argc);
     if (asksForBatchWork(raw)) return runBatch(vex::parseCommandLine(raw));
+    if (!displayAvailable()) {
+        if (std::find(raw.begin(), raw.end(), "--screenshot") == raw.end()) {
+            std::cerr << "vexilor: no display is available (set DISPLAY, or render the window "
+                         "with --screenshot FILE.png)\n";
+            return 1;
+        }
+        setenv("QT_QPA_PLATFORM", "offscreen", 1); // a screenshot needs no screen
+    }
 
     QApplication app(argc, argv); // takes its own options (-platform, -style, …) out of argv
+    QApplication::setApplicationName(QStringLiteral("Vexilor"));
     const std::vector<std::string> args(argv + 1, argv + argc);
     const vex::CommandLine cl = vex::parseCommandLine(args);
     if (cl.action != vex::CommandLine::Action::Run) return runBatch(cl);
 
-    vex::MainWindow window;
+    vex::QtSettingsStore settings;
+    installToolkitTranslation(app, vex::readInterfaceLanguage(settings));
+    vex::MainWindow* window = nullptr;
+    vex::QtPrompts prompts([&window] { return window ? window->state().InterfaceLanguage : 0; });
+    vex::SystemClipboardText clipboard;
+    vex::MainWindow mainWindow(vex::Platform{prompts, settings, clipboard});
+    window = &mainWindow;
+
     if (!cl.screenshotFile.empty()) {
-        window.resize(1280, 800);
-        window.show();
+        // A fixed size, so that screenshots do not depend on the screen.
+        mainWindow.resize(1280, 800);
+        mainWindow.show();
         int status = 0;
-        QTimer::singleShot(300, &app, [&] {
-            status = saveScreenshot(window, QString::fromStdString(cl.screenshotFile));
+        auto shoot = [&] {
+            status = saveScreenshot(mainWindow, QString::fromStdString(cl.screenshotFile));
             app.quit();
-        });
+        };
+        if (!cl.projectFile.empty()) {
+            QObject::connect(&mainWindow, &vex::MainWindow::startProjectHandled, &app,
+                             [&] { QTimer::singleShot(200, &app, shoot); });
+            mainWindow.openAtStart(cl.projectFile);
+        } else {
+            QTimer::singleShot(300, &app, shoot);
+        }
         app.exec();
         return status;
     }
-    window.showMaximized();
+    // Without a window manager "maximised" means nothing; take the screen ourselves.
+    mainWindow.setGeometry(mainWindow.screen()->availableGeometry());
+    mainWindow.showMaximized();
+    if (!cl.projectFile.empty()) mainWindow.openAtStart(cl.projectFile);
     return app.exec();
 }

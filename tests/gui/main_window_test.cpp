@@ -1,15 +1,324 @@
-#include "gui/app/main_window.h"
+#include "core/data/clear_param.h"
+#include "core/io/project_file.h"
+#include "core/io/text_table.h"
+#include "core/ui/command_ids.h"
+#include "gui/app/help_window.h"
+#include "gui/app/status_panes.h"
+#include "window_fixture.h"
 
-#include <gtest/gtest.h>
+#include "../core/temp_dir.h"
+
+#include <QCloseEvent>
+#include <QDialog>
+#include <QLabel>
+#include <QTest>
 
 namespace vex {
 namespace {
 
-TEST(MainWindowStart, TitleIsTheProgramCaptionInBothLanguages) {
-    MainWindow window;
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("VEXILOR - Version 1.0"));
-    EXPECT_EQ(window.state().dep.NLines, 1);
-    EXPECT_EQ(window.state().dep.LineParam(1), 1.0f);
+using testing::TempDir;
+using testing::WindowFixture;
+using testing::writeBytes;
+
+std::string writeProject(const TempDir& dir, const std::string& name, int points) {
+    AppState s;
+    CLEARPARAM(s);
+    s.dep.NPoints(1) = points;
+    for (int k = 1; k <= points; ++k) {
+        s.dep.PixX(1, k) = 100.0f + 10 * k;
+        s.dep.PixY(1, k) = 200.0f;
+    }
+    s.ProjectPath = dir.file(name);
+    EXPECT_FALSE(WriteAllProjectFilesVer001(s));
+    return s.ProjectPath;
+}
+
+TEST(MainWindowStart, EnglishByDefaultWithTheStartUpMenuStates) {
+    for (int stored : {-1, 0, 2, 7}) {
+        WindowFixture f(stored);
+        EXPECT_EQ(f.window->windowTitle(), "VEXILOR - Version 1.0");
+        EXPECT_EQ(f.menuTitles(), (QStringList{"File", "Function", "Lines", "Points",
+                                               "Export-Import", "Settings", "Help"}));
+        EXPECT_EQ(f.window->action(cmd::ExportTable)->text(), "Export two-parameter dependence");
+        EXPECT_FALSE(f.checked(cmd::LanguageRussian));
+        EXPECT_TRUE(f.checked(cmd::LanguageEnglish));
+        for (int id :
+             {cmd::OpenBmpImage, cmd::LoadProject, cmd::Exit, cmd::About, cmd::HelpContent})
+            EXPECT_TRUE(f.enabled(id)) << id;
+        for (int id : {cmd::NewProject, cmd::SaveProject, cmd::SaveProjectAs, cmd::SetTheScale,
+                       cmd::PointsCaptureMode, cmd::AddLine, cmd::DeleteLine, cmd::AddPoint,
+                       cmd::DeletePoint, cmd::SortPoints, cmd::ExportTable, cmd::ImportTable})
+            EXPECT_FALSE(f.enabled(id)) << id;
+        EXPECT_FALSE(f.checked(cmd::SetTheScale));
+    }
+}
+
+TEST(MainWindowStart, RussianFromTheStoredSetting) {
+    WindowFixture f(1);
+    EXPECT_EQ(f.window->windowTitle(), "VEXILOR - Version 1.0");
+    EXPECT_EQ(f.menuTitles(), (QStringList{"Файл", "Функции", "Линии", "Точки", "Ввод-вывод",
+                                           "Настройки", "Помощь"}));
+    EXPECT_EQ(f.window->action(cmd::LoadProject)->text(), "Загрузить проект");
+    EXPECT_EQ(f.window->action(cmd::OpenBmpImage)->text(), "Open BMP image");
+    EXPECT_TRUE(f.checked(cmd::LanguageRussian));
+    EXPECT_FALSE(f.checked(cmd::LanguageEnglish));
+    EXPECT_EQ(f.window->statusPanes().paneText(1), "Линий макс. = 20; Точек макс. = 200");
+}
+
+TEST(MainWindowStart, KeepsItsMinimumSize) {
+    WindowFixture f;
+    const QSize minimum = f.window->minimumSize();
+    EXPECT_EQ(minimum.width(), 920);
+    EXPECT_GE(minimum.height(), 37 + 590);
+    f.window->resize(300, 200);
+    EXPECT_EQ(f.window->size(), minimum);
+    f.window->resize(300, 2000);
+    EXPECT_EQ(f.window->width(), 920);
+    f.window->resize(2000, 10);
+    EXPECT_EQ(f.window->height(), minimum.height());
+}
+
+TEST(MainWindowStart, StatusPanesShareTheWidthHalfAFifthAndThreeTenths) {
+    EXPECT_EQ(StatusPanes::paneEdges(1000), (std::array<int, 3>{500, 700, 1000}));
+    EXPECT_EQ(StatusPanes::paneEdges(1279), (std::array<int, 3>{639, 894, 1277}));
+}
+
+TEST(CommandLineProject, LoadsOnceAfterTheDelay) {
+    TempDir dir;
+    WindowFixture f;
+    f.window->openAtStart(writeProject(dir, "start.vxr", 3), 150);
+    QTest::qWait(50);
+    EXPECT_EQ(f.state().dep.NPoints(1), 0); // not yet
+    ASSERT_TRUE(QTest::qWaitFor([&] { return f.state().dep.NPoints(1) == 3; }, 3000));
+    EXPECT_EQ(f.state().ProjectPath, dir.file("start.vxr"));
+    EXPECT_EQ(f.state().dep.ProjectModified, 0);
+    EXPECT_TRUE(f.state().CommandLineFile.empty());
+    EXPECT_TRUE(f.enabled(cmd::SaveProject)); // menu mode 1 after the load
+    EXPECT_EQ(f.prompts.fileKindsAsked().size(), 0u);
+}
+
+TEST(CommandLineProject, AManualLoadBeforeTheDelayUsesItUp) {
+    TempDir dir;
+    WindowFixture f;
+    bool handled = false;
+    QObject::connect(f.window.get(), &MainWindow::startProjectHandled, [&] { handled = true; });
+    f.window->openAtStart(writeProject(dir, "start.vxr", 4), 200);
+    f.run(cmd::LoadProject); // the user is quicker
+    EXPECT_EQ(f.state().dep.NPoints(1), 4);
+    EXPECT_TRUE(f.prompts.fileKindsAsked().empty()); // the pending file was taken, no dialog
+    ASSERT_TRUE(QTest::qWaitFor([&] { return handled; }, 3000));
+    EXPECT_TRUE(f.prompts.fileKindsAsked().empty()); // and no second load or dialog later
+    EXPECT_EQ(f.prompts.unexpected(), 0);
+}
+
+TEST(ProjectCommandsInWindow, DamagedProjectIsRefusedAndNothingChanges) {
+    TempDir dir;
+    WindowFixture f;
+    writeBytes(dir.file("bad.vxr"), "50\n10\n");
+    f.state().dep.LineParam(1) = 5.0f;
+    f.prompts.chooseFile(QString::fromStdString(dir.file("bad.vxr")));
+    f.run(cmd::LoadProject);
+    ASSERT_EQ(f.prompts.shown().size(), 1u);
+    EXPECT_TRUE(f.prompts.shown()[0].text.contains("ends too early"));
+    EXPECT_EQ(f.state().dep.LineParam(1), 5.0f);
+    EXPECT_EQ(f.state().ProjectPath, "");
+}
+
+TEST(ProjectCommandsInWindow, MissingPictureIsReportedButThePointsLoad) {
+    TempDir dir;
+    AppState s;
+    CLEARPARAM(s);
+    s.dep.NPoints(1) = 2;
+    s.image.ImagePath = dir.file("gone.bmp");
+    s.ProjectPath = dir.file("p.vxr");
+    ASSERT_FALSE(WriteAllProjectFilesVer001(s));
+    WindowFixture f;
+    f.prompts.chooseFile(QString::fromStdString(s.ProjectPath));
+    f.run(cmd::LoadProject);
+    ASSERT_EQ(f.prompts.shown().size(), 1u);
+    EXPECT_EQ(f.prompts.shown()[0].text, ".bmp file not found");
+    EXPECT_EQ(f.state().dep.NPoints(1), 2);
+}
+
+TEST(ProjectCommandsInWindow, SaveWithoutAFileYetAsksForOne) {
+    TempDir dir;
+    WindowFixture f;
+    ASSERT_EQ(f.state().dep.ProjectNamed, 1);
+    f.prompts.chooseFile(QString::fromStdString(dir.file("new.vxr")));
+    f.run(cmd::SaveProject);
+    ASSERT_EQ(f.prompts.fileKindsAsked(), std::vector<FileKind>{FileKind::ProjectSave});
+    EXPECT_TRUE(std::filesystem::exists(dir.file("new.vxr")));
+    EXPECT_EQ(f.state().ProjectPath, dir.file("new.vxr"));
+    // Now it writes straight there.
+    f.state().dep.ProjectModified = 1;
+    f.run(cmd::SaveProject);
+    EXPECT_EQ(f.prompts.fileKindsAsked().size(), 1u);
+    EXPECT_EQ(f.state().dep.ProjectModified, 0);
+}
+
+TEST(ProjectCommandsInWindow, NewAndLoadAskBeforeDroppingChanges) {
+    TempDir dir;
+    WindowFixture f;
+    f.state().dep.NPoints(1) = 3;
+    f.state().dep.ProjectModified = 1;
+
+    f.prompts.answer(Answer::Cancel); // keeps everything
+    f.run(cmd::NewProject);
+    EXPECT_EQ(f.state().dep.NPoints(1), 3);
+
+    f.prompts.answer(Answer::Cancel);
+    f.run(cmd::LoadProject);
+    EXPECT_TRUE(f.prompts.fileKindsAsked().empty());
+
+    f.prompts.answer(Answer::Yes); // saves first: no file yet, so Save As, cancelled
+    f.prompts.cancelFileDialog();
+    f.run(cmd::NewProject);
+    EXPECT_EQ(f.state().dep.NPoints(1), 3);
+
+    f.prompts.answer(Answer::No); // discards
+    f.run(cmd::NewProject);
+    EXPECT_EQ(f.state().dep.NPoints(1), 0);
+    EXPECT_EQ(f.state().dep.ProjectNamed, 1);
+    ASSERT_EQ(f.prompts.shown().size(), 4u);
+    EXPECT_EQ(f.prompts.shown()[1].text, "Save project before loading another one?");
+    EXPECT_EQ(f.prompts.unexpected(), 0);
+}
+
+TEST(ClosingTheWindow, AsksOnlyWithUnsavedChanges) {
+    WindowFixture f;
+    EXPECT_TRUE(f.window->close()); // nothing changed: no question
+    EXPECT_TRUE(f.prompts.shown().empty());
+}
+
+TEST(ClosingTheWindow, EveryAnswerPath) {
+    TempDir dir;
+    {
+        WindowFixture f;
+        f.state().dep.ProjectModified = 1;
+        f.prompts.answer(Answer::Cancel);
+        EXPECT_FALSE(f.window->close());
+        EXPECT_EQ(f.prompts.shown().back().text, "Save project before exit?");
+        f.prompts.answer(Answer::Yes); // save, but the name dialog is cancelled: stay
+        f.prompts.cancelFileDialog();
+        EXPECT_FALSE(f.window->close());
+        f.prompts.answer(Answer::No);
+        EXPECT_TRUE(f.window->close());
+    }
+    {
+        WindowFixture f;
+        f.state().dep.ProjectModified = 1;
+        f.prompts.answer(Answer::Yes);
+        f.prompts.chooseFile(QString::fromStdString(dir.file("kept.vxr")));
+        EXPECT_TRUE(f.window->close());
+        EXPECT_TRUE(std::filesystem::exists(dir.file("kept.vxr")));
+        EXPECT_EQ(f.prompts.unexpected(), 0);
+    }
+}
+
+TEST(ExitCommand, AsksThenSavesThenCloses) {
+    TempDir dir;
+    WindowFixture f;
+    f.prompts.answer(Answer::No);
+    f.run(cmd::Exit);
+    EXPECT_TRUE(f.window->isVisible());
+    EXPECT_EQ(f.prompts.shown().back().text, "Are you sure you want to close the program?");
+
+    // Nothing chosen, nothing changed: nothing to save, the program ends.
+    f.prompts.answer(Answer::Yes);
+    f.run(cmd::Exit);
+    EXPECT_FALSE(f.window->isVisible());
+
+    WindowFixture g;
+    g.state().ProjectPath = dir.file("exit.vxr");
+    g.prompts.answer(Answer::Yes);
+    g.run(cmd::Exit); // saves without a further question
+    EXPECT_TRUE(std::filesystem::exists(dir.file("exit.vxr")));
+    EXPECT_FALSE(g.window->isVisible());
+
+    WindowFixture h;
+    h.state().dep.ProjectModified = 1;
+    h.prompts.answer(Answer::Yes);
+    h.prompts.cancelFileDialog(); // the user backs out of naming the file
+    h.run(cmd::Exit);
+    EXPECT_TRUE(h.window->isVisible());
+}
+
+TEST(TableCommandsInWindow, ImportShowsCountsAndExportNeedsPoints) {
+    TempDir dir;
+    WindowFixture f;
+    f.run(cmd::ExportTable); // empty current line
+    ASSERT_EQ(f.prompts.shown().size(), 1u);
+    EXPECT_EQ(f.prompts.shown()[0].text,
+              "The number of points that are imported based on less than 2.");
+
+    writeBytes(dir.file("t.dat"), "3\n2\n1\n0 0\n1 1\n7\n2\n0 0\n1 1\n2 2\n3 3\n4 4\n5 5\n6 6\n"
+                                  "2\n3\n0 0\n1 1\n");
+    f.prompts.chooseFile(QString::fromStdString(dir.file("t.dat")));
+    f.state().dep.CurLine = 2;
+    f.run(cmd::ImportTable);
+    EXPECT_EQ(f.window->statusPanes().paneText(2), "Current lines use = 3; Current points use = 7");
+    EXPECT_EQ(f.state().dep.ProjectModified, 1);
+    EXPECT_TRUE(f.enabled(cmd::ImportTable));
+    EXPECT_TRUE(f.enabled(cmd::SaveProject)); // points on line 1 count as work to save
+
+    writeBytes(dir.file("many.dat"), "21\n");
+    f.prompts.chooseFile(QString::fromStdString(dir.file("many.dat")));
+    f.run(cmd::ImportTable);
+    EXPECT_EQ(f.prompts.shown().back().text,
+              "The number of lines exported based on more than the service limit(20).");
+    EXPECT_EQ(f.state().dep.NLines, 3);
+}
+
+TEST(TableCommandsInWindow, RussianStatusAfterImport) {
+    TempDir dir;
+    WindowFixture f(1);
+    writeBytes(dir.file("t.dat"), "1\n7\n2\n0 0\n1 1\n2 2\n3 3\n4 4\n5 5\n6 6\n");
+    f.prompts.chooseFile(QString::fromStdString(dir.file("t.dat")));
+    f.run(cmd::ImportTable);
+    EXPECT_EQ(f.window->statusPanes().paneText(2),
+              "Тек. кол-во линий=1; Тек. кол-во точек на линии=7");
+}
+
+TEST(LanguageCommands, StoreTheChoiceAndAskForARestart) {
+    WindowFixture f;
+    f.run(cmd::LanguageRussian);
+    EXPECT_EQ(readInterfaceLanguage(f.settings), 1);
+    EXPECT_TRUE(f.checked(cmd::LanguageRussian));
+    EXPECT_FALSE(f.checked(cmd::LanguageEnglish));
+    // Catalogue texts follow at once; the menus keep the language they were built in.
+    ASSERT_EQ(f.prompts.shown().size(), 1u);
+    EXPECT_EQ(f.prompts.shown()[0].text,
+              "Перезапустите программу, чтобы изменения вступили в силу.");
+    EXPECT_EQ(f.menuTitles().front(), "File");
+
+    f.run(cmd::LanguageRussian); // the same again: rewritten, asked again
+    EXPECT_EQ(f.prompts.shown().size(), 2u);
+
+    f.settings.setWritable(false);
+    f.run(cmd::LanguageEnglish);
+    EXPECT_EQ(f.prompts.shown().back().kind, MessageKind::Warning);
+    EXPECT_TRUE(f.prompts.shown().back().text.contains("could not be stored"));
+    EXPECT_TRUE(f.checked(cmd::LanguageEnglish));
+}
+
+TEST(HelpAndAbout, AboutRunsItsDialogAndHelpOpensTheLanguagePage) {
+    WindowFixture f(1);
+    QString title;
+    QSize picture;
+    f.prompts.onDialog([&](QDialog& d) {
+        title = d.windowTitle();
+        for (QLabel* label : d.findChildren<QLabel*>())
+            if (!label->pixmap().isNull()) picture = label->pixmap().size();
+        return int(QDialog::Accepted);
+    });
+    f.run(cmd::About);
+    EXPECT_EQ(title, "About Vexilor 1.0");
+    EXPECT_EQ(picture, QSize(436, 175));
+    f.run(cmd::HelpContent);
+    auto* help = f.window->findChild<HelpWindow*>();
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_TRUE(help->pageSource().endsWith("help_ru.html"));
 }
 
 } // namespace

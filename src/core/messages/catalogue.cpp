@@ -105,6 +105,17 @@ constexpr Entry kCatalogue[] = {
      "changed.",
      "Таблица в буфере обмена содержит %%1 линий, а вставить можно не более %%2. Таблица не "
      "изменена."},
+    {msg::SaveBeforeNew, "Save project before creating a new one?",
+     "Сохранить проект перед созданием нового?"},
+    {msg::SaveBeforeLoad, "Save project before loading another one?",
+     "Сохранить проект перед загрузкой другого?"},
+    {msg::LanguageNotStored,
+     "The language setting could not be stored, so the next start keeps the current language.",
+     "Не удалось сохранить настройку языка, поэтому при следующем запуске язык не изменится."},
+    {msg::PictureUnreadable, "The file %%1 cannot be read as a picture.",
+     "Файл %%1 не удаётся прочитать как изображение."},
+    {msg::PictureDamaged, "The picture %%1 is damaged: its pixel data is cut short.",
+     "Изображение %%1 повреждено: данные пикселей обрываются."},
 };
 
 constexpr bool strictlyAscending() {

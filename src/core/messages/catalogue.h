@@ -71,6 +71,11 @@ inline constexpr int FileCountOutOfRange = 2104; // %%3 = the count, %%4 = the a
 inline constexpr int FileValueNotFinite = 2105;
 inline constexpr int FileCannotWrite = 2106;
 inline constexpr int ClipboardTooManyLines = 2107; // %%1 = lines on the clipboard, %%2 = limit
+inline constexpr int SaveBeforeNew = 2108;
+inline constexpr int SaveBeforeLoad = 2109;
+inline constexpr int LanguageNotStored = 2110;
+inline constexpr int PictureUnreadable = 2111; // %%1 = path
+inline constexpr int PictureDamaged = 2112;    // %%1 = path
 } // namespace msg
 
 // Text of message `number`: Russian when interfaceLanguage is 1, English for any

@@ -11,7 +11,9 @@
 
 namespace vex {
 
-enum class MessageKind { Warning, Error, Information, Question };
+// Warning, error and information boxes have an OK button; a question has Yes
+// and No; a question with cancel also lets the user back out.
+enum class MessageKind { Warning, Error, Information, Question, QuestionWithCancel };
 
 struct UserMessage {
     int number = 0;

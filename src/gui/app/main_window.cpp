@@ -2,12 +2,238 @@
 
 #include "core/data/clear_param.h"
 #include "core/messages/catalogue.h"
+#include "core/settings/settings_store.h"
+#include "core/ui/command_ids.h"
+#include "core/ui/panel_reset.h"
+#include "gui/app/about_dialog.h"
+#include "gui/app/help_window.h"
+#include "gui/app/menu_bar.h"
+#include "gui/app/resources.h"
+#include "gui/app/status_panes.h"
+#include "gui/app/workspace.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QTimer>
 
 namespace vex {
+namespace {
 
-MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
-    CLEARPARAM(state_);
+constexpr int kMinimumWidthBesidePanel = 700;
+constexpr int kMinimumHeightBelowToolbar = 590;
+
+} // namespace
+
+MainWindow::MainWindow(Platform platform, QWidget* parent)
+    : QMainWindow(parent), platform_(platform) {
+    registerResources();
+    state_.InterfaceLanguage = readInterfaceLanguage(platform_.settings);
     setWindowTitle(QString::fromStdString(GETSS(msg::Caption, state_.InterfaceLanguage)));
+    setWindowIcon(QIcon(QStringLiteral(":/vexilor.png")));
+
+    actions_ = buildMenuBar(*menuBar(), state_.InterfaceLanguage);
+    for (QAction* a : std::as_const(actions_)) {
+        const int id = a->data().toInt();
+        connect(a, &QAction::triggered, this, [this, id] { command(id); });
+    }
+    PrepContextMenu(0, state_, menuStates_);
+    applyMenuStates();
+
+    buildWorkArea();
+    CLEARPARAM(state_);
+    resetPanel(0);
+
+    status_ = new StatusPanes(this);
+    setStatusBar(status_);
+    prepStatusBar(0);
+
+    projectCommands_ = std::make_unique<ProjectCommands>(
+        state_, platform_.prompts, *this, [this] { return reopenPictureFromProject(); });
+
+    // The minimum size leaves the panel column and 700 pixels beside it,
+    // and 590 pixels below the toolbar.
+    setMinimumSize(Workspace::DefaultPanelWidth + kMinimumWidthBesidePanel,
+                   menuBar()->sizeHint().height() + workspace_->toolbarBottom() +
+                       kMinimumHeightBelowToolbar);
 }
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildWorkArea() {
+    workspace_ = new Workspace(this);
+    toolbarArea_ = new QWidget;
+    toolbarArea_->setAccessibleName(QStringLiteral("Toolbar"));
+    toolbarArea_->setAutoFillBackground(true);
+    panelArea_ = new QWidget;
+    panelArea_->setAccessibleName(QStringLiteral("Function panel"));
+    hostArea_ = new QWidget;
+    hostArea_->setAccessibleName(QStringLiteral("Image view area"));
+    viewArea_ = new QWidget(hostArea_);
+    viewArea_->setAccessibleName(QStringLiteral("Image view"));
+    viewArea_->setFocusPolicy(Qt::StrongFocus);
+    workspace_->setParts(toolbarArea_, panelArea_, hostArea_);
+    setCentralWidget(workspace_);
+    platform_.prompts.setOwner(viewArea_);
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (status_) status_->fitToWidth(width());
+    // The view fills its host but for a 10-pixel margin.
+    viewArea_->setGeometry(0, 0, std::max(0, hostArea_->width() - 10),
+                           std::max(0, hostArea_->height() - 10));
+}
+
+Answer MainWindow::tell(int number, MessageKind kind) {
+    return platform_.prompts.message(
+        kind, QString::fromStdString(GETSS(number, state_.InterfaceLanguage)));
+}
+
+void MainWindow::command(int id) {
+    switch (id) {
+    case cmd::LoadProject:
+        projectCommands_->loadProject();
+        break;
+    case cmd::Exit:
+        exitProgram();
+        break;
+    case cmd::NewProject:
+        projectCommands_->newProject();
+        break;
+    case cmd::SaveProjectAs:
+        projectCommands_->saveProjectAs();
+        break;
+    case cmd::SaveProject:
+        projectCommands_->saveProject();
+        break;
+    case cmd::About:
+        showAbout();
+        break;
+    case cmd::ExportTable:
+        projectCommands_->exportTable();
+        break;
+    case cmd::ImportTable:
+        projectCommands_->importTable();
+        break;
+    case cmd::LanguageRussian:
+        setLanguage(1);
+        break;
+    case cmd::LanguageEnglish:
+        setLanguage(2);
+        break;
+    case cmd::HelpContent:
+        showHelp();
+        break;
+    default:
+        break;
+    }
+    applyMenuStates(); // a checkable action toggles itself; the rules decide
+}
+
+void MainWindow::openAtStart(const std::string& path, int delayMs) {
+    state_.CommandLineFile = path;
+    QTimer::singleShot(delayMs, this, [this] {
+        // A Load Project issued before the delay has used the file already.
+        if (!state_.CommandLineFile.empty()) command(cmd::LoadProject);
+        emit startProjectHandled();
+    });
+}
+
+void MainWindow::setLanguage(std::int32_t language) {
+    state_.InterfaceLanguage = language;
+    checkLanguageItems(language, menuStates_);
+    applyMenuStates();
+    if (writeInterfaceLanguage(platform_.settings, language))
+        tell(msg::RestartToApplyLanguage, MessageKind::Information);
+    else
+        tell(msg::LanguageNotStored, MessageKind::Warning);
+}
+
+void MainWindow::exitProgram() {
+    if (tell(msg::ConfirmExit, MessageKind::Question) != Answer::Yes) return;
+    if (!projectCommands_->saveBeforeLeaving()) return;
+    shuttingDown_ = true;
+    close();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!shuttingDown_ && state_.dep.ProjectModified == 1) {
+        switch (tell(msg::SaveBeforeExit, MessageKind::QuestionWithCancel)) {
+        case Answer::No:
+            break;
+        case Answer::Yes:
+            if (projectCommands_->saveBeforeLeaving()) break;
+            [[fallthrough]];
+        default:
+            event->ignore();
+            return;
+        }
+    }
+    shuttingDown_ = true;
+    if (helpWindow_) helpWindow_->close();
+    event->accept();
+}
+
+void MainWindow::showAbout() {
+    AboutDialog about(viewArea_);
+    platform_.prompts.exec(about);
+}
+
+void MainWindow::showHelp() {
+    if (!helpWindow_) helpWindow_ = new HelpWindow(state_.InterfaceLanguage, this);
+    helpWindow_->show();
+    helpWindow_->raise();
+}
+
+bool MainWindow::reopenPictureFromProject() {
+    if (state_.image.ImagePath.empty()) return false;
+    if (picture_.load(QString::fromStdString(state_.image.ImagePath))) return false;
+    state_.dep.ImageLoaded = -1;
+    state_.image.ImageWidth = picture_.width();
+    state_.image.ImageHeight = picture_.height();
+    return true;
+}
+
+void MainWindow::applyMenuStates() {
+    for (auto it = actions_.cbegin(); it != actions_.cend(); ++it) {
+        const MenuItemState s = menuStates_.at(it.key());
+        it.value()->setEnabled(s.enabled);
+        if (it.value()->isCheckable()) it.value()->setChecked(s.checked);
+    }
+}
+
+void MainWindow::dialogPartnership() {}
+
+void MainWindow::prepStatusBar(int mode) {
+    PREPSTATUSBAR(mode, state_, 0, statusTexts_);
+    if (status_) status_->show(statusTexts_);
+}
+
+void MainWindow::prepContextMenu(int mode) {
+    PrepContextMenu(mode, state_, menuStates_);
+    applyMenuStates();
+}
+
+void MainWindow::prepareToolBarIcons(int) {}
+
+void MainWindow::repaintToolBar() {
+    toolbarArea_->update();
+}
+
+void MainWindow::repaintView() {
+    viewArea_->update();
+}
+
+void MainWindow::focusView() {
+    viewArea_->setFocus();
+}
+
+void MainWindow::resetPanel(int) {
+    resetPanelModes(state_);
+    prepStatusBar(0);
+}
+
+void MainWindow::leaveCaptureOnToolbar() {}
 
 } // namespace vex

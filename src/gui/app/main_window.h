@@ -1,21 +1,90 @@
 #pragma once
 #include "core/state/app_state.h"
+#include "core/ui/menu_states.h"
+#include "core/ui/status_texts.h"
+#include "gui/app/project_commands.h"
+#include "gui/platform/platform.h"
+#include "gui/platform/shell_services.h"
+#include "gui/view/picture.h"
 
+#include <QHash>
 #include <QMainWindow>
+
+#include <memory>
+
+class QAction;
 
 namespace vex {
 
-// The program's frame window. It owns the whole state of the program.
-class MainWindow : public QMainWindow {
+class StatusPanes;
+class Workspace;
+
+// The program's frame window. It owns the whole state of the program and
+// runs every command, whichever menu, button or key sent it.
+class MainWindow : public QMainWindow, public ShellServices {
     Q_OBJECT
   public:
-    explicit MainWindow(QWidget* parent = nullptr);
+    explicit MainWindow(Platform platform, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     AppState& state() { return state_; }
     const AppState& state() const { return state_; }
+    const MenuStates& menuStates() const { return menuStates_; }
+    QAction* action(int id) const { return actions_.value(id); }
+    StatusPanes& statusPanes() const { return *status_; }
+    Workspace& workspace() const { return *workspace_; }
+    const Picture& picture() const { return picture_; }
+
+    // Runs a command of the menu bar or the toolbar.
+    void command(int id);
+
+    // Loads `path` shortly after start through the Load Project command.
+    void openAtStart(const std::string& path, int delayMs = 1200);
+
+    // ShellServices
+    void dialogPartnership() override;
+    void prepStatusBar(int mode) override;
+    void prepContextMenu(int mode) override;
+    void prepareToolBarIcons(int mode) override;
+    void repaintToolBar() override;
+    void repaintView() override;
+    void focusView() override;
+    void resetPanel(int dataPresent) override;
+    void leaveCaptureOnToolbar() override;
+
+  signals:
+    // The project named at start has been loaded (or could not be).
+    void startProjectHandled();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
+    void buildWorkArea();
+    void applyMenuStates();
+    void setLanguage(std::int32_t language);
+    void exitProgram();
+    void showAbout();
+    void showHelp();
+    bool reopenPictureFromProject();
+    Answer tell(int number, MessageKind kind);
+
     AppState state_;
+    Platform platform_;
+    MenuStates menuStates_;
+    QHash<int, QAction*> actions_;
+    StatusTexts statusTexts_;
+    StatusPanes* status_ = nullptr;
+    Workspace* workspace_ = nullptr;
+    QWidget* toolbarArea_ = nullptr;
+    QWidget* panelArea_ = nullptr;
+    QWidget* hostArea_ = nullptr;
+    QWidget* viewArea_ = nullptr;
+    Picture picture_;
+    std::unique_ptr<ProjectCommands> projectCommands_;
+    QWidget* helpWindow_ = nullptr;
+    bool shuttingDown_ = false;
 };
 
 } // namespace vex

@@ -1,0 +1,58 @@
+#include "core/ui/file_kinds.h"
+
+namespace vex {
+namespace {
+
+struct Texts {
+    const char* dataDat;
+    const char* dataTxt;
+    const char* project;
+    const char* bitmap;
+    const char* pictures;
+    const char* all;
+};
+
+constexpr Texts kEnglish{
+    "Data text files *.dat", "Data text files *.txt", "Project files of the special format *.vxr",
+    "Bitmap images *.bmp",   "All pictures",          "All files *.*"};
+constexpr Texts kRussian{"Текстовые файлы с данными *.dat",
+                         "Текстовые файлы с данными *.txt",
+                         "Файл проекта специального формата *.vxr",
+                         "Файлы с растровым изображением *.bmp",
+                         "Все изображения",
+                         "Все файлы *.*"};
+
+} // namespace
+
+FileKindInfo fileKindInfo(FileKind kind, std::int32_t interfaceLanguage,
+                          const std::vector<std::string>& imagePatterns) {
+    const Texts& t = interfaceLanguage == 1 ? kRussian : kEnglish;
+    const FileFilter all{t.all, {"*"}};
+    FileKindInfo info;
+    switch (kind) {
+    case FileKind::TableOpen:
+    case FileKind::TableSave:
+        info.filters = {{t.dataDat, {"*.dat"}}, {t.dataTxt, {"*.txt"}}, all};
+        info.defaultSuffix = "dat";
+        info.confirmOverwrite = kind == FileKind::TableSave;
+        info.movesStartFolder = kind == FileKind::TableSave;
+        break;
+    case FileKind::ProjectOpen:
+    case FileKind::ProjectSave:
+        info.filters = {{t.project, {"*.vxr"}}, all};
+        // A name typed without extension means a project file in both dialogs.
+        info.defaultSuffix = "vxr";
+        info.confirmOverwrite = kind == FileKind::ProjectSave;
+        info.movesStartFolder = true;
+        break;
+    case FileKind::ImageOpen:
+        info.filters = {{t.bitmap, {"*.bmp"}}};
+        if (!imagePatterns.empty()) info.filters.push_back({t.pictures, imagePatterns});
+        info.filters.push_back(all);
+        info.defaultSuffix = "bmp";
+        break;
+    }
+    return info;
+}
+
+} // namespace vex

@@ -1,0 +1,16 @@
+#pragma once
+// The menu bar in either language, with every command under its id.
+
+#include <QHash>
+
+#include <cstdint>
+
+class QAction;
+class QMenuBar;
+
+namespace vex {
+
+// Fills `bar` and returns the action of every command id.
+QHash<int, QAction*> buildMenuBar(QMenuBar& bar, std::int32_t interfaceLanguage);
+
+} // namespace vex

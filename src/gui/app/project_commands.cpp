@@ -1,0 +1,185 @@
+#include "gui/app/project_commands.h"
+
+#include "core/coords/chart_values.h"
+#include "core/data/clear_param.h"
+#include "core/io/number_text.h"
+#include "core/io/project_file.h"
+#include "core/io/text_table.h"
+#include "core/messages/catalogue.h"
+
+#include <QApplication>
+#include <QCursor>
+
+namespace vex {
+namespace {
+
+// The wait cursor for the length of a file operation.
+class WaitCursor {
+  public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+UserMessage plain(int number, MessageKind kind) {
+    UserMessage m;
+    m.number = number;
+    m.kind = kind;
+    return m;
+}
+
+} // namespace
+
+ProjectCommands::ProjectCommands(AppState& s, Prompts& prompts, ShellServices& shell,
+                                 std::function<bool()> reopenPicture)
+    : s_(s), prompts_(prompts), shell_(shell), reopenPicture_(std::move(reopenPicture)) {}
+
+Answer ProjectCommands::tell(const UserMessage& m) {
+    return prompts_.message(m.kind, QString::fromStdString(m.text(s_.InterfaceLanguage)));
+}
+
+bool ProjectCommands::proceedDespiteChanges(int question) {
+    if (s_.dep.ProjectModified != 1) return true;
+    switch (tell(plain(question, MessageKind::QuestionWithCancel))) {
+    case Answer::Yes:
+        return saveProject();
+    case Answer::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void ProjectCommands::newProject() {
+    if (!proceedDespiteChanges(msg::SaveBeforeNew)) return;
+    s_.dep.ProjectNamed = 1;
+    CLEARPARAM(s_);
+    s_.image = ImageFacts{};
+    shell_.resetPanel(0);
+    shell_.prepareToolBarIcons(0);
+    shell_.prepContextMenu(1);
+    shell_.repaintToolBar();
+    shell_.repaintView();
+}
+
+void ProjectCommands::loadProject() {
+    if (!proceedDespiteChanges(msg::SaveBeforeLoad)) return;
+    std::string path;
+    if (!s_.CommandLineFile.empty()) {
+        path = s_.CommandLineFile; // used once
+        s_.CommandLineFile.clear();
+    } else {
+        const std::optional<QString> chosen = prompts_.openFile(FileKind::ProjectOpen);
+        if (!chosen) return;
+        path = chosen->toStdString();
+    }
+
+    // Read into a copy so that a damaged file leaves the current work alone.
+    AppState loaded = s_;
+    loaded.ProjectPath = path;
+    {
+        WaitCursor wait;
+        if (const std::optional<UserMessage> failure = ReadAllProjectFilesVer001(loaded)) {
+            tell(*failure);
+            return;
+        }
+    }
+    loaded.image.ImagePath = resolveImagePath(loaded.image.ImagePath, path);
+    s_ = std::move(loaded);
+    if (!reopenPicture_()) tell(plain(msg::BitmapNotFound, MessageKind::Warning));
+    s_.view.FitZoom = s_.view.Zoom * 1.0f;
+    s_.view.MaxZoom = s_.view.Zoom * 50.0f;
+    // The file holds image positions only; the chart values follow from them.
+    recomputeAllChartValues(s_.cal, s_.dep);
+
+    s_.dep.ProjectNamed = 1;
+    s_.dep.ProjectModified = 0;
+    shell_.prepareToolBarIcons(1);
+    shell_.dialogPartnership();
+    shell_.prepContextMenu(1);
+    shell_.prepStatusBar(0);
+    shell_.repaintToolBar();
+    shell_.repaintView();
+}
+
+bool ProjectCommands::writeProject() {
+    std::optional<UserMessage> failure;
+    {
+        WaitCursor wait;
+        failure = WriteAllProjectFilesVer001(s_);
+    }
+    if (failure) {
+        tell(*failure);
+        return false;
+    }
+    s_.dep.ProjectModified = 0;
+    return true;
+}
+
+bool ProjectCommands::saveProject() {
+    // Without a file chosen yet there is nowhere to write: ask, as Save As does.
+    if (s_.dep.ProjectNamed == 0 || s_.ProjectPath.empty()) return saveProjectAs();
+    return writeProject();
+}
+
+bool ProjectCommands::saveProjectAs() {
+    const std::optional<QString> chosen = prompts_.saveFile(FileKind::ProjectSave);
+    if (!chosen) return false;
+    const std::string previous = s_.ProjectPath;
+    s_.ProjectPath = chosen->toStdString();
+    if (!writeProject()) {
+        s_.ProjectPath = previous;
+        return false;
+    }
+    s_.dep.ProjectNamed = 1;
+    return true;
+}
+
+bool ProjectCommands::saveBeforeLeaving() {
+    // Nothing chosen and nothing changed: there is nothing to keep.
+    if (s_.dep.ProjectNamed != 0 && s_.ProjectPath.empty() && s_.dep.ProjectModified != 1)
+        return true;
+    return saveProject();
+}
+
+void ProjectCommands::exportTable() {
+    if (s_.dep.NPoints(s_.dep.CurLine) <= 0) {
+        tell(plain(msg::ImportTooFewPoints, MessageKind::Warning));
+        return;
+    }
+    const std::optional<QString> chosen = prompts_.saveFile(FileKind::TableSave);
+    if (!chosen) return;
+    std::optional<UserMessage> failure;
+    {
+        WaitCursor wait;
+        failure = Save2DepInTxt(s_.dep, chosen->toStdString());
+    }
+    if (failure) tell(*failure);
+}
+
+void ProjectCommands::importTable() {
+    const std::optional<QString> chosen = prompts_.openFile(FileKind::TableOpen);
+    if (!chosen) return;
+    TableReadResult result;
+    {
+        WaitCursor wait;
+        result = Load2DepFromTxt(s_, chosen->toStdString());
+    }
+    if (result.failure) {
+        tell(*result.failure);
+        return;
+    }
+    if (const std::optional<UserMessage> refusal = importCodeMessage(result.code)) {
+        tell(*refusal);
+        return;
+    }
+    if (s_.dep.NPoints(s_.dep.CurLine) >= PointsMax) shell_.leaveCaptureOnToolbar();
+    s_.dep.ProjectModified = 1;
+    shell_.dialogPartnership();
+    shell_.prepContextMenu(1);
+    shell_.prepStatusBar(0);
+    shell_.repaintView();
+}
+
+} // namespace vex

@@ -1,0 +1,36 @@
+#pragma once
+// What the parts of the main window (panel, view, toolbar) ask of the window
+// after they change the state: the refresh steps, each of which brings one
+// part of the screen up to date with the state.
+
+namespace vex {
+
+class ShellServices {
+  public:
+    virtual ~ShellServices() = default;
+
+    virtual void dialogPartnership() = 0;       // panel control states
+    virtual void prepStatusBar(int mode) = 0;   // 0 state texts, 1 toolbar hint
+    virtual void prepContextMenu(int mode) = 0; // menu item states
+    virtual void prepareToolBarIcons(int mode) = 0;
+    virtual void repaintToolBar() = 0;
+    virtual void repaintView() = 0;
+    virtual void focusView() = 0;
+    // Resets modes, current line and point and the grid, and sets the panel's
+    // enabled states (dataPresent 0: everything that edits is disabled).
+    virtual void resetPanel(int dataPresent) = 0;
+    // The current line is full: the capture tool is released and disabled.
+    virtual void leaveCaptureOnToolbar() = 0;
+
+    // The usual sequence after a change of data or mode.
+    void refresh() {
+        dialogPartnership();
+        prepStatusBar(0);
+        prepContextMenu(1);
+        repaintToolBar();
+        repaintView();
+        focusView();
+    }
+};
+
+} // namespace vex

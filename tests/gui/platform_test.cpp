@@ -1,0 +1,101 @@
+#include "core/settings/settings_store.h"
+#include "gui/platform/qt_prompts.h"
+#include "gui/platform/qt_settings_store.h"
+#include "modal_helper.h"
+
+#include "../core/temp_dir.h"
+
+#include <QAbstractButton>
+#include <QFileDialog>
+#include <QMessageBox>
+
+#include <gtest/gtest.h>
+
+namespace vex {
+namespace {
+
+using testing::ModalAnswer;
+using testing::TempDir;
+
+TEST(QtPrompts, MessageBoxesCarryTheCaptionAndTheirIcon) {
+    std::int32_t language = 2;
+    QtPrompts prompts([&] { return language; });
+    QString title;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    int buttons = 0;
+    ModalAnswer answer([&](QWidget& w) {
+        auto& box = dynamic_cast<QMessageBox&>(w);
+        title = box.windowTitle();
+        icon = box.icon();
+        buttons = box.buttons().size();
+        box.button(QMessageBox::No)->click();
+    });
+    EXPECT_EQ(prompts.message(MessageKind::Question, "Sure?"), Answer::No);
+    EXPECT_TRUE(answer.seen());
+    EXPECT_EQ(title, "VEXILOR - Version 1.0");
+    EXPECT_EQ(icon, QMessageBox::Information);
+    EXPECT_EQ(buttons, 2);
+
+    ModalAnswer warning([&](QWidget& w) {
+        auto& box = dynamic_cast<QMessageBox&>(w);
+        icon = box.icon();
+        box.button(QMessageBox::Ok)->click();
+    });
+    EXPECT_EQ(prompts.message(MessageKind::Error, "Broken"), Answer::Ok);
+    EXPECT_EQ(icon, QMessageBox::Critical);
+
+    ModalAnswer closed([&](QWidget& w) { dynamic_cast<QMessageBox&>(w).reject(); });
+    EXPECT_EQ(prompts.message(MessageKind::QuestionWithCancel, "Save?"), Answer::Cancel);
+}
+
+TEST(QtPrompts, ProjectDialogsOfferProjectFilesAndTheirSuffix) {
+    QtPrompts prompts([] { return 1; });
+    QStringList filters;
+    QString suffix, title;
+    bool confirms = false;
+    ModalAnswer look([&](QWidget& w) {
+        auto& dialog = dynamic_cast<QFileDialog&>(w);
+        filters = dialog.nameFilters();
+        suffix = dialog.defaultSuffix();
+        title = dialog.windowTitle();
+        confirms = !dialog.testOption(QFileDialog::DontConfirmOverwrite);
+        dialog.reject();
+    });
+    EXPECT_FALSE(prompts.saveFile(FileKind::ProjectSave));
+    EXPECT_EQ(filters,
+              (QStringList{"Файл проекта специального формата *.vxr (*.vxr)", "Все файлы *.* (*)"}));
+    EXPECT_EQ(suffix, "vxr");
+    EXPECT_EQ(title, "Сохранить как");
+    EXPECT_TRUE(confirms);
+
+    ModalAnswer open([&](QWidget& w) {
+        auto& dialog = dynamic_cast<QFileDialog&>(w);
+        suffix = dialog.defaultSuffix();
+        filters = dialog.nameFilters();
+        dialog.reject();
+    });
+    EXPECT_FALSE(prompts.openFile(FileKind::ProjectOpen));
+    EXPECT_EQ(suffix, "vxr"); // not "bin"
+}
+
+TEST(QtSettings, TheLanguageSurvivesInItsIniFile) {
+    TempDir dir;
+    const QString ini = QString::fromStdString(dir.file("settings.ini"));
+    {
+        QtSettingsStore store(ini);
+        EXPECT_EQ(readInterfaceLanguage(store), 0);
+        ASSERT_TRUE(writeInterfaceLanguage(store, 1));
+    }
+    QtSettingsStore again(ini);
+    EXPECT_EQ(readInterfaceLanguage(again), 1);
+    std::string data;
+    EXPECT_FALSE(GETREGKEYDATA(again, LanguageKey, "language", data, 100)); // case counts
+}
+
+TEST(QtSettings, AnUnwritableFileIsReported) {
+    QtSettingsStore store("/proc/vexilor-cannot-write/settings.ini");
+    EXPECT_FALSE(writeInterfaceLanguage(store, 2));
+}
+
+} // namespace
+} // namespace vex

@@ -226,6 +226,30 @@ TEST(ProjectFile, SavingReplacesTheOldFileOnlyWhenComplete) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }
 
+TEST(ProjectFile, RemembersTheZoomItsPositionsWereTakenAt) {
+    AppState s = smallKnownState();
+    s.view.PositionsFitZoom = 0.5f;
+    const std::string text = projectFileText(s);
+    EXPECT_EQ(text.substr(text.size() - 18), "   0.5000000    \r\n");
+    ProjectContent c;
+    ASSERT_FALSE(parseProjectFile(text, "p.vxr", c));
+    EXPECT_EQ(c.PositionsFitZoom, 0.5f);
+    EXPECT_TRUE(c.hasLineParams);
+    ASSERT_FALSE(parseProjectFile(kSmallProject, "p.vxr", c));
+    EXPECT_EQ(c.PositionsFitZoom, 0.0f); // not said: positions are taken as they are
+
+    AppState loaded;
+    CLEARPARAM(loaded);
+    applyProjectContent(loaded, c);
+    const float x = loaded.dep.PixX(1, 1), marker = loaded.cal.MarkerPixY(3);
+    rescaleStoredPositions(loaded, 0.5f, 0.75f); // the same picture in a larger view
+    EXPECT_FLOAT_EQ(loaded.dep.PixX(1, 1), 1.5f * x);
+    EXPECT_FLOAT_EQ(loaded.cal.MarkerPixY(3), 1.5f * marker);
+    EXPECT_EQ(loaded.view.PositionsFitZoom, 0.75f);
+    rescaleStoredPositions(loaded, 0.0f, 2.0f); // unknown: nothing moves
+    EXPECT_FLOAT_EQ(loaded.dep.PixX(1, 1), 1.5f * x);
+}
+
 TEST(ProjectFile, FindsThePictureOfAMovedProjectBesideIt) {
     TempDir dir;
     const std::string project = dir.file("moved.vxr");

@@ -62,8 +62,8 @@ TEST(QtPrompts, ProjectDialogsOfferProjectFilesAndTheirSuffix) {
         dialog.reject();
     });
     EXPECT_FALSE(prompts.saveFile(FileKind::ProjectSave));
-    EXPECT_EQ(filters,
-              (QStringList{"Файл проекта специального формата *.vxr (*.vxr)", "Все файлы *.* (*)"}));
+    EXPECT_EQ(filters, (QStringList{"Файл проекта специального формата *.vxr (*.vxr)",
+                                    "Все файлы *.* (*)"}));
     EXPECT_EQ(suffix, "vxr");
     EXPECT_EQ(title, "Сохранить как");
     EXPECT_TRUE(confirms);

@@ -122,6 +122,9 @@ void readLineParams(ProjectReader& in, ProjectContent& out) {
         }
     }
     out.hasLineParams = true;
+    // Then, in our own files, the zoom at which the positions were taken.
+    float fitZoom = 0.0f;
+    if (!in.atEnd() && in.real(fitZoom) && fitZoom > 0.0f) out.PositionsFitZoom = fitZoom;
 }
 
 } // namespace
@@ -152,6 +155,7 @@ std::string projectFileText(const AppState& s) {
     appendRecord(out, path);
 
     for (int j = 1; j <= d.NLines; ++j) appendRecord(out, realRecord(d.LineParam(j)));
+    if (s.view.PositionsFitZoom > 0.0f) appendRecord(out, realRecord(s.view.PositionsFitZoom));
     return out;
 }
 
@@ -204,6 +208,24 @@ void applyProjectContent(AppState& s, const ProjectContent& c) {
     s.image.ImageHeight = c.ImageHeight;
     s.image.ImagePath = c.ImagePath;
     if (!c.ImagePath.empty()) d.ImageLoaded = -1;
+    s.view.PositionsFitZoom = c.PositionsFitZoom;
+}
+
+void rescaleStoredPositions(AppState& s, float fromFitZoom, float toFitZoom) {
+    if (!(fromFitZoom > 0.0f) || !(toFitZoom > 0.0f) || fromFitZoom == toFitZoom) return;
+    const float f = toFitZoom / fromFitZoom;
+    for (int k = 1; k <= 4; ++k) {
+        s.cal.MarkerPixX(k) *= f;
+        s.cal.MarkerPixY(k) *= f;
+    }
+    Dep2D& d = s.dep;
+    for (int j = 1; j <= d.NLines; ++j) {
+        for (int k = 1; k <= d.NPoints(j); ++k) {
+            d.PixX(j, k) *= f;
+            d.PixY(j, k) *= f;
+        }
+    }
+    s.view.PositionsFitZoom = toFitZoom;
 }
 
 std::optional<UserMessage> WriteAllProjectFilesVer001(const AppState& s) {

@@ -31,6 +31,7 @@ struct ProjectContent {
     std::string ImagePath;
     bool hasLineParams = false; // files written before parameters were kept lack them
     OneBased<float, LineSlots> LineParam;
+    float PositionsFitZoom = 0.0f; // 0 when the file does not say
 };
 
 // The bytes of the project file for the current state.
@@ -43,13 +44,17 @@ std::optional<UserMessage>
 parseProjectFile(std::string_view text, const std::string& pathForMessages, ProjectContent& out);
 
 // Puts a parsed project into the state: markers, ranges, lines and points,
-// picture facts, parameters when the file had them. The current line and
-// point, the grid and the modes are left alone. ImageLoaded is set when
-// the file names a picture.
+// picture facts, parameters when the file had them, the zoom its positions
+// were taken at. The current line and point, the grid and the modes are left
+// alone. ImageLoaded is set when the file names a picture.
 void applyProjectContent(AppState& s, const ProjectContent& c);
 
 // Writes to s.ProjectPath, replacing the old file only once the new one is complete.
 std::optional<UserMessage> WriteAllProjectFilesVer001(const AppState& s);
+
+// Stored positions taken at one FitZoom, moved to another, so that they sit
+// on the same picture pixels in a view of another size.
+void rescaleStoredPositions(AppState& s, float fromFitZoom, float toFitZoom);
 
 // Reads s.ProjectPath into the state; on any failure the state is unchanged.
 // Reopening the picture is the view's business.

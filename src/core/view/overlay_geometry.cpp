@@ -9,11 +9,13 @@ namespace {
 constexpr float kPi = 3.1415925f; // the program's own value of pi
 constexpr float kShortestSquare = 0.001f;
 
-constexpr Rgb kLineColours[10] = {{0, 0, 255},   {255, 255, 0}, {255, 0, 255}, {0, 255, 255},
-                                  {128, 64, 0},  {128, 0, 128}, {128, 128, 0}, {128, 0, 0},
-                                  {64, 0, 64},   {255, 0, 128}};
+constexpr Rgb kLineColours[10] = {{0, 0, 255},  {255, 255, 0}, {255, 0, 255}, {0, 255, 255},
+                                  {128, 64, 0}, {128, 0, 128}, {128, 128, 0}, {128, 0, 0},
+                                  {64, 0, 64},  {255, 0, 128}};
 
-float squared(float dx, float dy) { return std::max(dx * dx + dy * dy, kShortestSquare); }
+float squared(float dx, float dy) {
+    return std::max(dx * dx + dy * dy, kShortestSquare);
+}
 
 // Angle at the apex between two sides of squared lengths a2, b2 with the
 // opposite side d2, by the law of cosines.
@@ -59,7 +61,8 @@ ShapeCheck checkCalibrationShape(const Calibration& c) {
     auto y = [&c](int k) { return c.MarkerPixY(k); };
     ShapeCheck check;
     for (int corner = 1; corner <= 4; ++corner) {
-        const int a = corner, b = corner % 4 + 1, m = (corner + 1) % 4 + 1, d = (corner + 2) % 4 + 1;
+        const int a = corner, b = corner % 4 + 1, m = (corner + 1) % 4 + 1,
+                  d = (corner + 2) % 4 + 1;
         check.folded[static_cast<std::size_t>(corner - 1)] =
             CHECKNEGATIVEANGLE(x(a), y(a), x(b), y(b), x(m), y(m), x(d), y(d));
     }

@@ -30,10 +30,10 @@ ScrollRange scrollRangeRule(float pictureExtent, std::int32_t canvasExtent, std:
 }
 
 void applyScrollRangeRule(ViewState& v, const ImageFacts& image) {
-    const ScrollRange x = scrollRangeRule(static_cast<float>(image.ImageWidth) * v.Zoom,
-                                          v.CanvasWidth, v.ScrollX);
-    const ScrollRange y = scrollRangeRule(static_cast<float>(image.ImageHeight) * v.Zoom,
-                                          v.CanvasHeight, v.ScrollY);
+    const ScrollRange x =
+        scrollRangeRule(static_cast<float>(image.ImageWidth) * v.Zoom, v.CanvasWidth, v.ScrollX);
+    const ScrollRange y =
+        scrollRangeRule(static_cast<float>(image.ImageHeight) * v.Zoom, v.CanvasHeight, v.ScrollY);
     v.ScrollMinX = x.lowest;
     v.ScrollMaxX = x.highest;
     v.ScrollMinY = y.lowest;
@@ -52,15 +52,23 @@ std::int32_t scrollBarPosition(ScrollCode code, const ScrollBarInfo& bar, std::i
                                std::int32_t trackPosition) {
     const std::int32_t top = bar.nMax - bar.nPage + 1;
     switch (code) {
-    case ScrollCode::LineUp: return std::max(position - 1, bar.nMin);
-    case ScrollCode::LineDown: return std::min(position + 1, top);
-    case ScrollCode::PageUp: return std::max(position - bar.nPage, bar.nMin);
-    case ScrollCode::PageDown: return std::min(position + bar.nPage, top);
-    case ScrollCode::ThumbTrack: return std::min(trackPosition, top);
-    case ScrollCode::Top: return 0; // even when the range reaches below 0
-    case ScrollCode::Bottom: return bar.nMax - bar.nPage;
+    case ScrollCode::LineUp:
+        return std::max(position - 1, bar.nMin);
+    case ScrollCode::LineDown:
+        return std::min(position + 1, top);
+    case ScrollCode::PageUp:
+        return std::max(position - bar.nPage, bar.nMin);
+    case ScrollCode::PageDown:
+        return std::min(position + bar.nPage, top);
+    case ScrollCode::ThumbTrack:
+        return std::min(trackPosition, top);
+    case ScrollCode::Top:
+        return 0; // even when the range reaches below 0
+    case ScrollCode::Bottom:
+        return bar.nMax - bar.nPage;
     case ScrollCode::ThumbPosition:
-    case ScrollCode::EndScroll: return position;
+    case ScrollCode::EndScroll:
+        return position;
     }
     return position;
 }
@@ -73,8 +81,10 @@ void fitPicture(ViewState& v, ImageFacts& image, std::int32_t width, std::int32_
     v.Zoom = v.FitZoom;
     image.ImageWidth = width;
     image.ImageHeight = height;
-    v.ScrollMinX = truncToInt(static_cast<float>(width) * v.FitZoom - static_cast<float>(v.CanvasWidth));
-    v.ScrollMinY = truncToInt(static_cast<float>(height) * v.FitZoom - static_cast<float>(v.CanvasHeight));
+    v.ScrollMinX =
+        truncToInt(static_cast<float>(width) * v.FitZoom - static_cast<float>(v.CanvasWidth));
+    v.ScrollMinY =
+        truncToInt(static_cast<float>(height) * v.FitZoom - static_cast<float>(v.CanvasHeight));
     // The bar's top end is the highest position, which the load leaves as it was.
 }
 

@@ -23,6 +23,10 @@ struct ViewState {
     std::int32_t PaintedScrollX = 0;
     std::int32_t PaintedScrollY = 0;
     std::int64_t LastWheelTick = -1000000; // ms; far in the past at start
+    // The FitZoom that stored positions were taken at; 0 when unknown. Saved
+    // with a project so that a view of another size can put the points back
+    // on the same picture pixels.
+    float PositionsFitZoom = 0.0f;
 
     friend bool operator==(const ViewState&, const ViewState&) = default;
 };

@@ -11,8 +11,11 @@
 #include "gui/app/resources.h"
 #include "gui/app/status_panes.h"
 #include "gui/app/workspace.h"
+#include "gui/view/image_host.h"
+#include "gui/view/image_view.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QTimer>
@@ -67,22 +70,19 @@ void MainWindow::buildWorkArea() {
     toolbarArea_->setAutoFillBackground(true);
     panelArea_ = new QWidget;
     panelArea_->setAccessibleName(QStringLiteral("Function panel"));
-    hostArea_ = new QWidget;
-    hostArea_->setAccessibleName(QStringLiteral("Image view area"));
-    viewArea_ = new QWidget(hostArea_);
-    viewArea_->setAccessibleName(QStringLiteral("Image view"));
-    viewArea_->setFocusPolicy(Qt::StrongFocus);
-    workspace_->setParts(toolbarArea_, panelArea_, hostArea_);
+    view_ = new ImageView(state_, picture_, *this);
+    host_ = new ImageHost(view_, state_.InterfaceLanguage);
+    workspace_->setParts(toolbarArea_, panelArea_, host_);
     setCentralWidget(workspace_);
-    platform_.prompts.setOwner(viewArea_);
+    platform_.prompts.setOwner(view_);
+    qApp->installEventFilter(
+        new DeleteKeyFilter([this] { return state_.dep.NPoints(state_.dep.CurLine) > 2; },
+                            [this] { command(cmd::DeletePoint); }, this));
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     if (status_) status_->fitToWidth(width());
-    // The view fills its host but for a 10-pixel margin.
-    viewArea_->setGeometry(0, 0, std::max(0, hostArea_->width() - 10),
-                           std::max(0, hostArea_->height() - 10));
 }
 
 Answer MainWindow::tell(int number, MessageKind kind) {
@@ -124,6 +124,9 @@ void MainWindow::command(int id) {
         break;
     case cmd::HelpContent:
         showHelp();
+        break;
+    case cmd::OpenBmpImage:
+        importPicture();
         break;
     default:
         break;
@@ -176,7 +179,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::showAbout() {
-    AboutDialog about(viewArea_);
+    AboutDialog about(view_);
     platform_.prompts.exec(about);
 }
 
@@ -187,11 +190,16 @@ void MainWindow::showHelp() {
 }
 
 bool MainWindow::reopenPictureFromProject() {
-    if (state_.image.ImagePath.empty()) return false;
-    if (picture_.load(QString::fromStdString(state_.image.ImagePath))) return false;
-    state_.dep.ImageLoaded = -1;
-    state_.image.ImageWidth = picture_.width();
-    state_.image.ImageHeight = picture_.height();
+    return view_->LOADBMPFROMFILE1(true, platform_.prompts);
+}
+
+bool MainWindow::importPicture() {
+    if (!view_->LOADBMPFROMFILE1(false, platform_.prompts)) return false;
+    prepareToolBarIcons(1);
+    prepContextMenu(1);
+    repaintToolBar();
+    dialogPartnership();
+    prepStatusBar(0);
     return true;
 }
 
@@ -222,11 +230,11 @@ void MainWindow::repaintToolBar() {
 }
 
 void MainWindow::repaintView() {
-    viewArea_->update();
+    view_->viewport()->repaint();
 }
 
 void MainWindow::focusView() {
-    viewArea_->setFocus();
+    view_->setFocus();
 }
 
 void MainWindow::resetPanel(int) {

@@ -16,6 +16,8 @@ class QAction;
 
 namespace vex {
 
+class ImageHost;
+class ImageView;
 class StatusPanes;
 class Workspace;
 
@@ -34,6 +36,8 @@ class MainWindow : public QMainWindow, public ShellServices {
     StatusPanes& statusPanes() const { return *status_; }
     Workspace& workspace() const { return *workspace_; }
     const Picture& picture() const { return picture_; }
+    ImageView& view() const { return *view_; }
+    ImageHost& host() const { return *host_; }
 
     // Runs a command of the menu bar or the toolbar.
     void command(int id);
@@ -51,6 +55,7 @@ class MainWindow : public QMainWindow, public ShellServices {
     void focusView() override;
     void resetPanel(int dataPresent) override;
     void leaveCaptureOnToolbar() override;
+    bool importPicture() override;
 
   signals:
     // The project named at start has been loaded (or could not be).
@@ -79,9 +84,9 @@ class MainWindow : public QMainWindow, public ShellServices {
     Workspace* workspace_ = nullptr;
     QWidget* toolbarArea_ = nullptr;
     QWidget* panelArea_ = nullptr;
-    QWidget* hostArea_ = nullptr;
-    QWidget* viewArea_ = nullptr;
     Picture picture_;
+    ImageView* view_ = nullptr;
+    ImageHost* host_ = nullptr;
     std::unique_ptr<ProjectCommands> projectCommands_;
     QWidget* helpWindow_ = nullptr;
     bool shuttingDown_ = false;

@@ -6,6 +6,7 @@
 #include "core/io/project_file.h"
 #include "core/io/text_table.h"
 #include "core/messages/catalogue.h"
+#include "core/numerics/spline.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -87,11 +88,19 @@ void ProjectCommands::loadProject() {
     }
     loaded.image.ImagePath = resolveImagePath(loaded.image.ImagePath, path);
     s_ = std::move(loaded);
-    if (!reopenPicture_()) tell(plain(msg::BitmapNotFound, MessageKind::Warning));
+    const float savedFitZoom = s_.view.PositionsFitZoom;
+    if (reopenPicture_()) {
+        // Positions taken in a view of another size move with the picture.
+        rescaleStoredPositions(s_, savedFitZoom, s_.view.FitZoom);
+    } else {
+        s_.view.PositionsFitZoom = savedFitZoom;
+        tell(plain(msg::BitmapNotFound, MessageKind::Warning));
+    }
     s_.view.FitZoom = s_.view.Zoom * 1.0f;
     s_.view.MaxZoom = s_.view.Zoom * 50.0f;
     // The file holds image positions only; the chart values follow from them.
     recomputeAllChartValues(s_.cal, s_.dep);
+    if (s_.dep.SplineShown == 1) SPLINEINTERPOLATION(SplinePolyline, s_.dep, s_.spline);
 
     s_.dep.ProjectNamed = 1;
     s_.dep.ProjectModified = 0;

@@ -21,6 +21,8 @@ class ShellServices {
     virtual void resetPanel(int dataPresent) = 0;
     // The current line is full: the capture tool is released and disabled.
     virtual void leaveCaptureOnToolbar() = 0;
+    // Asks for a picture file and loads it into the view; false when nothing was loaded.
+    virtual bool importPicture() = 0;
 
     // The usual sequence after a change of data or mode.
     void refresh() {

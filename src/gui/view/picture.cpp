@@ -38,8 +38,33 @@ std::optional<UserMessage> Picture::load(const QString& path) {
     reader.setAllocationLimit(2048); // megabytes: a decoded picture beyond this is refused
     QImage image = reader.read();
     if (image.isNull()) return failure(msg::PictureUnreadable, path);
-    image_ = image.convertToFormat(QImage::Format_RGB32);
+    setImage(image);
     return std::nullopt;
+}
+
+void Picture::setImage(const QImage& image) {
+    constexpr int kSmallestLevel = 64;
+    levels_.clear();
+    levels_.push_back(image.convertToFormat(QImage::Format_RGB32));
+    while (levels_.back().width() / 2 >= kSmallestLevel &&
+           levels_.back().height() / 2 >= kSmallestLevel) {
+        const QImage& last = levels_.back();
+        levels_.push_back(last.scaled(last.width() / 2, last.height() / 2, Qt::IgnoreAspectRatio,
+                                      Qt::SmoothTransformation));
+    }
+}
+
+const QImage& Picture::levelFor(float zoom, float& levelScale) const {
+    std::size_t level = 0;
+    levelScale = 1.0f;
+    while (level + 1 < levels_.size()) {
+        const float next =
+            static_cast<float>(levels_[level + 1].width()) / static_cast<float>(width());
+        if (next < zoom) break;
+        ++level;
+        levelScale = next;
+    }
+    return levels_[level];
 }
 
 } // namespace vex

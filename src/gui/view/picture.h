@@ -1,5 +1,6 @@
 #pragma once
-// The chart picture, kept in a pixel format that paints fast.
+// The chart picture, kept in a pixel format that paints fast, with halved
+// copies for drawing it smaller than life without shimmer or cost.
 
 #include "core/messages/user_message.h"
 
@@ -7,6 +8,7 @@
 #include <QString>
 
 #include <optional>
+#include <vector>
 
 namespace vex {
 
@@ -15,15 +17,21 @@ class Picture {
     // Loads the file; on failure the previous picture stays and the reason
     // comes back as a message for the user.
     std::optional<UserMessage> load(const QString& path);
-    void clear() { image_ = QImage(); }
+    void setImage(const QImage& image); // a picture made in memory
+    void clear() { levels_.clear(); }
 
-    bool isNull() const { return image_.isNull(); }
-    int width() const { return image_.width(); }
-    int height() const { return image_.height(); }
-    const QImage& image() const { return image_; }
+    bool isNull() const { return levels_.empty(); }
+    int width() const { return isNull() ? 0 : levels_.front().width(); }
+    int height() const { return isNull() ? 0 : levels_.front().height(); }
+    const QImage& image() const { return levels_.front(); }
+
+    // The copy to draw from at `zoom` screen pixels per picture pixel: the
+    // smallest one still at least as detailed as the screen needs.
+    // `levelScale` receives its size relative to the full picture.
+    const QImage& levelFor(float zoom, float& levelScale) const;
 
   private:
-    QImage image_;
+    std::vector<QImage> levels_; // full size, then each half the one before
 };
 
 } // namespace vex

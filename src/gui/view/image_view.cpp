@@ -1,0 +1,229 @@
+#include "gui/view/image_view.h"
+
+#include "core/messages/catalogue.h"
+#include "gui/platform/prompts.h"
+#include "gui/view/overlay_painter.h"
+
+#include <QElapsedTimer>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QWheelEvent>
+
+namespace vex {
+namespace {
+
+constexpr int kNotch = 120;
+
+ScrollCode codeFor(int action) {
+    switch (action) {
+    case QAbstractSlider::SliderSingleStepSub:
+        return ScrollCode::LineUp;
+    case QAbstractSlider::SliderSingleStepAdd:
+        return ScrollCode::LineDown;
+    case QAbstractSlider::SliderPageStepSub:
+        return ScrollCode::PageUp;
+    case QAbstractSlider::SliderPageStepAdd:
+        return ScrollCode::PageDown;
+    case QAbstractSlider::SliderToMinimum:
+        return ScrollCode::Top;
+    case QAbstractSlider::SliderToMaximum:
+        return ScrollCode::Bottom;
+    case QAbstractSlider::SliderMove:
+        return ScrollCode::ThumbTrack;
+    default:
+        return ScrollCode::EndScroll;
+    }
+}
+
+std::int64_t monotonicMs() {
+    static QElapsedTimer clock = [] {
+        QElapsedTimer t;
+        t.start();
+        return t;
+    }();
+    return clock.elapsed();
+}
+
+} // namespace
+
+ImageView::ImageView(AppState& s, Picture& picture, ShellServices& shell, QWidget* parent)
+    : QAbstractScrollArea(parent), s_(s), picture_(picture), shell_(shell), ticks_(monotonicMs) {
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setFrameShape(QFrame::NoFrame);
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(QStringLiteral("Image view"));
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+    viewport()->setMouseTracking(true);
+    connect(horizontalScrollBar(), &QAbstractSlider::actionTriggered, this,
+            [this](int action) { onBarAction(Qt::Horizontal, action); });
+    connect(verticalScrollBar(), &QAbstractSlider::actionTriggered, this,
+            [this](int action) { onBarAction(Qt::Vertical, action); });
+    for (QScrollBar* bar : {horizontalScrollBar(), verticalScrollBar()}) {
+        // Releasing the thumb keeps the position it was dragged to.
+        connect(bar, &QAbstractSlider::sliderReleased, this,
+                [this, bar] { scrollBy(bar->orientation(), ScrollCode::ThumbPosition); });
+    }
+}
+
+bool ImageView::LOADBMPFROMFILE1(bool fromProject, Prompts& prompts) {
+    QString path;
+    if (fromProject) {
+        path = QString::fromStdString(s_.image.ImagePath).trimmed();
+        if (path.isEmpty()) return false;
+    } else {
+        const std::optional<QString> chosen = prompts.openFile(FileKind::ImageOpen);
+        if (!chosen) return false;
+        path = *chosen;
+    }
+    if (const std::optional<UserMessage> failure = picture_.load(path)) {
+        if (!fromProject)
+            prompts.message(failure->kind,
+                            QString::fromStdString(failure->text(s_.InterfaceLanguage)));
+        return false;
+    }
+    s_.image.ImagePath = path.toStdString();
+    s_.dep.ProjectNamed = 0;
+    s_.dep.ImageLoaded = -1;
+    // Markers and points are drawn at ViewScale while the picture is drawn at
+    // Zoom; starting the new picture at the fitted view keeps the two together.
+    if (s_.view.ViewScale != 1.0f) {
+        s_.view.ViewScale = 1.0f;
+        s_.view.ScrollX = s_.view.ScrollY = 0;
+    }
+    s_.view.CanvasWidth = viewport()->width();
+    s_.view.CanvasHeight = viewport()->height();
+    fitPicture(s_.view, s_.image, picture_.width(), picture_.height());
+    s_.view.PositionsFitZoom = s_.view.FitZoom;
+    updateScrollBars();
+    s_.dep.ProjectModified = 1;
+    viewport()->repaint();
+    return true;
+}
+
+void ImageView::dropPicture() {
+    picture_.clear();
+    s_.view.ScrollX = s_.view.ScrollY = 0;
+    s_.view.ViewScale = 1.0f;
+    updateScrollBars();
+}
+
+void ImageView::updateScrollBars() {
+    syncBar(Qt::Horizontal);
+    syncBar(Qt::Vertical);
+}
+
+void ImageView::syncBar(Qt::Orientation orientation) {
+    QScrollBar* bar = orientation == Qt::Horizontal ? horizontalScrollBar() : verticalScrollBar();
+    ScrollBarInfo info =
+        orientation == Qt::Horizontal ? horizontalBar(s_.view) : verticalBar(s_.view);
+    if (s_.dep.ImageLoaded == 0 || picture_.isNull()) {
+        const std::int32_t canvas =
+            orientation == Qt::Horizontal ? s_.view.CanvasWidth : s_.view.CanvasHeight;
+        info = {0, canvas, canvas, 0};
+    }
+    syncingBars_ = true;
+    // The window system's positions run from nMin to nMax - nPage + 1.
+    bar->setRange(info.nMin, std::max(info.nMin, info.nMax - info.nPage + 1));
+    bar->setPageStep(std::max(1, info.nPage));
+    bar->setSingleStep(1);
+    bar->setValue(info.nPos);
+    syncingBars_ = false;
+}
+
+void ImageView::onBarAction(Qt::Orientation orientation, int action) {
+    if (syncingBars_) return;
+    QScrollBar* bar = orientation == Qt::Horizontal ? horizontalScrollBar() : verticalScrollBar();
+    // The bar has moved its slider by its own rule already; ours decides.
+    scrollBy(orientation, codeFor(action), bar->sliderPosition());
+    bar->setSliderPosition(orientation == Qt::Horizontal ? s_.view.ScrollX : s_.view.ScrollY);
+}
+
+void ImageView::scrollBy(Qt::Orientation orientation, ScrollCode code, std::int32_t trackPosition) {
+    const bool horizontal = orientation == Qt::Horizontal;
+    std::int32_t& position = horizontal ? s_.view.ScrollX : s_.view.ScrollY;
+    std::int32_t& painted = horizontal ? s_.view.PaintedScrollX : s_.view.PaintedScrollY;
+    const ScrollBarInfo bar = horizontal ? horizontalBar(s_.view) : verticalBar(s_.view);
+    position = scrollBarPosition(code, bar, position, trackPosition);
+    if (code != ScrollCode::ThumbTrack && code != ScrollCode::EndScroll) syncBar(orientation);
+    if (position != painted) {
+        viewport()->repaint(); // live, also while the thumb is dragged
+        painted = position;
+    }
+}
+
+void ImageView::resizeEvent(QResizeEvent* event) {
+    QAbstractScrollArea::resizeEvent(event);
+    s_.view.CanvasWidth = viewport()->width();
+    s_.view.CanvasHeight = viewport()->height();
+    if (s_.dep.ImageLoaded != 0 && !picture_.isNull()) applyScrollRangeRule(s_.view, s_.image);
+    updateScrollBars();
+}
+
+void ImageView::wheelEvent(QWheelEvent* event) {
+    event->accept(); // the plain wheel does not scroll this view
+    const std::int64_t now = ticks_();
+    // Fine-grained wheels and touchpads send parts of a notch; a zoom step
+    // waits for a whole one, in either direction.
+    wheelRemainder_ += event->angleDelta().y();
+    const int notches = wheelRemainder_ / kNotch;
+    wheelRemainder_ -= notches * kNotch;
+    if (notches == 0) return;
+    if (!(event->modifiers() & Qt::ControlModifier) || s_.dep.ImageLoaded == 0 || picture_.isNull())
+        return;
+    const QPoint at = event->position().toPoint();
+    zoomStep(s_.view, s_.image, notches, now, at.x(), at.y());
+    updateScrollBars();
+    viewport()->repaint();
+}
+
+void ImageView::paintEvent(QPaintEvent*) {
+    QPainter painter(viewport());
+    paintCanvas(painter, viewport()->rect());
+}
+
+void ImageView::paintCanvas(QPainter& painter, const QRect& client) {
+    const QColor window = palette().color(QPalette::Base);
+    painter.fillRect(client, window);
+    painter.setPen(Qt::black);
+    painter.drawRect(client.adjusted(1, 1, -1, -1));
+    if (s_.dep.ImageLoaded != 0 && !picture_.isNull()) drawPicture(painter, client);
+
+    const OverlayOutcome outcome = LOADANDCORRECTIMAGE(painter, client, s_, s_.overlay);
+    if (s_.dep.ScaleMode != 0) emit calibrationShapeChecked(outcome.shapeErrors == 0);
+
+    // The window's edge is painted over picture and overlay.
+    const int right = client.right() + 1, bottom = client.bottom() + 1;
+    painter.setPen(window);
+    painter.drawPolyline(QPolygon({{0, bottom},
+                                   {0, 0},
+                                   {right, 0},
+                                   {right, 1},
+                                   {1, 1},
+                                   {1, bottom - 1},
+                                   {right - 1, bottom - 1},
+                                   {right - 1, 1}}));
+}
+
+void ImageView::drawPicture(QPainter& painter, const QRect& client) {
+    const float zoom = s_.view.Zoom;
+    const QRect target(-s_.view.ScrollX, -s_.view.ScrollY,
+                       truncToInt(static_cast<float>(picture_.width()) * zoom),
+                       truncToInt(static_cast<float>(picture_.height()) * zoom));
+    const QRect visible = target.intersected(client);
+    if (visible.isEmpty()) return;
+
+    // Only the visible part is drawn, from the copy that fits the zoom.
+    float levelScale = 1.0f;
+    const QImage& level = picture_.levelFor(zoom, levelScale);
+    const double sx = static_cast<double>(level.width()) / target.width();
+    const double sy = static_cast<double>(level.height()) / target.height();
+    const QRectF source((visible.x() - target.x()) * sx, (visible.y() - target.y()) * sy,
+                        visible.width() * sx, visible.height() * sy);
+    // Magnified, every picture pixel shows as a crisp square; reduced, it is smoothed.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, zoom < 1.0f);
+    painter.drawImage(QRectF(visible), level, source);
+}
+
+} // namespace vex

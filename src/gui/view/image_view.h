@@ -1,0 +1,67 @@
+#pragma once
+// The canvas on which the chart is calibrated and its points are captured:
+// the picture at the current zoom and scroll position with the overlay over
+// it, both scroll bars, and CONTROL + wheel zoom about the pointer.
+
+#include "core/state/app_state.h"
+#include "core/view/view_math.h"
+#include "gui/platform/shell_services.h"
+#include "gui/view/picture.h"
+
+#include <QAbstractScrollArea>
+
+#include <cstdint>
+#include <functional>
+
+namespace vex {
+
+class Prompts;
+
+class ImageView : public QAbstractScrollArea {
+    Q_OBJECT
+  public:
+    ImageView(AppState& s, Picture& picture, ShellServices& shell, QWidget* parent = nullptr);
+
+    // Loads a picture: asked for with the open dialog (fromProject false) or
+    // the one the project names. False when nothing was loaded; the previous
+    // picture and state then stay. A failure the user should hear of (not a
+    // cancelled dialog) is reported through `prompts`, unless fromProject.
+    bool LOADBMPFROMFILE1(bool fromProject, Prompts& prompts);
+    // Drops the picture (the panel's .BMP Delete).
+    void dropPicture();
+
+    // Milliseconds for the zoom speed rule; replaceable in tests.
+    void setTickSource(std::function<std::int64_t()> ticks) { ticks_ = std::move(ticks); }
+
+    // One scroll bar request, as the bars send them.
+    void scrollBy(Qt::Orientation bar, ScrollCode code, std::int32_t trackPosition = 0);
+    // Brings both bars up to date with the view state.
+    void updateScrollBars();
+
+    // Paints the whole canvas into `painter` (also used for offscreen rendering).
+    void paintCanvas(QPainter& painter, const QRect& client);
+
+  signals:
+    // After each paint: whether the calibration quadrilateral may be confirmed.
+    void calibrationShapeChecked(bool usable);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void scrollContentsBy(int, int) override {} // positions are ours, not the bars'
+
+  private:
+    void onBarAction(Qt::Orientation bar, int action);
+    void syncBar(Qt::Orientation bar);
+    void drawPicture(QPainter& painter, const QRect& client);
+
+    AppState& s_;
+    Picture& picture_;
+    ShellServices& shell_;
+    std::function<std::int64_t()> ticks_;
+    int wheelRemainder_ = 0; // partial notches of fine-grained wheels
+    bool syncingBars_ = false;
+};
+
+} // namespace vex

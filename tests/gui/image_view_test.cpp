@@ -1,0 +1,259 @@
+#include "core/ui/command_ids.h"
+#include "gui/view/image_host.h"
+#include "gui/view/image_view.h"
+#include "window_fixture.h"
+
+#include "../core/temp_dir.h"
+
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <QWheelEvent>
+
+namespace vex {
+namespace {
+
+using testing::TempDir;
+using testing::WindowFixture;
+
+// A picture with four flat quadrants, so that any pixel says where it came from.
+QImage quadrants(int w, int h) {
+    QImage image(w, h, QImage::Format_RGB32);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            image.setPixel(x, y,
+                           x < w / 2 ? (y < h / 2 ? qRgb(200, 200, 200) : qRgb(40, 40, 160))
+                                     : (y < h / 2 ? qRgb(250, 230, 120) : qRgb(90, 160, 90)));
+    return image;
+}
+
+struct ViewFixture : WindowFixture {
+    TempDir dir;
+    ImageView& view() { return window->view(); }
+    QImage shot() { return view().viewport()->grab().toImage(); }
+    QColor at(int x, int y) { return shot().pixelColor(x, y); }
+
+    bool load(const QImage& image, const char* name = "chart.bmp") {
+        const QString path = QString::fromStdString(dir.file(name));
+        image.save(path, "BMP");
+        prompts.chooseFile(path);
+        window->command(cmd::OpenBmpImage);
+        return state().dep.ImageLoaded != 0;
+    }
+};
+
+TEST(ImageViewLoading, FitsThePictureAndSetsTheScrollRanges) {
+    ViewFixture f;
+    ASSERT_TRUE(f.load(quadrants(2000, 1000)));
+    const ViewState& v = f.state().view;
+    const int cw = f.view().viewport()->width(), ch = f.view().viewport()->height();
+    EXPECT_EQ(v.CanvasWidth, cw);
+    EXPECT_EQ(v.CanvasHeight, ch);
+    EXPECT_FLOAT_EQ(v.FitZoom, std::min(float(cw) / 2000, float(ch) / 1000));
+    EXPECT_FLOAT_EQ(v.MaxZoom, 50 * v.FitZoom);
+    EXPECT_EQ(f.state().image.ImageWidth, 2000);
+    EXPECT_EQ(f.state().dep.ProjectNamed, 0); // the next Save asks for a name
+    EXPECT_EQ(f.state().dep.ProjectModified, 1);
+    EXPECT_EQ(f.state().image.ImagePath, f.dir.file("chart.bmp"));
+    // Wider than the window in proportion: fits horizontally, negative range vertically.
+    EXPECT_EQ(v.ScrollMinX, 0);
+    EXPECT_EQ(v.ScrollMinY, int(1000 * v.FitZoom - ch));
+    EXPECT_EQ(f.view().verticalScrollBar()->minimum(), v.ScrollMinY);
+
+    // The stretched picture: quadrant colours at their places, white beyond it.
+    const int pw = int(2000 * v.FitZoom), ph = int(1000 * v.FitZoom);
+    EXPECT_EQ(f.at(pw / 4, ph / 4 + 20), QColor(200, 200, 200));
+    EXPECT_EQ(f.at(3 * pw / 4, 3 * ph / 4), QColor(90, 160, 90));
+    if (ph + 20 < ch) {
+        EXPECT_EQ(f.at(pw / 2, ph + 10), QColor(Qt::white));
+    }
+}
+
+TEST(ImageViewLoading, AwkwardFilesLoadOrLeaveEverythingAsItWas) {
+    ViewFixture f;
+    ASSERT_TRUE(f.load(quadrants(300, 200)));
+    const AppState before = f.state();
+    const QImage pictureBefore = f.window->picture().image();
+    struct Case {
+        const char* file;
+        bool loads;
+    } cases[] = {{"empty.bmp", false},
+                 {"truncated_header.bmp", false},
+                 {"truncated_pixels.bmp", false},
+                 {"does_not_exist.bmp", false},
+                 {"one_pixel.bmp", true},
+                 {"png_renamed.bmp", true}};
+    for (const Case& c : cases) {
+        f.prompts.clearShown();
+        f.state() = before;
+        f.prompts.chooseFile(QStringLiteral(VEXILOR_TEST_DATA_DIR "/images/") + c.file);
+        f.window->command(cmd::OpenBmpImage);
+        if (c.loads) {
+            EXPECT_TRUE(f.prompts.shown().empty()) << c.file;
+            EXPECT_NE(f.state().image.ImagePath, before.image.ImagePath) << c.file;
+            EXPECT_GT(f.state().view.FitZoom, 0.0f) << c.file;
+            EXPECT_TRUE(std::isfinite(f.state().view.FitZoom)) << c.file;
+            f.shot(); // paints without trouble
+            continue;
+        }
+        ASSERT_EQ(f.prompts.shown().size(), 1u) << c.file;
+        EXPECT_TRUE(f.prompts.shown()[0].text.contains(c.file)) << c.file;
+        EXPECT_EQ(f.state().image, before.image) << c.file;
+        EXPECT_EQ(f.state().view, before.view) << c.file;
+        EXPECT_EQ(f.state().dep, before.dep) << c.file;
+        EXPECT_EQ(f.window->picture().image(), pictureBefore) << c.file;
+    }
+    EXPECT_EQ(f.prompts.unexpected(), 0);
+}
+
+TEST(ImageViewLoading, AnImportAtAMagnificationStartsAtTheFittedView) {
+    ViewFixture f;
+    ASSERT_TRUE(f.load(quadrants(800, 600)));
+    f.state().view.ViewScale = 3.0f;
+    f.state().view.ScrollX = 400;
+    ASSERT_TRUE(f.load(quadrants(400, 400), "second.bmp"));
+    EXPECT_EQ(f.state().view.ViewScale, 1.0f);
+    EXPECT_EQ(f.state().view.ScrollX, 0);
+    EXPECT_FLOAT_EQ(f.state().view.Zoom, f.state().view.FitZoom);
+}
+
+TEST(ImageViewOverlay, MarkersPointsAndGridAtTheirPlaces) {
+    ViewFixture f;
+    ASSERT_TRUE(f.load(quadrants(600, 400)));
+    AppState& s = f.state();
+    s.dep.NPoints(1) = 2;
+    s.dep.PixX(1, 1) = 200, s.dep.PixY(1, 1) = 150;
+    s.dep.PixX(1, 2) = 300, s.dep.PixY(1, 2) = 160;
+    s.dep.CurPoint = 2;
+    EXPECT_EQ(f.at(50, 10), QColor(0, 127, 127)); // marker 1 outside calibration: teal
+    EXPECT_EQ(f.at(200, 150), QColor(255, 0, 0)); // a point square
+    // The selection frame around the current point is green, outside its red square.
+    const QImage shot = f.shot();
+    const int r = overlaySizes(1.0f).r;
+    EXPECT_EQ(shot.pixelColor(300 - r - 2, 160), QColor(0, 150, 0));
+    EXPECT_EQ(s.overlay.PointHitBox(1, 1), (HitBox{200 - r, 150 + r, 200 + r, 150 - r}));
+    EXPECT_EQ(s.overlay.MarkerHitBox(3), (HitBox{600 - r, 500 + r, 600 + r, 500 - r}));
+
+    // Grid: XGrid 4 draws vertical lines at a quarter, a half, three quarters.
+    int orange = 0;
+    const int x = 50 + (600 - 50) / 4;
+    for (int y = 20; y < 490; ++y)
+        if (shot.pixelColor(x, y) == QColor(255, 102, 0)) ++orange;
+    EXPECT_GT(orange, 100);
+
+    s.dep.ScaleMode = -1; // calibration: light green markers
+    EXPECT_EQ(f.at(600, 500), QColor(180, 255, 180));
+}
+
+TEST(ImageViewOverlay, InvalidAndSharpQuadrilaterals) {
+    ViewFixture f;
+    ASSERT_TRUE(f.load(quadrants(600, 400)));
+    AppState& s = f.state();
+    s.dep.ScaleMode = -1;
+    QSignalSpy usable(&f.view(), &ImageView::calibrationShapeChecked);
+
+    // A bow-tie: marker 2 left of marker 1. The outline turns thick black.
+    s.cal.MarkerPixX(1) = 500;
+    s.cal.MarkerPixX(2) = 100;
+    QImage shot = f.shot();
+    EXPECT_EQ(shot.pixelColor(300, 500), QColor(0, 0, 0));
+    EXPECT_EQ(shot.pixelColor(300, 501), QColor(0, 0, 0)); // 4 pixels wide
+    ASSERT_FALSE(usable.isEmpty());
+    EXPECT_FALSE(usable.last().at(0).toBool());
+
+    // A usable layout with a corner of about 26 degrees at marker 2: the two
+    // sides that meet there show red; a right-angled side stays green.
+    s.cal.resetMarkersAndRanges();
+    s.cal.MarkerPixX(2) = 900;
+    s.cal.MarkerPixX(3) = 300;
+    s.cal.MarkerPixY(3) = 300;
+    s.cal.MarkerPixY(4) = 300;
+    shot = f.shot();
+    EXPECT_TRUE(usable.last().at(0).toBool());
+    EXPECT_EQ(shot.pixelColor(600, 155), QColor(255, 0, 0)); // side 2 -> 3
+    EXPECT_EQ(shot.pixelColor(450, 10), QColor(255, 0, 0));  // side 1 -> 2
+    EXPECT_EQ(shot.pixelColor(50, 150), QColor(0, 160, 0));  // side 4 -> 1
+}
+
+TEST(ImageViewZoom, ControlWheelZoomsAboutThePointerAndSnapsBack) {
+    ViewFixture f;
+    ASSERT_TRUE(f.load(quadrants(800, 600)));
+    std::int64_t now = 1000;
+    f.view().setTickSource([&] { return now; });
+    const ViewState fitted = f.state().view;
+    auto wheel = [&](int delta, Qt::KeyboardModifiers mods, QPoint at = {200, 150}) {
+        QWheelEvent e(at, f.view().viewport()->mapToGlobal(at), {}, {0, delta}, Qt::NoButton, mods,
+                      Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(f.view().viewport(), &e);
+    };
+    wheel(120, Qt::NoModifier); // the plain wheel does nothing
+    EXPECT_EQ(f.state().view, fitted);
+
+    wheel(120, Qt::ControlModifier);
+    EXPECT_FLOAT_EQ(f.state().view.Zoom, fitted.FitZoom * 1.2f);
+    now += 150;
+    wheel(120, Qt::ControlModifier);
+    EXPECT_FLOAT_EQ(f.state().view.ViewScale, 1.2f * 1.5f);
+    EXPECT_EQ(f.view().horizontalScrollBar()->value(), f.state().view.ScrollX);
+
+    wheel(60, Qt::ControlModifier); // half a notch from a fine wheel: wait for the rest
+    EXPECT_FLOAT_EQ(f.state().view.ViewScale, 1.2f * 1.5f);
+    for (int i = 0; i < 10; ++i) {
+        now += 1000;
+        wheel(-120, Qt::ControlModifier);
+    }
+    EXPECT_FLOAT_EQ(f.state().view.Zoom, fitted.FitZoom);
+    EXPECT_EQ(f.state().view.ScrollX, 0);
+}
+
+TEST(ImageViewScrolling, BarsFollowTheScrollCodes) {
+    ViewFixture f;
+    ASSERT_TRUE(f.load(quadrants(900, 3000))); // tall: fits vertically, negative range across
+    ImageView& v = f.view();
+    ASSERT_LT(f.state().view.ScrollMinX, 0);
+    v.scrollBy(Qt::Horizontal, ScrollCode::PageUp);
+    EXPECT_EQ(f.state().view.ScrollX, f.state().view.ScrollMinX);
+    v.scrollBy(Qt::Horizontal, ScrollCode::Top);
+    EXPECT_EQ(f.state().view.ScrollX, 0); // 0, not the negative minimum
+    v.scrollBy(Qt::Horizontal, ScrollCode::LineDown);
+    EXPECT_EQ(f.state().view.ScrollX, 1); // one beyond the highest position
+    v.scrollBy(Qt::Horizontal, ScrollCode::Bottom);
+    EXPECT_EQ(f.state().view.ScrollX, 0); // nMax - nPage: one less than the steps reach
+    v.horizontalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    EXPECT_EQ(f.state().view.ScrollX, -1);
+    EXPECT_EQ(v.horizontalScrollBar()->value(), -1);
+    // Dragging the thumb scrolls live.
+    v.horizontalScrollBar()->setSliderPosition(-30);
+    EXPECT_EQ(f.state().view.ScrollX, -30);
+}
+
+TEST(DeleteKey, DeletesPointsExceptWhileTypingText) {
+    int deleted = 0;
+    bool allowed = true;
+    QWidget window;
+    auto* field = new QLineEdit(&window);
+    auto* other = new QWidget(&window);
+    other->setFocusPolicy(Qt::StrongFocus);
+    DeleteKeyFilter filter([&] { return allowed; }, [&] { ++deleted; });
+    qApp->installEventFilter(&filter);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    other->setFocus();
+    QTest::keyClick(other, Qt::Key_Delete);
+    EXPECT_EQ(deleted, 1); // once, though the key passes several widgets
+    allowed = false;       // two points left: nothing happens
+    QTest::keyClick(other, Qt::Key_Delete);
+    EXPECT_EQ(deleted, 1);
+    allowed = true;
+    field->setText("123");
+    field->setFocus();
+    field->setCursorPosition(0);
+    QTest::keyClick(field, Qt::Key_Delete);
+    EXPECT_EQ(deleted, 1);
+    EXPECT_EQ(field->text(), "23"); // the text field got its key
+    qApp->removeEventFilter(&filter);
+}
+
+} // namespace
+} // namespace vex

@@ -33,6 +33,7 @@ class NoShell : public vex::ShellServices {
     void resetPanel(int) override {}
     void leaveCaptureOnToolbar() override {}
     bool importPicture() override { return false; }
+    void dropPicture() override {}
 };
 
 QImage chartPicture() {

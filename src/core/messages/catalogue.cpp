@@ -116,6 +116,9 @@ constexpr Entry kCatalogue[] = {
      "Файл %%1 не удаётся прочитать как изображение."},
     {msg::PictureDamaged, "The picture %%1 is damaged: its pixel data is cut short.",
      "Изображение %%1 повреждено: данные пикселей обрываются."},
+    {msg::SplinePointsTooFew, "Number of points on line must be at least %%1",
+     "Количество точек на линии должно быть не меньше %%1"},
+    {msg::EnterNumberOfPoints, "Enter the number of points:", "Введите количество точек:"},
 };
 
 constexpr bool strictlyAscending() {

@@ -5,6 +5,7 @@
 #include "core/coords/calibration.h"
 #include "core/data/dep2d.h"
 #include "core/numerics/spline_samples.h"
+#include "core/ui/toolbar_model.h"
 #include "core/view/interaction.h"
 #include "core/view/overlay_geometry.h"
 #include "core/view/view_state.h"
@@ -22,6 +23,7 @@ struct AppState {
     Interaction mouse;
     SplineSamples spline;
     OverlayRecord overlay; // hit boxes and checks of the last paint
+    ToolbarState toolbar;
     std::int32_t InterfaceLanguage = 0; // 1 = Russian, anything else English
     std::string ProjectPath;            // current project file; empty until chosen
     std::string CommandLineFile;        // project named on the command line, used once

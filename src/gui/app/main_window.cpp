@@ -4,13 +4,13 @@
 #include "core/messages/catalogue.h"
 #include "core/settings/settings_store.h"
 #include "core/ui/command_ids.h"
-#include "core/ui/panel_reset.h"
 #include "gui/app/about_dialog.h"
 #include "gui/app/help_window.h"
 #include "gui/app/menu_bar.h"
 #include "gui/app/resources.h"
 #include "gui/app/status_panes.h"
 #include "gui/app/workspace.h"
+#include "gui/panel/function_panel.h"
 #include "gui/view/image_host.h"
 #include "gui/view/image_view.h"
 
@@ -43,12 +43,11 @@ MainWindow::MainWindow(Platform platform, QWidget* parent)
     PrepContextMenu(0, state_, menuStates_);
     applyMenuStates();
 
-    buildWorkArea();
     CLEARPARAM(state_);
-    resetPanel(0);
-
     status_ = new StatusPanes(this);
     setStatusBar(status_);
+    buildWorkArea();
+    resetPanel(0);
     prepStatusBar(0);
 
     projectCommands_ = std::make_unique<ProjectCommands>(
@@ -68,11 +67,13 @@ void MainWindow::buildWorkArea() {
     toolbarArea_ = new QWidget;
     toolbarArea_->setAccessibleName(QStringLiteral("Toolbar"));
     toolbarArea_->setAutoFillBackground(true);
-    panelArea_ = new QWidget;
-    panelArea_->setAccessibleName(QStringLiteral("Function panel"));
+    panel_ = new FunctionPanel(state_, platform_.prompts, *this);
     view_ = new ImageView(state_, picture_, *this);
     host_ = new ImageHost(view_, state_.InterfaceLanguage);
-    workspace_->setParts(toolbarArea_, panelArea_, host_);
+    panel_->setDialogOwners(this, host_);
+    connect(view_, &ImageView::calibrationShapeChecked, panel_, &FunctionPanel::setOkEnabled);
+    workspace_->setParts(toolbarArea_, panel_, host_);
+    workspace_->setPanelWidth(panel_->cancelRightEdge() + 10);
     setCentralWidget(workspace_);
     platform_.prompts.setOwner(view_);
     qApp->installEventFilter(
@@ -126,7 +127,29 @@ void MainWindow::command(int id) {
         showHelp();
         break;
     case cmd::OpenBmpImage:
-        importPicture();
+        // Posted, as the menu used to: the menu closes before the dialog opens.
+        QTimer::singleShot(0, panel_, [this] { panel_->command(ctl::ImportBmp); });
+        break;
+    case cmd::AddLine:
+        panel_->command(ctl::AddLine);
+        break;
+    case cmd::AddPoint:
+        panel_->command(ctl::AddPoint);
+        break;
+    case cmd::DeletePoint:
+        panel_->command(ctl::DeletePoint);
+        break;
+    case cmd::DeleteLine:
+        panel_->command(ctl::DeleteLine);
+        break;
+    case cmd::SortPoints:
+        panel_->command(ctl::SortPoints);
+        break;
+    case cmd::SetTheScale:
+        panel_->toggleScaleFromMenu();
+        break;
+    case cmd::PointsCaptureMode:
+        panel_->toggleCaptureFromMenu();
         break;
     default:
         break;
@@ -211,7 +234,9 @@ void MainWindow::applyMenuStates() {
     }
 }
 
-void MainWindow::dialogPartnership() {}
+void MainWindow::dialogPartnership() {
+    panel_->dialogPartnership();
+}
 
 void MainWindow::prepStatusBar(int mode) {
     PREPSTATUSBAR(mode, state_, 0, statusTexts_);
@@ -237,9 +262,12 @@ void MainWindow::focusView() {
     view_->setFocus();
 }
 
-void MainWindow::resetPanel(int) {
-    resetPanelModes(state_);
-    prepStatusBar(0);
+void MainWindow::resetPanel(int dataPresent) {
+    panel_->resetPanel(dataPresent);
+}
+
+void MainWindow::dropPicture() {
+    view_->dropPicture();
 }
 
 void MainWindow::leaveCaptureOnToolbar() {}

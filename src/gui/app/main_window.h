@@ -16,6 +16,7 @@ class QAction;
 
 namespace vex {
 
+class FunctionPanel;
 class ImageHost;
 class ImageView;
 class StatusPanes;
@@ -38,6 +39,7 @@ class MainWindow : public QMainWindow, public ShellServices {
     const Picture& picture() const { return picture_; }
     ImageView& view() const { return *view_; }
     ImageHost& host() const { return *host_; }
+    FunctionPanel& panel() const { return *panel_; }
 
     // Runs a command of the menu bar or the toolbar.
     void command(int id);
@@ -56,6 +58,7 @@ class MainWindow : public QMainWindow, public ShellServices {
     void resetPanel(int dataPresent) override;
     void leaveCaptureOnToolbar() override;
     bool importPicture() override;
+    void dropPicture() override;
 
   signals:
     // The project named at start has been loaded (or could not be).
@@ -83,7 +86,7 @@ class MainWindow : public QMainWindow, public ShellServices {
     StatusPanes* status_ = nullptr;
     Workspace* workspace_ = nullptr;
     QWidget* toolbarArea_ = nullptr;
-    QWidget* panelArea_ = nullptr;
+    FunctionPanel* panel_ = nullptr;
     Picture picture_;
     ImageView* view_ = nullptr;
     ImageHost* host_ = nullptr;

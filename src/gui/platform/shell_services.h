@@ -23,6 +23,8 @@ class ShellServices {
     virtual void leaveCaptureOnToolbar() = 0;
     // Asks for a picture file and loads it into the view; false when nothing was loaded.
     virtual bool importPicture() = 0;
+    // Drops the picture's pixels (the state is the caller's).
+    virtual void dropPicture() = 0;
 
     // The usual sequence after a change of data or mode.
     void refresh() {

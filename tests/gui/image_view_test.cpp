@@ -29,17 +29,12 @@ QImage quadrants(int w, int h) {
 }
 
 struct ViewFixture : WindowFixture {
-    TempDir dir;
+    TempDir& dir = files;
     ImageView& view() { return window->view(); }
     QImage shot() { return view().viewport()->grab().toImage(); }
     QColor at(int x, int y) { return shot().pixelColor(x, y); }
-
     bool load(const QImage& image, const char* name = "chart.bmp") {
-        const QString path = QString::fromStdString(dir.file(name));
-        image.save(path, "BMP");
-        prompts.chooseFile(path);
-        window->command(cmd::OpenBmpImage);
-        return state().dep.ImageLoaded != 0;
+        return loadPicture(image, name);
     }
 };
 
@@ -89,6 +84,7 @@ TEST(ImageViewLoading, AwkwardFilesLoadOrLeaveEverythingAsItWas) {
         f.state() = before;
         f.prompts.chooseFile(QStringLiteral(VEXILOR_TEST_DATA_DIR "/images/") + c.file);
         f.window->command(cmd::OpenBmpImage);
+        QCoreApplication::processEvents();
         if (c.loads) {
             EXPECT_TRUE(f.prompts.shown().empty()) << c.file;
             EXPECT_NE(f.state().image.ImagePath, before.image.ImagePath) << c.file;

@@ -11,7 +11,7 @@
 namespace vex::testing {
 
 class ModalAnswer {
-public:
+  public:
     explicit ModalAnswer(std::function<void(QWidget&)> act) : act_(std::move(act)) {
         timer_.setInterval(20);
         QObject::connect(&timer_, &QTimer::timeout, [this] {
@@ -25,7 +25,7 @@ public:
     }
     bool seen() const { return seen_; }
 
-private:
+  private:
     std::function<void(QWidget&)> act_;
     QTimer timer_;
     bool seen_ = false;

@@ -1,9 +1,12 @@
 #pragma once
 // A main window on scripted prompts, in-memory settings and clipboard.
 #include "core/settings/settings_store.h"
+#include "core/ui/command_ids.h"
 #include "gui/app/main_window.h"
 #include "gui/platform/clipboard_text.h"
 #include "gui/platform/scripted_prompts.h"
+
+#include "../core/temp_dir.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -17,6 +20,7 @@
 namespace vex::testing {
 
 struct WindowFixture {
+    TempDir files;
     ScriptedPrompts prompts;
     MemorySettingsStore settings;
     MemoryClipboardText clipboard;
@@ -32,6 +36,21 @@ struct WindowFixture {
     }
 
     AppState& state() { return window->state(); }
+
+    // Opens a picture as the user does, through the File menu.
+    bool loadPicture(const QImage& image, const std::string& name = "chart.bmp") {
+        const QString path = QString::fromStdString(files.file(name));
+        image.save(path, "BMP");
+        prompts.chooseFile(path);
+        window->command(cmd::OpenBmpImage);
+        QCoreApplication::processEvents(); // the menu posts the command
+        return state().dep.ImageLoaded != 0;
+    }
+    bool loadBlankPicture(int w = 800, int h = 600) {
+        QImage image(w, h, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        return loadPicture(image);
+    }
     void run(int command) { window->command(command); }
     bool enabled(int command) const { return window->action(command)->isEnabled(); }
     bool checked(int command) const { return window->action(command)->isChecked(); }

@@ -121,6 +121,13 @@ void DIALOGPARTNERSHIP(AppState& s, PanelControls& c) {
     }
 }
 
+void enablePointEdits(const AppState& s, PanelControls& c) {
+    const Dep2D& d = s.dep;
+    const bool pointExists = d.CurPoint >= 1 && d.CurPoint <= d.NPoints(d.CurLine);
+    if (d.ImageLoaded != 0 && d.SplinePointMode != 1 && pointExists)
+        set(c.enabled, {ctl::XEdit, ctl::YEdit}, true);
+}
+
 void PROCESS_UDM_HDLG(int layout, PanelControls& c) {
     for (int id : dataControls()) c.visible[id] = layout == 1;
     for (int id : calibrationControls()) c.visible[id] = layout != 1;

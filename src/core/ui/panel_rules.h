@@ -32,6 +32,11 @@ const std::vector<int>& calibrationControls();
 // data no longer allows (spline point mode, capture mode, the spline).
 void DIALOGPARTNERSHIP(AppState& s, PanelControls& c);
 
+// The X = and Y = edits once a point exists to show. The rules above only
+// ever disable them, and only capturing or pasting enabled them before, so
+// after loading a project its points could not be typed over.
+void enablePointEdits(const AppState& s, PanelControls& c);
+
 // Layout 1 shows the data group and hides the calibration group; any other
 // value the reverse.
 void PROCESS_UDM_HDLG(int layout, PanelControls& c);

@@ -4,6 +4,7 @@
 #include "core/io/formatted_value.h"
 #include "core/io/number_text.h"
 #include "core/messages/catalogue.h"
+#include "core/numerics/spline.h"
 #include "core/ui/command_ids.h"
 #include "core/ui/panel_commands.h"
 #include "gui/panel/coordinate_range_dialog.h"
@@ -178,6 +179,7 @@ void FunctionPanel::applyStates() {
 
 void FunctionPanel::dialogPartnership() {
     DIALOGPARTNERSHIP(s_, states_);
+    enablePointEdits(s_, states_);
     showCurrentPoint();
     showBundleParameter();
     applyStates();
@@ -356,17 +358,26 @@ void FunctionPanel::command(int id) {
     case ctl::PreviousLine:
         if (previousLine(s_)) afterChange();
         return;
-    case ctl::ShowSpline:
-        setSplineShown(s_, isTicked(ctl::ShowSpline));
+    case ctl::ShowSpline: {
+        const bool on = isTicked(ctl::ShowSpline);
+        const std::int32_t n = d.NPoints(d.CurLine);
+        setSplineShown(s_, on);
+        states_.enabled[ctl::PointsOnSpline] = on && n > 1;
+        states_.enabled[ctl::SplineAddPoint] = on && n >= 2 && n < PointsMax;
         afterChange();
         return;
+    }
     case ctl::SplineAddPoint:
         setSplinePointMode(s_, isTicked(ctl::SplineAddPoint));
         afterChange();
         return;
     case ctl::PointsOnSpline:
         if (d.SplineShown != 1) return;
-        SetNumPointsOnLine(s_, prompts_, dialogOwner_);
+        if (SetNumPointsOnLine(s_, prompts_, dialogOwner_)) {
+            // The samples replaced the points: their chart values and the drawn curve follow.
+            recomputeLineChartValues(s_.cal, d, d.CurLine);
+            SPLINEINTERPOLATION(SplinePolyline, d, s_.spline);
+        }
         d.ProjectModified = 1; // also after Cancel, as before
         if (d.NPoints(d.CurLine) >= PointsMax) leaveCaptureFull(s_.toolbar);
         afterChange();

@@ -1,0 +1,110 @@
+#include "gui/panel/coordinate_range_dialog.h"
+
+#include "core/coords/search_box.h"
+#include "core/io/number_text.h"
+#include "core/messages/catalogue.h"
+#include "core/messages/message_format.h"
+#include "core/state/app_state.h"
+#include "gui/panel/dialog_units.h"
+#include "gui/platform/prompts.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace vex {
+namespace {
+
+// Layout of the dialog in dialog units.
+constexpr int DialogWidth = 137;
+constexpr int DialogHeight = 106;
+constexpr int EditLength = 80; // characters an edit holds
+
+void enableIfAny(QWidget* w, bool on) {
+    if (w != nullptr) w->setEnabled(on);
+}
+
+} // namespace
+
+CoordinateRangeDialog::CoordinateRangeDialog(Calibration& cal, Prompts& prompts,
+                                             std::int32_t language, QWidget* parent)
+    : QDialog(parent), cal_(cal), prompts_(prompts),
+      language_(language), opening_{cal.Xmin, cal.Xmax, cal.Ymin, cal.Ymax} {
+    setWindowTitle(QStringLiteral("Coordinate system"));
+    const QFontMetrics fm(font());
+
+    addRangeRow(QStringLiteral("Xmin"), 14, cal_.Xmin);
+    addRangeRow(QStringLiteral("Xmax"), 30, cal_.Xmax);
+    addRangeRow(QStringLiteral("Ymin"), 47, cal_.Ymin);
+    addRangeRow(QStringLiteral("Ymax"), 64, cal_.Ymax);
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("ok"));
+    ok->setGeometry(dialogUnitsToPixels(fm, 26, 85, 50, 14));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel->setObjectName(QStringLiteral("cancel"));
+    cancel->setGeometry(dialogUnitsToPixels(fm, 80, 85, 50, 14));
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    setFixedSize(dialogUnitsToPixels(fm, DialogWidth, DialogHeight));
+}
+
+// The label sits one unit lower than its edit, as in the template.
+void CoordinateRangeDialog::addRangeRow(const QString& name, int top, float& field) {
+    const QFontMetrics fm(font());
+    auto* caption = new QLabel(name + QStringLiteral(" = "), this);
+    caption->setGeometry(dialogUnitsToPixels(fm, 7, top + 1, 25, 11));
+
+    auto* edit = new QLineEdit(this);
+    edit->setObjectName(name.toLower());
+    edit->setAccessibleName(name);
+    edit->setMaxLength(EditLength);
+    edit->setGeometry(dialogUnitsToPixels(fm, 34, top, 96, 12));
+    edit->setText(QString::fromStdString(listDirectedReal(field)));
+    caption->setBuddy(edit);
+
+    // Only what the user types is read back; an unreadable text keeps the value.
+    connect(edit, &QLineEdit::textEdited, this,
+            [&field](const QString& text) { readReal(text.toStdString(), field); });
+}
+
+void CoordinateRangeDialog::done(int result) {
+    if (result == QDialog::Accepted) {
+        if (!(cal_.Xmax > cal_.Xmin)) {
+            prompts_.message(MessageKind::Warning,
+                             QString::fromStdString(GETWM4(msg::ArgumentRangeInverted, language_)));
+            cal_.Xmin = cal_.Xmax - 1.0f;
+        }
+        if (!(cal_.Ymax > cal_.Ymin)) {
+            prompts_.message(MessageKind::Warning,
+                             QString::fromStdString(GETWM4(msg::ValueRangeInverted, language_)));
+            cal_.Ymin = cal_.Ymax - 1.0f;
+        }
+    } else {
+        cal_.Xmin = opening_[0];
+        cal_.Xmax = opening_[1];
+        cal_.Ymin = opening_[2];
+        cal_.Ymax = opening_[3];
+    }
+    QDialog::done(result);
+}
+
+int SETRANGEOFCOORDINATE_DIALOG(AppState& s, Prompts& prompts, QWidget* owner, QWidget* panel,
+                                QWidget* host) {
+    enableIfAny(panel, false);
+    enableIfAny(host, false);
+    int result = 0;
+    {
+        CoordinateRangeDialog dialog(s.cal, prompts, s.InterfaceLanguage, owner);
+        result = prompts.exec(dialog) == QDialog::Accepted ? 1 : 0;
+    }
+    DEFINECOORDLIMITED(s.cal);
+    enableIfAny(panel, true);
+    enableIfAny(host, true);
+    return result;
+}
+
+} // namespace vex

@@ -34,6 +34,10 @@ class NoShell : public vex::ShellServices {
     void leaveCaptureOnToolbar() override {}
     bool importPicture() override { return false; }
     void dropPicture() override {}
+    void showCurrentPoint() override {}
+    void showBundleParameter() override {}
+    void enablePanelControl(int) override {}
+    void contextCommand(int) override {}
 };
 
 QImage chartPicture() {

@@ -93,4 +93,15 @@ void clearLatch(ToolbarState& t) {
     t.latched = false;
 }
 
+void syncToolbarLatch(const AppState& s, ToolbarState& t) {
+    if (!t.latched) return;
+    if (t.latchedIndex == ScaleSlot && s.dep.ScaleMode != 0) {
+        latchScaleButton(t);
+    } else if (t.latchedIndex == CaptureSlot && s.dep.CaptureMode == 1) {
+        latchCaptureButton(t);
+    } else {
+        t.latched = false;
+    }
+}
+
 } // namespace vex

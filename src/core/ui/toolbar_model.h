@@ -52,5 +52,8 @@ void releaseCaptureButton(ToolbarState& t);
 // The current line is full: capture leaves the toolbar, its button disabled.
 void leaveCaptureFull(ToolbarState& t);
 void clearLatch(ToolbarState& t);
+// After the slots were set anew: a latch stays only while its mode is on,
+// and is shown again (the latched button hot, the other one disabled).
+void syncToolbarLatch(const AppState& s, ToolbarState& t);
 
 } // namespace vex

@@ -1,6 +1,8 @@
 #include "gui/app/main_window.h"
 
 #include "core/data/clear_param.h"
+#include "core/io/clipboard_table.h"
+#include "core/io/number_text.h"
 #include "core/messages/catalogue.h"
 #include "core/settings/settings_store.h"
 #include "core/ui/command_ids.h"
@@ -70,6 +72,7 @@ void MainWindow::buildWorkArea() {
     panel_ = new FunctionPanel(state_, platform_.prompts, *this);
     view_ = new ImageView(state_, picture_, *this);
     host_ = new ImageHost(view_, state_.InterfaceLanguage);
+    view_->setContextMenu(&host_->contextMenu());
     panel_->setDialogOwners(this, host_);
     connect(view_, &ImageView::calibrationShapeChecked, panel_, &FunctionPanel::setOkEnabled);
     workspace_->setParts(toolbarArea_, panel_, host_);
@@ -248,7 +251,10 @@ void MainWindow::prepContextMenu(int mode) {
     applyMenuStates();
 }
 
-void MainWindow::prepareToolBarIcons(int) {}
+void MainWindow::prepareToolBarIcons(int mode) {
+    PrepareToolBarIcons(mode, state_, state_.toolbar);
+    syncToolbarLatch(state_, state_.toolbar);
+}
 
 void MainWindow::repaintToolBar() {
     toolbarArea_->update();
@@ -268,6 +274,55 @@ void MainWindow::resetPanel(int dataPresent) {
 
 void MainWindow::dropPicture() {
     view_->dropPicture();
+}
+
+void MainWindow::showCurrentPoint() {
+    panel_->showCurrentPoint();
+}
+
+void MainWindow::showBundleParameter() {
+    panel_->showBundleParameter();
+}
+
+void MainWindow::enablePanelControl(int id) {
+    panel_->enableControl(id);
+}
+
+void MainWindow::contextCommand(int id) {
+    if (id == cmd::CopyTable) copyTable();
+    if (id == cmd::PasteTable) pasteTable();
+}
+
+void MainWindow::copyTable() {
+    const CopyResult copy = copyTableCommand(state_);
+    if (copy.refusal) {
+        platform_.prompts.message(copy.refusal->kind, QString::fromStdString(copy.refusal->text(
+                                                          state_.InterfaceLanguage)));
+        return;
+    }
+    // The block ends in a NUL, as plain text on the old clipboard did; the text stops there.
+    platform_.clipboard.set(std::string(cutAtFirstNul(copy.block)));
+    showCurrentPoint(); // the copy brought the chart values up to date
+}
+
+void MainWindow::pasteTable() {
+    const std::string text = platform_.clipboard.get().value_or(std::string());
+    const PasteResult paste = pasteTableCommand(text, state_);
+    for (const UserMessage& m : paste.messages)
+        platform_.prompts.message(m.kind, QString::fromStdString(m.text(state_.InterfaceLanguage)));
+    if (!paste.changed) return;
+    state_.dep.ProjectModified = 1;
+    if (state_.dep.NPoints(state_.dep.CurLine) >= PointsMax) leaveCaptureFull(state_.toolbar);
+    dialogPartnership();
+    prepStatusBar(0);
+    showCurrentPoint();
+    showBundleParameter();
+    for (int control : {ctl::YEdit, ctl::XEdit, ctl::SortPoints, ctl::DeletePoint, ctl::AddPoint,
+                        ctl::DeleteLine, ctl::AddLine, ctl::BundleParameter})
+        enablePanelControl(control);
+    prepContextMenu(1);
+    repaintToolBar();
+    repaintView();
 }
 
 void MainWindow::leaveCaptureOnToolbar() {}

@@ -59,6 +59,10 @@ class MainWindow : public QMainWindow, public ShellServices {
     void leaveCaptureOnToolbar() override;
     bool importPicture() override;
     void dropPicture() override;
+    void showCurrentPoint() override;
+    void showBundleParameter() override;
+    void enablePanelControl(int id) override;
+    void contextCommand(int id) override;
 
   signals:
     // The project named at start has been loaded (or could not be).
@@ -76,6 +80,8 @@ class MainWindow : public QMainWindow, public ShellServices {
     void showAbout();
     void showHelp();
     bool reopenPictureFromProject();
+    void copyTable();
+    void pasteTable();
     Answer tell(int number, MessageKind kind);
 
     AppState state_;

@@ -216,6 +216,11 @@ void FunctionPanel::showBundleParameter() {
     setEditText(ctl::BundleParameter, formatted(s_.dep.LineParam(s_.dep.CurLine)));
 }
 
+void FunctionPanel::enableControl(int id) {
+    states_.enabled[id] = true;
+    if (QWidget* w = control(id)) w->setEnabled(true);
+}
+
 void FunctionPanel::setOkEnabled(bool enabled) {
     okAllowed_ = enabled;
     control(ctl::Ok)->setEnabled(enabled && states_.isEnabled(ctl::Ok));

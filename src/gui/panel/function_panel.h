@@ -37,6 +37,7 @@ class FunctionPanel : public QFrame {
     void showLayout(int layout); // 1: data; otherwise the calibration layout
     void showCurrentPoint();     // X = and Y = of the current point
     void showBundleParameter();  // the current line's parameter
+    void enableControl(int id);  // on top of the rules, until they next run
     // The calibration can be confirmed only while its quadrilateral is usable.
     void setOkEnabled(bool enabled);
 

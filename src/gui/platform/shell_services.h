@@ -25,6 +25,12 @@ class ShellServices {
     virtual bool importPicture() = 0;
     // Drops the picture's pixels (the state is the caller's).
     virtual void dropPicture() = 0;
+    // The panel's edits for the current point and line.
+    virtual void showCurrentPoint() = 0;
+    virtual void showBundleParameter() = 0;
+    virtual void enablePanelControl(int id) = 0;
+    // A command of the view's pop-up menu (Copy or Paste of the table).
+    virtual void contextCommand(int id) = 0;
 
     // The usual sequence after a change of data or mode.
     void refresh() {

@@ -4,7 +4,12 @@
 #include "gui/platform/prompts.h"
 #include "gui/view/overlay_painter.h"
 
+#include "gui/platform/prompt_tip.h"
+
+#include <QAction>
 #include <QElapsedTimer>
+#include <QMenu>
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -60,6 +65,9 @@ ImageView::ImageView(AppState& s, Picture& picture, ShellServices& shell, QWidge
             [this](int action) { onBarAction(Qt::Horizontal, action); });
     connect(verticalScrollBar(), &QAbstractSlider::actionTriggered, this,
             [this](int action) { onBarAction(Qt::Vertical, action); });
+    promptTimer_.setSingleShot(true);
+    promptTimer_.setInterval(50);
+    connect(&promptTimer_, &QTimer::timeout, this, [this] { showMarkerPrompt(); });
     for (QScrollBar* bar : {horizontalScrollBar(), verticalScrollBar()}) {
         // Releasing the thumb keeps the position it was dragged to.
         connect(bar, &QAbstractSlider::sliderReleased, this,
@@ -164,6 +172,9 @@ void ImageView::resizeEvent(QResizeEvent* event) {
 void ImageView::wheelEvent(QWheelEvent* event) {
     event->accept(); // the plain wheel does not scroll this view
     const std::int64_t now = ticks_();
+    // The wheel refreshes the hover state as a move to its position would.
+    const QPoint pointer = event->position().toPoint();
+    apply(vex::mouseMove(s_, pointer.x(), pointer.y(), {}));
     // Fine-grained wheels and touchpads send parts of a notch; a zoom step
     // waits for a whole one, in either direction.
     wheelRemainder_ += event->angleDelta().y();
@@ -176,6 +187,98 @@ void ImageView::wheelEvent(QWheelEvent* event) {
     zoomStep(s_.view, s_.image, notches, now, at.x(), at.y());
     updateScrollBars();
     viewport()->repaint();
+}
+
+namespace {
+
+Modifiers keysOf(const QMouseEvent* e) {
+    return {(e->modifiers() & Qt::ShiftModifier) != 0, (e->modifiers() & Qt::ControlModifier) != 0};
+}
+
+} // namespace
+
+void ImageView::mousePressEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    switch (event->button()) {
+    case Qt::LeftButton:
+        apply(leftButtonDown(s_, at.x(), at.y(), keysOf(event)));
+        break;
+    case Qt::RightButton:
+        apply(rightButtonDown(s_, at.x(), at.y()));
+        break;
+    case Qt::MiddleButton:
+        apply(middleButtonDown(s_, at.x(), at.y()));
+        break;
+    default:
+        break;
+    }
+}
+
+void ImageView::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) apply(leftButtonUp(s_));
+    if (event->button() == Qt::RightButton) apply(rightButtonUp(s_));
+}
+
+void ImageView::mouseDoubleClickEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    if (event->button() == Qt::LeftButton) apply(leftDoubleClick(s_, at.x(), at.y()));
+    // A double click of another button is just a second press.
+    if (event->button() == Qt::MiddleButton) apply(middleButtonDown(s_, at.x(), at.y()));
+}
+
+void ImageView::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    apply(mouseMove(s_, at.x(), at.y(), keysOf(event)));
+}
+
+bool ImageView::viewportEvent(QEvent* event) {
+    if (event->type() == QEvent::Leave) apply(mouseLeave(s_));
+    return QAbstractScrollArea::viewportEvent(event);
+}
+
+void ImageView::showMarkerPrompt() {
+    const int k = markerToPrompt(s_);
+    if (k < 1 || promptTip().isShown()) return;
+    const int x = toScreen(s_.cal.MarkerPixX(k), s_.view.ViewScale, s_.view.ScrollX);
+    const int y = toScreen(s_.cal.MarkerPixY(k), s_.view.ViewScale, s_.view.ScrollY);
+    promptTip().DrawPrompt(viewport(), x, y, k, s_.InterfaceLanguage);
+}
+
+void ImageView::apply(const MouseEffects& e) {
+    switch (e.cursor) {
+    case CursorShape::Arrow:
+        viewport()->setCursor(Qt::ArrowCursor);
+        break;
+    case CursorShape::Cross:
+        viewport()->setCursor(Qt::CrossCursor);
+        break;
+    case CursorShape::SizeAll:
+        viewport()->setCursor(Qt::SizeAllCursor);
+        break;
+    case CursorShape::Unchanged:
+        break;
+    }
+    if (e.startPromptTimer) promptTimer_.start();
+    if (e.removePrompt && promptTimer_.isActive()) promptTimer_.stop();
+    if (e.removePrompt && promptTip().isShown() &&
+        promptTip().window()->parentWidget() == viewport())
+        promptTip().KillToolTipWindow();
+    if (e.scrolled) updateScrollBars();
+    if (e.showPoint) shell_.showCurrentPoint();
+    if (e.showBundleParameter) shell_.showBundleParameter();
+    if (e.refreshPanel) shell_.dialogPartnership();
+    for (int control : e.enablePanel) shell_.enablePanelControl(control);
+    if (e.refreshMenus) shell_.prepContextMenu(1);
+    if (e.refreshStatusBar) shell_.prepStatusBar(0);
+    if (e.refreshToolbar) shell_.prepareToolBarIcons(1);
+    if (e.repaintToolbar || e.refreshToolbar) shell_.repaintToolBar();
+    if (e.focusView) setFocus();
+    if (e.repaint) viewport()->repaint();
+    if (e.openContextMenu && contextMenu_) {
+        const QPoint global = viewport()->mapToGlobal(QPoint(s_.mouse.MouseX, s_.mouse.MouseY));
+        if (QAction* chosen = contextMenu_->exec(global))
+            shell_.contextCommand(chosen->data().toInt());
+    }
 }
 
 void ImageView::paintEvent(QPaintEvent*) {

@@ -4,14 +4,18 @@
 // it, both scroll bars, and CONTROL + wheel zoom about the pointer.
 
 #include "core/state/app_state.h"
+#include "core/view/mouse_modes.h"
 #include "core/view/view_math.h"
 #include "gui/platform/shell_services.h"
 #include "gui/view/picture.h"
 
 #include <QAbstractScrollArea>
+#include <QTimer>
 
 #include <cstdint>
 #include <functional>
+
+class QMenu;
 
 namespace vex {
 
@@ -41,6 +45,9 @@ class ImageView : public QAbstractScrollArea {
     // Paints the whole canvas into `painter` (also used for offscreen rendering).
     void paintCanvas(QPainter& painter, const QRect& client);
 
+    // The pop-up menu of the view (Copy and Paste of the table).
+    void setContextMenu(QMenu* menu) { contextMenu_ = menu; }
+
   signals:
     // After each paint: whether the calibration quadrilateral may be confirmed.
     void calibrationShapeChecked(bool usable);
@@ -49,12 +56,19 @@ class ImageView : public QAbstractScrollArea {
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
     void scrollContentsBy(int, int) override {} // positions are ours, not the bars'
 
   private:
     void onBarAction(Qt::Orientation bar, int action);
     void syncBar(Qt::Orientation bar);
     void drawPicture(QPainter& painter, const QRect& client);
+    void apply(const MouseEffects& e);
+    void showMarkerPrompt();
 
     AppState& s_;
     Picture& picture_;
@@ -62,6 +76,8 @@ class ImageView : public QAbstractScrollArea {
     std::function<std::int64_t()> ticks_;
     int wheelRemainder_ = 0; // partial notches of fine-grained wheels
     bool syncingBars_ = false;
+    QTimer promptTimer_;
+    QMenu* contextMenu_ = nullptr;
 };
 
 } // namespace vex

@@ -1,0 +1,448 @@
+#include "core/view/mouse_modes.h"
+
+#include "core/coords/chart_values.h"
+#include "core/coords/mapping.h"
+#include "core/numerics/spline.h"
+#include "core/ui/command_ids.h"
+#include "core/view/view_math.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace vex {
+namespace {
+
+float storedX(const AppState& s, std::int32_t x) {
+    return toStored(x, s.view.ViewScale, s.view.ScrollX);
+}
+float storedY(const AppState& s, std::int32_t y) {
+    return toStored(y, s.view.ViewScale, s.view.ScrollY);
+}
+
+// First point of `line` whose box, as last drawn, holds the pointer; 0 if none.
+int pointUnder(const AppState& s, int line, std::int32_t x, std::int32_t y) {
+    for (int k = 1; k <= s.dep.NPoints(line); ++k)
+        if (s.overlay.PointHitBox(line, k).contains(x, y)) return k;
+    return 0;
+}
+
+int markerUnder(const AppState& s, std::int32_t x, std::int32_t y) {
+    for (int k = 1; k <= 4; ++k)
+        if (s.overlay.MarkerHitBox(k).contains(x, y)) return k;
+    return 0;
+}
+
+bool selected(const Interaction& m, int point) {
+    for (int j = 1; j <= std::min<int>(m.SelectionCount, PointSlots); ++j)
+        if (m.Selection(j) == point) return true;
+    return false;
+}
+
+// CONTROL keeps the x of the drag's start, SHIFT its y.
+void lockPointer(AppState& s, Modifiers keys) {
+    Interaction& m = s.mouse;
+    if (keys.control) m.MouseX = m.DragStartX;
+    if (keys.shift) m.MouseY = m.DragStartY;
+}
+
+void solveCurrentPoint(AppState& s) {
+    s.dep.ArgLine = s.dep.CurLine;
+    s.dep.ArgPoint = s.dep.CurPoint;
+    SOLUTION_NEWTON(s.cal, s.dep);
+}
+
+void startPointDrag(AppState& s, MouseEffects& e) {
+    s.mouse.PointDragging = true;
+    e.cursor = CursorShape::SizeAll;
+}
+
+void startPanning(AppState& s, MouseEffects& e) {
+    Interaction& m = s.mouse;
+    m.DragStartX = m.MouseX;
+    m.DragStartY = m.MouseY;
+    m.PanStartScrollX = s.view.ScrollX;
+    m.PanStartScrollY = s.view.ScrollY;
+    m.Panning = true;
+    e.cursor = CursorShape::SizeAll;
+}
+
+void shiftRange(AppState& s, MouseEffects& e) {
+    Dep2D& d = s.dep;
+    Interaction& m = s.mouse;
+    const int p = pointUnder(s, d.CurLine, m.MouseX, m.MouseY);
+    if (p == 0) return;
+    if (p == d.CurPoint) {
+        if (m.SelectionCount == 1) {
+            d.SavedPoint = d.CurPoint;
+            if (d.CurLine == d.SavedLine) startPointDrag(s, e);
+        } else {
+            m.SelectionCount = 1;
+            m.Selection(1) = d.CurPoint;
+        }
+    } else {
+        const int step = p > d.CurPoint ? 1 : -1;
+        m.SelectionCount = std::abs(p - d.CurPoint) + 1;
+        for (int j = 1; j <= m.SelectionCount; ++j) m.Selection(j) = d.CurPoint + (j - 1) * step;
+    }
+    e.repaint = true;
+}
+
+void controlToggle(AppState& s, MouseEffects& e) {
+    Dep2D& d = s.dep;
+    Interaction& m = s.mouse;
+    const int p = pointUnder(s, d.CurLine, m.MouseX, m.MouseY);
+    if (p == 0) return;
+    d.CurPoint = p;
+    if (m.SelectionCount >= 2 && selected(m, p)) {
+        int kept = 0;
+        for (int j = 1; j <= m.SelectionCount; ++j)
+            if (m.Selection(j) != p) m.Selection(++kept) = m.Selection(j);
+        m.SelectionCount = kept;
+        if (kept == 1) d.CurPoint = m.Selection(1);
+    } else if (m.SelectionCount == 1) {
+        if (p == m.Selection(1)) {
+            d.SavedPoint = p;
+            if (d.CurLine == d.SavedLine) startPointDrag(s, e);
+        } else {
+            m.SelectionCount = 2;
+            m.Selection(2) = p;
+        }
+    } else if (m.SelectionCount < PointSlots) {
+        m.Selection(++m.SelectionCount) = p;
+    }
+    e.repaint = true;
+}
+
+void grabMarker(AppState& s, MouseEffects& e) {
+    Interaction& m = s.mouse;
+    const int k = markerUnder(s, m.MouseX, m.MouseY);
+    if (k == 0) return;
+    e.cursor = CursorShape::SizeAll;
+    m.DragStartX = m.MouseX;
+    m.DragStartY = m.MouseY;
+    for (int i = 1; i <= 4; ++i) {
+        m.MarkerStartX(i) = s.cal.MarkerPixX(i);
+        m.MarkerStartY(i) = s.cal.MarkerPixY(i);
+    }
+    m.DraggedMarker = k;
+    m.MarkerDragging = true;
+    m.HoveredMarker = 0;
+    e.removePrompt = true;
+}
+
+void capturePoint(AppState& s, MouseEffects& e) {
+    Dep2D& d = s.dep;
+    Interaction& m = s.mouse;
+    if (d.NPoints(d.CurLine) >= PointsMax) return;
+    d.SavedPoint = d.CurPoint;
+    d.SavedLine = d.CurLine;
+    const int n = d.NPoints(d.CurLine) + 1;
+    d.NPoints(d.CurLine) = n;
+    m.SelectionCount = 1;
+    m.Selection(1) = n;
+    d.CurPoint = n;
+    d.PixX(d.CurLine, n) = storedX(s, m.MouseX);
+    d.PixY(d.CurLine, n) = storedY(s, m.MouseY);
+    solveCurrentPoint(s);
+    d.ProjectModified = 1;
+    e.enablePanel = {ctl::DeleteLine, ctl::YEdit, ctl::XEdit};
+    e.showPoint = e.refreshPanel = e.refreshMenus = e.refreshStatusBar = e.refreshToolbar = true;
+    if (n >= PointsMax) {
+        // The line is full: the capture tool leaves its latched state.
+        leaveCaptureFull(s.toolbar);
+        e.repaintToolbar = true;
+    }
+}
+
+// Plain press outside capture mode: the last line with a point under the pointer wins.
+void selectPoint(AppState& s, MouseEffects& e) {
+    Dep2D& d = s.dep;
+    Interaction& m = s.mouse;
+    for (int line = 1; line <= d.NLines; ++line) {
+        const int p = pointUnder(s, line, m.MouseX, m.MouseY);
+        if (p == 0) continue;
+        // A press on a point of the multiple selection moves the group instead.
+        if (m.SelectionCount >= 2 && line == d.CurLine && line == d.SavedLine && selected(m, p))
+            return;
+        d.SavedPoint = d.CurPoint;
+        d.SavedLine = d.CurLine;
+        m.SelectionCount = 1;
+        m.Selection(1) = p;
+        if (line == d.CurLine && p == d.CurPoint) startPointDrag(s, e); // a second press on it
+        d.CurLine = line;
+        d.CurPoint = p;
+        solveCurrentPoint(s);
+        e.showPoint = e.showBundleParameter = true;
+        e.refreshPanel = e.refreshMenus = e.refreshToolbar = e.repaintToolbar = true;
+    }
+}
+
+void groupMoveTest(AppState& s, MouseEffects& e) {
+    Dep2D& d = s.dep;
+    Interaction& m = s.mouse;
+    for (int k = 1; k <= d.NPoints(d.CurLine); ++k) {
+        if (!selected(m, k) || !s.overlay.PointHitBox(d.CurLine, k).contains(m.MouseX, m.MouseY))
+            continue;
+        m.GroupMoving = 1;
+        m.PointDragging = false;
+        m.Panning = false;
+        m.GroupAnchor = k;
+        m.DragStartX = m.MouseX;
+        m.DragStartY = m.MouseY;
+        for (int j = 1; j <= m.SelectionCount; ++j) {
+            m.GroupStartX(j) = d.PixX(d.CurLine, m.Selection(j));
+            m.GroupStartY(j) = d.PixY(d.CurLine, m.Selection(j));
+        }
+        e.cursor = CursorShape::SizeAll;
+        return;
+    }
+}
+
+void recomputeGroup(AppState& s) {
+    for (int j = 1; j <= s.mouse.SelectionCount; ++j) {
+        s.dep.ArgLine = s.dep.CurLine;
+        s.dep.ArgPoint = s.mouse.Selection(j);
+        SOLUTION_NEWTON(s.cal, s.dep);
+    }
+}
+
+void updateSplinePoint(AppState& s) {
+    s.spline.SplinePointX = storedX(s, s.mouse.MouseX);
+    SPLINEINTERPOLATION(SplineAtPoint, s.dep, s.spline);
+}
+
+void insertPoint(Dep2D& d, int line, int at, float x, float y) {
+    const int n = d.NPoints(line);
+    for (int k = n; k >= at; --k) {
+        d.PixX(line, k + 1) = d.PixX(line, k);
+        d.PixY(line, k + 1) = d.PixY(line, k);
+    }
+    d.PixX(line, at) = x;
+    d.PixY(line, at) = y;
+    d.NPoints(line) = n + 1;
+}
+
+} // namespace
+
+MouseEffects mouseMove(AppState& s, std::int32_t x, std::int32_t y, Modifiers keys) {
+    MouseEffects e;
+    Dep2D& d = s.dep;
+    Interaction& m = s.mouse;
+    m.MouseX = x;
+    m.MouseY = y;
+    if (d.CaptureMode == 1) e.cursor = CursorShape::Cross;
+
+    if (d.ScaleMode != 0 && !m.Panning && !m.MarkerDragging) {
+        m.HoveredMarker = markerUnder(s, x, y);
+        e.cursor = m.HoveredMarker ? CursorShape::SizeAll : CursorShape::Arrow;
+    } else if (d.ScaleMode == 0) {
+        m.HoveredMarker = 0; // no marker prompts outside calibration
+    }
+    if (m.HoveredMarker >= 1)
+        e.startPromptTimer = true;
+    else
+        e.removePrompt = true;
+
+    if (m.MarkerDragging && d.ScaleMode != 0) {
+        lockPointer(s, keys);
+        const int k = m.DraggedMarker;
+        s.cal.MarkerPixX(k) =
+            m.MarkerStartX(k) + static_cast<float>(m.MouseX - m.DragStartX) / s.view.ViewScale;
+        s.cal.MarkerPixY(k) =
+            m.MarkerStartY(k) + static_cast<float>(m.MouseY - m.DragStartY) / s.view.ViewScale;
+        e.repaint = true;
+    }
+    if (m.PointDragging) {
+        lockPointer(s, keys);
+        d.PixX(d.CurLine, d.CurPoint) =
+            m.PointStartX + static_cast<float>(m.MouseX - m.DragStartX) / s.view.ViewScale;
+        d.PixY(d.CurLine, d.CurPoint) =
+            m.PointStartY + static_cast<float>(m.MouseY - m.DragStartY) / s.view.ViewScale;
+        solveCurrentPoint(s);
+        d.ProjectModified = 1;
+        e.showPoint = true;
+        if (d.SplineShown == 1) SPLINEINTERPOLATION(SplinePolyline, d, s.spline);
+        e.repaint = true;
+    }
+    if (m.Panning) {
+        s.view.ScrollX = std::clamp(m.PanStartScrollX - (m.MouseX - m.DragStartX),
+                                    s.view.ScrollMinX, s.view.ScrollMaxX);
+        s.view.ScrollY = std::clamp(m.PanStartScrollY - (m.MouseY - m.DragStartY),
+                                    s.view.ScrollMinY, s.view.ScrollMaxY);
+        e.scrolled = e.repaint = true;
+    }
+    if (m.GroupMoving == 1) {
+        lockPointer(s, keys);
+        const float dx = static_cast<float>(m.MouseX - m.DragStartX) / s.view.ViewScale;
+        const float dy = static_cast<float>(m.MouseY - m.DragStartY) / s.view.ViewScale;
+        for (int j = 1; j <= m.SelectionCount; ++j) {
+            d.PixX(d.CurLine, m.Selection(j)) = m.GroupStartX(j) + dx;
+            d.PixY(d.CurLine, m.Selection(j)) = m.GroupStartY(j) + dy;
+        }
+        d.ProjectModified = 1;
+        e.repaint = true;
+    }
+    if (d.SplinePointMode == 1) {
+        updateSplinePoint(s);
+        e.repaint = true;
+    }
+    return e;
+}
+
+MouseEffects leftButtonDown(AppState& s, std::int32_t x, std::int32_t y, Modifiers keys) {
+    MouseEffects e;
+    Dep2D& d = s.dep;
+    Interaction& m = s.mouse;
+    m.LeftButtonDown = true;
+    m.MouseX = x;
+    m.MouseY = y;
+
+    if (keys.shift) shiftRange(s, e);
+    if (keys.control) controlToggle(s, e);
+    if (m.SelectionCount > 1) d.SavedLine = d.CurLine;
+
+    if (!keys.shift && !keys.control) {
+        if (d.ScaleMode != 0) grabMarker(s, e);
+        if (d.CaptureMode == 1) {
+            capturePoint(s, e);
+        } else if (!m.MarkerDragging) {
+            selectPoint(s, e);
+        }
+        if (d.CaptureMode != 1 && !m.MarkerDragging && m.SelectionCount > 1) groupMoveTest(s, e);
+        e.refreshPanel = true; // the line buttons follow the current line
+    }
+    if (m.PointDragging) {
+        m.DragStartX = x;
+        m.DragStartY = y;
+        m.PointStartX = d.PixX(d.CurLine, d.CurPoint);
+        m.PointStartY = d.PixY(d.CurLine, d.CurPoint);
+    }
+    if (!m.MarkerDragging && d.CaptureMode != 1 && !m.PointDragging && m.GroupMoving == 0)
+        startPanning(s, e);
+    if (d.SplineShown == 1) SPLINEINTERPOLATION(SplinePolyline, d, s.spline);
+    e.focusView = e.repaint = true;
+    return e;
+}
+
+MouseEffects leftButtonUp(AppState& s) {
+    MouseEffects e;
+    Interaction& m = s.mouse;
+    m.LeftButtonDown = false;
+    if (m.PointDragging || m.Panning || m.MarkerDragging) {
+        e.cursor = CursorShape::Arrow;
+        if (m.MarkerDragging) recomputeAllChartValues(s.cal, s.dep); // the calibration moved
+        m.PointDragging = m.Panning = m.MarkerDragging = false;
+    }
+    if (m.GroupMoving == 1) {
+        m.GroupMoving = 0;
+        e.cursor = CursorShape::Arrow;
+        recomputeGroup(s);
+        e.showPoint = true;
+    }
+    e.repaint = true;
+    return e;
+}
+
+MouseEffects leftDoubleClick(AppState& s, std::int32_t x, std::int32_t y) {
+    MouseEffects e;
+    Dep2D& d = s.dep;
+    Interaction& m = s.mouse;
+    m.LeftButtonDown = true;
+    m.MouseX = x;
+    m.MouseY = y;
+    if (m.SelectionCount <= 1) return e;
+    // A double click ends a multiple selection on the point clicked.
+    m.SelectionCount = 1;
+    m.Selection(1) = 1;
+    const int previousLine = d.CurLine, previousPoint = d.CurPoint;
+    d.CurPoint = 1;
+    for (int line = 1; line <= d.NLines; ++line) {
+        const int p = pointUnder(s, line, x, y);
+        if (p == 0) continue;
+        d.SavedLine = line;
+        d.CurLine = line;
+        d.CurPoint = p;
+        m.Selection(1) = p;
+    }
+    if (d.CurLine == previousLine && d.CurPoint == previousPoint) {
+        startPointDrag(s, e);
+        m.DragStartX = x;
+        m.DragStartY = y;
+        m.PointStartX = d.PixX(d.CurLine, d.CurPoint);
+        m.PointStartY = d.PixY(d.CurLine, d.CurPoint);
+    }
+    if (d.CurPoint <= d.NPoints(d.CurLine)) solveCurrentPoint(s);
+    e.showPoint = e.showBundleParameter = e.refreshPanel = e.refreshMenus = e.repaint = true;
+    return e;
+}
+
+MouseEffects rightButtonDown(AppState& s, std::int32_t x, std::int32_t y) {
+    MouseEffects e;
+    const Dep2D& d = s.dep;
+    Interaction& m = s.mouse;
+    m.MouseX = x;
+    m.MouseY = y;
+    if (d.CaptureMode == 1 && d.ImageLoaded != 0 && !m.MarkerDragging) startPanning(s, e);
+    if (!m.MarkerDragging && d.ScaleMode == 0 && d.CaptureMode != 1) e.openContextMenu = true;
+    return e;
+}
+
+MouseEffects rightButtonUp(AppState& s) {
+    MouseEffects e;
+    Interaction& m = s.mouse;
+    if (m.Panning || m.MarkerDragging) {
+        e.cursor = CursorShape::Arrow;
+        m.Panning = false;
+    }
+    return e;
+}
+
+MouseEffects middleButtonDown(AppState& s, std::int32_t x, std::int32_t y) {
+    MouseEffects e;
+    Dep2D& d = s.dep;
+    Interaction& m = s.mouse;
+    m.MouseX = x;
+    m.MouseY = y;
+    const int line = d.CurLine;
+    if (d.SplinePointMode == 1 && d.SplineShown == 1 && d.NPoints(line) < PointsMax &&
+        d.NPoints(line) >= 1) {
+        updateSplinePoint(s); // the point under the pointer now
+        const float px = s.spline.SplinePointX, py = s.spline.SplinePointY;
+        // By x order: before the first, after the last, or between neighbours.
+        if (px < d.PixX(line, 1)) insertPoint(d, line, 1, px, py);
+        int n = d.NPoints(line);
+        if (d.PixX(line, n) < px && n < PointsMax) insertPoint(d, line, n + 1, px, py);
+        n = d.NPoints(line);
+        for (int k = 1; k <= n - 1 && n < PointsMax; ++k) {
+            if (d.PixX(line, k) < px && px < d.PixX(line, k + 1)) {
+                insertPoint(d, line, k + 1, px, py);
+                break;
+            }
+        }
+        d.SavedLine = d.CurLine;
+        d.SavedPoint = d.CurPoint;
+        d.CurPoint = 1;
+        d.ProjectModified = 1;
+        recomputeLineChartValues(s.cal, d, line);
+    }
+    if (d.SplineShown == 1) SPLINEINTERPOLATION(SplinePolyline, d, s.spline);
+    e.refreshPanel = e.refreshMenus = e.refreshStatusBar = e.repaint = true;
+    return e;
+}
+
+MouseEffects mouseLeave(AppState& s) {
+    MouseEffects e;
+    Interaction& m = s.mouse;
+    if (m.MarkerDragging) recomputeAllChartValues(s.cal, s.dep);
+    if (m.GroupMoving == 1) recomputeGroup(s); // the points stay where they were left
+    m.PointDragging = m.Panning = m.MarkerDragging = false;
+    m.GroupMoving = 0;
+    e.repaint = true;
+    return e;
+}
+
+int markerToPrompt(const AppState& s) {
+    return s.mouse.HoveredMarker;
+}
+
+} // namespace vex

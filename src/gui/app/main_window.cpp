@@ -11,6 +11,7 @@
 #include "gui/app/menu_bar.h"
 #include "gui/app/resources.h"
 #include "gui/app/status_panes.h"
+#include "gui/app/toolbar_widget.h"
 #include "gui/app/workspace.h"
 #include "gui/panel/function_panel.h"
 #include "gui/view/image_host.h"
@@ -66,16 +67,19 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::buildWorkArea() {
     workspace_ = new Workspace(this);
-    toolbarArea_ = new QWidget;
-    toolbarArea_->setAccessibleName(QStringLiteral("Toolbar"));
-    toolbarArea_->setAutoFillBackground(true);
+    PrepareToolBarIcons(0, state_, state_.toolbar);
+    toolbar_ = new ToolbarWidget(
+        state_, ToolbarHooks{[this](int id) { command(id); },
+                             [this] { return panel_->control(ctl::Ok)->isEnabled(); },
+                             [this] { panel_->command(ctl::Ok); },
+                             [this](int mode) { prepStatusBar(mode); }});
     panel_ = new FunctionPanel(state_, platform_.prompts, *this);
     view_ = new ImageView(state_, picture_, *this);
     host_ = new ImageHost(view_, state_.InterfaceLanguage);
     view_->setContextMenu(&host_->contextMenu());
     panel_->setDialogOwners(this, host_);
     connect(view_, &ImageView::calibrationShapeChecked, panel_, &FunctionPanel::setOkEnabled);
-    workspace_->setParts(toolbarArea_, panel_, host_);
+    workspace_->setParts(toolbar_, panel_, host_);
     workspace_->setPanelWidth(panel_->cancelRightEdge() + 10);
     setCentralWidget(workspace_);
     platform_.prompts.setOwner(view_);
@@ -242,7 +246,7 @@ void MainWindow::dialogPartnership() {
 }
 
 void MainWindow::prepStatusBar(int mode) {
-    PREPSTATUSBAR(mode, state_, 0, statusTexts_);
+    PREPSTATUSBAR(mode, state_, state_.toolbar.hotIndex, statusTexts_);
     if (status_) status_->show(statusTexts_);
 }
 
@@ -257,7 +261,8 @@ void MainWindow::prepareToolBarIcons(int mode) {
 }
 
 void MainWindow::repaintToolBar() {
-    toolbarArea_->update();
+    toolbar_->syncSlots();
+    toolbar_->update();
 }
 
 void MainWindow::repaintView() {
@@ -325,6 +330,9 @@ void MainWindow::pasteTable() {
     repaintView();
 }
 
-void MainWindow::leaveCaptureOnToolbar() {}
+void MainWindow::leaveCaptureOnToolbar() {
+    leaveCaptureFull(state_.toolbar);
+    repaintToolBar();
+}
 
 } // namespace vex

@@ -20,6 +20,7 @@ class FunctionPanel;
 class ImageHost;
 class ImageView;
 class StatusPanes;
+class ToolbarWidget;
 class Workspace;
 
 // The program's frame window. It owns the whole state of the program and
@@ -40,6 +41,7 @@ class MainWindow : public QMainWindow, public ShellServices {
     ImageView& view() const { return *view_; }
     ImageHost& host() const { return *host_; }
     FunctionPanel& panel() const { return *panel_; }
+    ToolbarWidget& toolbar() const { return *toolbar_; }
 
     // Runs a command of the menu bar or the toolbar.
     void command(int id);
@@ -91,7 +93,7 @@ class MainWindow : public QMainWindow, public ShellServices {
     StatusTexts statusTexts_;
     StatusPanes* status_ = nullptr;
     Workspace* workspace_ = nullptr;
-    QWidget* toolbarArea_ = nullptr;
+    ToolbarWidget* toolbar_ = nullptr;
     FunctionPanel* panel_ = nullptr;
     Picture picture_;
     ImageView* view_ = nullptr;

@@ -74,33 +74,33 @@ void FunctionPanel::build(bool russian) {
     panelFont.setPixelSize(11); // the size the layout was drawn for
     setFont(panelFont);
     const QFontMetrics fm(panelFont);
-    for (const PanelControlSpec& spec : panelControlSpecs()) {
-        const QRect r = russian ? dialogUnitsToPixels(fm, spec.xRu, spec.yRu, spec.wRu, spec.hRu)
-                                : dialogUnitsToPixels(fm, spec.x, spec.y, spec.w, spec.h);
-        const QString caption = QString::fromUtf8(russian ? spec.russian : spec.english);
+    for (const PanelControlLayout& item : panelControlLayouts()) {
+        const QRect r = russian ? dialogUnitsToPixels(fm, item.xRu, item.yRu, item.wRu, item.hRu)
+                                : dialogUnitsToPixels(fm, item.x, item.y, item.w, item.h);
+        const QString caption = QString::fromUtf8(russian ? item.russian : item.english);
         QWidget* w = nullptr;
-        switch (spec.kind) {
+        switch (item.kind) {
         case PanelControlKind::GroupBox:
             w = new QGroupBox(caption, this);
             break;
         case PanelControlKind::PushLikeCheck: {
             auto* b = new QPushButton(wrapped(caption, fm, r.width() - 6), this);
             b->setCheckable(true);
-            connect(b, &QPushButton::clicked, this, [this, id = spec.id] { command(id); });
+            connect(b, &QPushButton::clicked, this, [this, id = item.id] { command(id); });
             w = b;
             break;
         }
         case PanelControlKind::PushButton:
         case PanelControlKind::DefaultButton: {
             auto* b = new QPushButton(caption, this);
-            b->setDefault(spec.kind == PanelControlKind::DefaultButton);
-            connect(b, &QPushButton::clicked, this, [this, id = spec.id] { command(id); });
+            b->setDefault(item.kind == PanelControlKind::DefaultButton);
+            connect(b, &QPushButton::clicked, this, [this, id = item.id] { command(id); });
             w = b;
             break;
         }
         case PanelControlKind::CheckBox: {
             auto* b = new QCheckBox(caption, this);
-            connect(b, &QCheckBox::clicked, this, [this, id = spec.id] { command(id); });
+            connect(b, &QCheckBox::clicked, this, [this, id = item.id] { command(id); });
             w = b;
             break;
         }
@@ -108,7 +108,7 @@ void FunctionPanel::build(bool russian) {
         case PanelControlKind::CentredLabel: {
             auto* l = new QLabel(caption, this);
             l->setWordWrap(true);
-            l->setAlignment(spec.kind == PanelControlKind::CentredLabel
+            l->setAlignment(item.kind == PanelControlKind::CentredLabel
                                 ? Qt::AlignHCenter | Qt::AlignTop
                                 : Qt::AlignLeft | Qt::AlignVCenter);
             w = l;
@@ -120,13 +120,13 @@ void FunctionPanel::build(bool russian) {
             // Only what the user types is stored; the program's own writes
             // into the edit must not round the value it shows.
             connect(e, &QLineEdit::textEdited, this,
-                    [this, id = spec.id](const QString& text) { editTyped(id, text); });
+                    [this, id = item.id](const QString& text) { editTyped(id, text); });
             w = e;
             break;
         }
         case PanelControlKind::UpDown: {
             auto* u = new UpDownControl(this);
-            const bool xGrid = spec.id == ctl::XGridSpin;
+            const bool xGrid = item.id == ctl::XGridSpin;
             connect(u, &UpDownControl::positionChanged, this,
                     [this, xGrid](int position) { gridStepped(xGrid, position); });
             w = u;
@@ -134,10 +134,10 @@ void FunctionPanel::build(bool russian) {
         }
         }
         w->setGeometry(r);
-        w->setObjectName(QStringLiteral("control%1").arg(spec.id));
-        w->setAccessibleName(spec.accessibleName ? QString::fromUtf8(spec.accessibleName)
+        w->setObjectName(QStringLiteral("control%1").arg(item.id));
+        w->setAccessibleName(item.accessibleName ? QString::fromUtf8(item.accessibleName)
                                                  : caption);
-        controls_.insert(spec.id, w);
+        controls_.insert(item.id, w);
     }
     const PanelTemplate t = panelTemplate(russian);
     resize(dialogUnitsToPixels(fm, t.width, t.height));

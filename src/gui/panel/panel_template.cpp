@@ -4,10 +4,10 @@
 
 namespace vex {
 
-const std::vector<PanelControlSpec>& panelControlSpecs() {
+const std::vector<PanelControlLayout>& panelControlLayouts() {
     using K = PanelControlKind;
     // Group boxes first: they lie behind the controls they frame.
-    static const std::vector<PanelControlSpec> specs = {
+    static const std::vector<PanelControlLayout> layouts = {
         {ctl::FunctionGroup, K::GroupBox, "Function", "Функции", 7, 7, 72, 61, 7, 7, 72, 61,
          nullptr},
         {ctl::GridGroup, K::GroupBox, "Grid", "Сетка", 7, 14, 61, 48, 7, 14, 61, 48, nullptr},
@@ -64,7 +64,7 @@ const std::vector<PanelControlSpec>& panelControlSpecs() {
         {ctl::Ok, K::DefaultButton, "OK", "OK", 72, 18, 45, 14, 72, 17, 45, 14, nullptr},
         {ctl::Cancel, K::PushButton, "Cancel", "Cancel", 72, 36, 45, 14, 72, 36, 45, 14, nullptr},
     };
-    return specs;
+    return layouts;
 }
 
 PanelTemplate panelTemplate(bool russian) {

@@ -19,7 +19,7 @@ enum class PanelControlKind {
     UpDown
 };
 
-struct PanelControlSpec {
+struct PanelControlLayout {
     int id;
     PanelControlKind kind;
     const char* english;
@@ -34,7 +34,7 @@ struct PanelTemplate {
     bool russian;
 };
 
-const std::vector<PanelControlSpec>& panelControlSpecs();
+const std::vector<PanelControlLayout>& panelControlLayouts();
 PanelTemplate panelTemplate(bool russian);
 
 } // namespace vex

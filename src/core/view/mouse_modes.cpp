@@ -344,6 +344,8 @@ MouseEffects leftButtonUp(AppState& s) {
 }
 
 MouseEffects leftDoubleClick(AppState& s, std::int32_t x, std::int32_t y) {
+    // Quick clicks while capturing are captures, not double clicks: none is lost.
+    if (s.dep.CaptureMode == 1) return leftButtonDown(s, x, y, {});
     MouseEffects e;
     Dep2D& d = s.dep;
     Interaction& m = s.mouse;
@@ -356,15 +358,19 @@ MouseEffects leftDoubleClick(AppState& s, std::int32_t x, std::int32_t y) {
     m.Selection(1) = 1;
     const int previousLine = d.CurLine, previousPoint = d.CurPoint;
     d.CurPoint = 1;
+    bool hit = false;
     for (int line = 1; line <= d.NLines; ++line) {
         const int p = pointUnder(s, line, x, y);
         if (p == 0) continue;
+        hit = true;
         d.SavedLine = line;
         d.CurLine = line;
         d.CurPoint = p;
         m.Selection(1) = p;
     }
-    if (d.CurLine == previousLine && d.CurPoint == previousPoint) {
+    // Only a point under the pointer may be dragged: beside every point the
+    // collapse to point 1 must not pick up point 1.
+    if (hit && d.CurLine == previousLine && d.CurPoint == previousPoint) {
         startPointDrag(s, e);
         m.DragStartX = x;
         m.DragStartY = y;

@@ -4,6 +4,7 @@
 #include "core/io/clipboard_table.h"
 #include "core/io/number_text.h"
 #include "core/messages/catalogue.h"
+#include "core/numerics/spline.h"
 #include "core/settings/settings_store.h"
 #include "core/ui/command_ids.h"
 #include "gui/app/about_dialog.h"
@@ -317,6 +318,8 @@ void MainWindow::pasteTable() {
         platform_.prompts.message(m.kind, QString::fromStdString(m.text(state_.InterfaceLanguage)));
     if (!paste.changed) return;
     state_.dep.ProjectModified = 1;
+    // The curve shown is that of the old points until it is sampled again.
+    if (state_.dep.SplineShown == 1) SPLINEINTERPOLATION(SplinePolyline, state_.dep, state_.spline);
     if (state_.dep.NPoints(state_.dep.CurLine) >= PointsMax) leaveCaptureFull(state_.toolbar);
     dialogPartnership();
     prepStatusBar(0);

@@ -188,6 +188,7 @@ void ProjectCommands::importTable() {
     shell_.dialogPartnership();
     shell_.prepContextMenu(1);
     shell_.prepStatusBar(0);
+    if (s_.dep.SplineShown == 1) SPLINEINTERPOLATION(SplinePolyline, s_.dep, s_.spline);
     shell_.repaintView();
 }
 

@@ -228,6 +228,14 @@ void ImageView::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void ImageView::mouseMoveEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
+    // A drag ends where the pointer leaves the view, though the toolkit keeps
+    // sending moves while the button is held.
+    const Interaction& m = s_.mouse;
+    const bool dragging = m.PointDragging || m.Panning || m.MarkerDragging || m.GroupMoving != 0;
+    if (dragging && !viewport()->rect().contains(at)) {
+        apply(mouseLeave(s_));
+        return;
+    }
     apply(mouseMove(s_, at.x(), at.y(), keysOf(event)));
 }
 

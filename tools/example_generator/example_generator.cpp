@@ -86,20 +86,19 @@ QImage drawChart() {
     p.setFont(font);
     const QColor ink[3] = {QColor(20, 60, 160), QColor(170, 40, 40), QColor(30, 120, 50)};
     for (std::size_t i = 0; i < kCurves.size(); ++i) {
-        QPainterPath path;
-        for (double q = 0; q <= kXmax; q += 0.25) {
+        QPainterPath path(plotPoint(0, efficiency(kCurves[i], 0)));
+        for (double q = 0.25; q <= kXmax; q += 0.25) {
             const double e = efficiency(kCurves[i], q);
             if (e < 0) break;
-            if (path.isEmpty())
-                path.moveTo(plotPoint(q, e));
-            else
-                path.lineTo(plotPoint(q, e));
+            path.lineTo(plotPoint(q, e));
         }
         p.setPen(QPen(ink[i], 3));
         p.drawPath(path);
-        const double q = 8 + 4.0 * i;
-        p.drawText(plotPoint(q, efficiency(kCurves[i], q)) + QPointF(6, -10),
-                   QString("n = %1 rpm").arg(kCurves[i].speed));
+        // A legend in the free upper right corner of the plot.
+        const QPointF at = plotPoint(37, 96 - 5.0 * static_cast<double>(i));
+        p.drawLine(at, at + QPointF(40, 0));
+        p.setPen(QColor(30, 30, 30));
+        p.drawText(at + QPointF(50, 6), QString("n = %1 rpm").arg(kCurves[i].speed));
     }
     p.end();
 

@@ -20,11 +20,11 @@ TEST(ViewMath, ScreenPositionsTruncateTowardZeroAndStayDrawable) {
 }
 
 TEST(ViewMath, ScrollRangeCoversPositionAndNaturalRange) {
-    EXPECT_EQ(scrollRangeRule(2000.0f, 800, 0), (ScrollRange{0, 1200}));   // larger picture
-    EXPECT_EQ(scrollRangeRule(500.0f, 800, 0), (ScrollRange{-300, 0}));    // smaller picture
-    EXPECT_EQ(scrollRangeRule(500.0f, 800, 40), (ScrollRange{-300, 40}));  // position beyond
+    EXPECT_EQ(scrollRangeRule(2000.0f, 800, 0), (ScrollRange{0, 1200}));  // larger picture
+    EXPECT_EQ(scrollRangeRule(500.0f, 800, 0), (ScrollRange{-300, 0}));   // smaller picture
+    EXPECT_EQ(scrollRangeRule(500.0f, 800, 40), (ScrollRange{-300, 40})); // position beyond
     EXPECT_EQ(scrollRangeRule(2000.0f, 800, -50), (ScrollRange{-50, 1200}));
-    EXPECT_EQ(scrollRangeRule(800.9f, 800, 0), (ScrollRange{0, 0}));       // INT of 0.9
+    EXPECT_EQ(scrollRangeRule(800.9f, 800, 0), (ScrollRange{0, 0})); // INT of 0.9
 }
 
 TEST(ViewMath, ScrollCodes) {
@@ -37,7 +37,7 @@ TEST(ViewMath, ScrollCodes) {
     EXPECT_EQ(scrollBarPosition(ScrollCode::PageDown, bar, -300, 0), 1);
     EXPECT_EQ(scrollBarPosition(ScrollCode::ThumbTrack, bar, 0, -120), -120);
     EXPECT_EQ(scrollBarPosition(ScrollCode::ThumbTrack, bar, 0, 50), 1);
-    EXPECT_EQ(scrollBarPosition(ScrollCode::Top, bar, -200, 0), 0); // 0 although nMin < 0
+    EXPECT_EQ(scrollBarPosition(ScrollCode::Top, bar, -200, 0), 0);    // 0 although nMin < 0
     EXPECT_EQ(scrollBarPosition(ScrollCode::Bottom, bar, -200, 0), 0); // nMax - nPage
     EXPECT_EQ(scrollBarPosition(ScrollCode::ThumbPosition, bar, -7, 99), -7);
     EXPECT_EQ(scrollBarPosition(ScrollCode::EndScroll, bar, -7, 99), -7);
@@ -58,8 +58,8 @@ TEST(ViewMath, FittingUsesTheTighterSide) {
     EXPECT_FLOAT_EQ(f.v.FitZoom, 0.5f);
     EXPECT_FLOAT_EQ(f.v.MaxZoom, 25.0f);
     EXPECT_FLOAT_EQ(f.v.Zoom, 0.5f);
-    EXPECT_EQ(f.v.ScrollMinX, 0);     // the fitting side
-    EXPECT_EQ(f.v.ScrollMinY, -150);  // 450 - 600
+    EXPECT_EQ(f.v.ScrollMinX, 0);    // the fitting side
+    EXPECT_EQ(f.v.ScrollMinY, -150); // 450 - 600
     EXPECT_EQ(f.image.ImageWidth, 1600);
 
     Fitted tiny(800, 600, 1, 1); // a one-pixel picture does not break the arithmetic
@@ -168,7 +168,8 @@ TEST(OverlayGeometry, SharpCornersAreFlagged) {
     EXPECT_TRUE(cornerAngleIsBad(29.9f));
     EXPECT_FALSE(cornerAngleIsBad(30.0f));
     EXPECT_TRUE(cornerAngleIsBad(150.1f));
-    EXPECT_NEAR(GETTRIANGLE_2NDPOINT_ANGLE(0, 0, 0, 0, 1, 1), 90.0f, 1.0f); // coincident points stay finite
+    EXPECT_NEAR(GETTRIANGLE_2NDPOINT_ANGLE(0, 0, 0, 0, 1, 1), 90.0f,
+                1.0f); // coincident points stay finite
 }
 
 TEST(OverlayGeometry, HitBoxesHoldTheLargerYOnTop) {

@@ -74,9 +74,9 @@ inline constexpr int ClipboardTooManyLines = 2107; // %%1 = lines on the clipboa
 inline constexpr int SaveBeforeNew = 2108;
 inline constexpr int SaveBeforeLoad = 2109;
 inline constexpr int LanguageNotStored = 2110;
-inline constexpr int PictureUnreadable = 2111; // %%1 = path
-inline constexpr int PictureDamaged = 2112;    // %%1 = path
-inline constexpr int SplinePointsTooFew = 2113; // %%1 = the smallest allowed count
+inline constexpr int PictureUnreadable = 2111;   // %%1 = path
+inline constexpr int PictureDamaged = 2112;      // %%1 = path
+inline constexpr int SplinePointsTooFew = 2113;  // %%1 = the smallest allowed count
 inline constexpr int EnterNumberOfPoints = 2114; // prompt of the points-on-spline dialog
 } // namespace msg
 

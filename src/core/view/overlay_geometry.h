@@ -62,6 +62,8 @@ ShapeCheck checkCalibrationShape(const Calibration& c);
 
 // Angles at the four corners (corner 1 between markers 4 and 2, and so on).
 std::array<float, 4> cornerAngles(const Calibration& c);
-inline bool cornerAngleIsBad(float degrees) { return degrees < 30.0f || degrees > 150.0f; }
+inline bool cornerAngleIsBad(float degrees) {
+    return degrees < 30.0f || degrees > 150.0f;
+}
 
 } // namespace vex

@@ -47,7 +47,17 @@ ScrollBarInfo horizontalBar(const ViewState& v);
 ScrollBarInfo verticalBar(const ViewState& v);
 
 // Scroll bar requests.
-enum class ScrollCode { LineUp, LineDown, PageUp, PageDown, ThumbPosition, ThumbTrack, Top, Bottom, EndScroll };
+enum class ScrollCode {
+    LineUp,
+    LineDown,
+    PageUp,
+    PageDown,
+    ThumbPosition,
+    ThumbTrack,
+    Top,
+    Bottom,
+    EndScroll
+};
 // The new position for a request; trackPosition is used by ThumbTrack only.
 std::int32_t scrollBarPosition(ScrollCode code, const ScrollBarInfo& bar, std::int32_t position,
                                std::int32_t trackPosition);

@@ -27,12 +27,7 @@ void BM_SolveResetCalibration(benchmark::State& state) {
 
 void BM_SolveSkewedCalibration(benchmark::State& state) {
     vex::Calibration c;
-    const float xs[4] = {83.5f, 1412.0f, 1390.25f, 61.0f};
-    const float ys[4] = {40.0f, 112.5f, 980.0f, 905.75f};
-    for (int k = 1; k <= 4; ++k) {
-        c.MarkerPixX(k) = xs[k - 1];
-        c.MarkerPixY(k) = ys[k - 1];
-    }
+    c.placeMarkers({83.5f, 1412.0f, 1390.25f, 61.0f}, {40.0f, 112.5f, 980.0f, 905.75f});
     c.Xmin = -3.5f;
     c.Xmax = 120.0f;
     c.Ymin = 0.001f;

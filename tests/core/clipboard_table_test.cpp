@@ -41,12 +41,7 @@ void pixelUnitCalibration(Calibration& c) {
 
 // A skewed quadrilateral, so that both directions do real work.
 void skewedCalibration(Calibration& c) {
-    const float xs[4] = {40.0f, 630.0f, 600.0f, 70.0f};
-    const float ys[4] = {20.0f, 5.0f, 480.0f, 510.0f};
-    for (int k = 1; k <= 4; ++k) {
-        c.MarkerPixX(k) = xs[k - 1];
-        c.MarkerPixY(k) = ys[k - 1];
-    }
+    c.placeMarkers({40.0f, 630.0f, 600.0f, 70.0f}, {20.0f, 5.0f, 480.0f, 510.0f});
     c.Xmin = -2.5f;
     c.Xmax = 1.0E4f;
     c.Ymin = 1.0E-3f;

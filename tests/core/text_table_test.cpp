@@ -56,12 +56,7 @@ std::string readBytes(const std::string& path) {
 AppState busyState() {
     AppState s;
     Calibration& c = s.cal;
-    const float xs[4] = {83.5f, 1412.0f, 1390.25f, 61.0f};
-    const float ys[4] = {40.0f, 112.5f, 980.0f, 905.75f};
-    for (int k = 1; k <= 4; ++k) {
-        c.MarkerPixX(k) = xs[k - 1];
-        c.MarkerPixY(k) = ys[k - 1];
-    }
+    c.placeMarkers({83.5f, 1412.0f, 1390.25f, 61.0f}, {40.0f, 112.5f, 980.0f, 905.75f});
     c.Xmin = -3.5f;
     c.Xmax = 120.0f;
     c.Ymin = 0.001f;

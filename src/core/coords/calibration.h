@@ -25,8 +25,11 @@ struct Calibration {
         Xmax = 1.0f;
         Ymin = 0.0f;
         Ymax = 1.0f;
-        const float xs[4] = {50.0f, 600.0f, 600.0f, 50.0f};
-        const float ys[4] = {10.0f, 10.0f, 500.0f, 500.0f};
+        placeMarkers({50.0f, 600.0f, 600.0f, 50.0f}, {10.0f, 10.0f, 500.0f, 500.0f});
+    }
+
+    // Markers 1..4 at (xs[k-1], ys[k-1]).
+    void placeMarkers(const float (&xs)[4], const float (&ys)[4]) {
         for (int k = 1; k <= 4; ++k) {
             MarkerPixX(k) = xs[k - 1];
             MarkerPixY(k) = ys[k - 1];

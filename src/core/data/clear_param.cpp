@@ -18,12 +18,7 @@ void CLEARPARAM(AppState& s) {
     s.cal.resetMarkersAndRanges();
 
     d.NLines = 1;
-    d.NPoints.fill(0);
-    d.LineParam.fill(0.0f);
-    d.ArgX.fill(0.0f);
-    d.ValY.fill(0.0f);
-    d.PixX.fill(0.0f);
-    d.PixY.fill(0.0f);
+    emptyAllLines(d);
     d.LineParam(1) = 1.0f;
 
     s.mouse.SelectionCount = 1;

@@ -45,6 +45,16 @@ struct Dep2D {
     friend bool operator==(const Dep2D&, const Dep2D&) = default;
 };
 
+// Every line slot empty: no points, parameter 0, all values 0.
+inline void emptyAllLines(Dep2D& d) {
+    d.NPoints.fill(0);
+    d.LineParam.fill(0.0f);
+    d.ArgX.fill(0.0f);
+    d.ValY.fill(0.0f);
+    d.PixX.fill(0.0f);
+    d.PixY.fill(0.0f);
+}
+
 // Points of the current line.
 inline std::int32_t currentLinePoints(const Dep2D& d) {
     return d.NPoints(d.CurLine);

@@ -34,13 +34,6 @@ std::string record(std::initializer_list<std::string> fields) {
     return out;
 }
 
-std::string trimmed(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    const std::size_t last = text.find_last_not_of(' ');
-    return std::string(text.substr(first, last - first + 1));
-}
-
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
@@ -157,7 +150,7 @@ std::string pointRecord(float x, float y) {
 }
 
 std::string listDirectedReal(float v) {
-    return trimmed(realField(v));
+    return trimmedBlanks(realField(v));
 }
 
 std::string listDirectedInteger(std::int32_t v) {
@@ -214,6 +207,13 @@ bool readInteger(std::string_view text, std::int32_t& out) {
     if (ec != std::errc() || ptr != end) return false;
     out = value;
     return true;
+}
+
+std::string trimmedBlanks(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return {};
+    const std::size_t last = text.find_last_not_of(' ');
+    return std::string(text.substr(first, last - first + 1));
 }
 
 std::string_view cutAtFirstNul(std::string_view text) {

@@ -43,6 +43,9 @@ std::string listDirectedInteger(std::int32_t v);
 bool readReal(std::string_view text, float& out);
 bool readInteger(std::string_view text, std::int32_t& out);
 
+// The text without the blanks (' ' only) around it.
+std::string trimmedBlanks(std::string_view text);
+
 // The text up to, not including, its first NUL. A stored number such as the
 // language setting ends in a NUL, which would otherwise spoil the item.
 std::string_view cutAtFirstNul(std::string_view text);

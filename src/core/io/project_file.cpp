@@ -35,13 +35,6 @@ std::vector<std::string_view> splitRecords(std::string_view text) {
     return records;
 }
 
-std::string trimmedBlanks(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    const std::size_t last = text.find_last_not_of(' ');
-    return std::string(text.substr(first, last - first + 1));
-}
-
 class ProjectReader {
   public:
     ProjectReader(std::string_view text, const std::string& path)

@@ -89,12 +89,7 @@ void deleteLine(AppState& s) {
         d.NPoints(d.NLines) = 0;
         d.NLines -= 1;
     } else {
-        d.NPoints.fill(0);
-        d.LineParam.fill(0.0f);
-        d.ArgX.fill(0.0f);
-        d.ValY.fill(0.0f);
-        d.PixX.fill(0.0f);
-        d.PixY.fill(0.0f);
+        emptyAllLines(d); // the only line: emptied, its parameter 0
     }
     d.SavedLine = std::max(1, d.NLines); // the last line, as the current one becomes
     selectOnly(s, 1);

@@ -186,8 +186,10 @@ TEST(ImageViewZoom, ControlWheelZoomsAboutThePointerAndSnapsBack) {
     wheel(120, Qt::NoModifier); // the plain wheel does nothing
     EXPECT_EQ(f.state().view, fitted);
 
+    const QColor underPointer = f.at(200, 150);
     wheel(120, Qt::ControlModifier);
     EXPECT_FLOAT_EQ(f.state().view.Zoom, fitted.FitZoom * 1.2f);
+    EXPECT_EQ(f.at(200, 150), underPointer); // the same part of the picture stays there
     now += 150;
     wheel(120, Qt::ControlModifier);
     EXPECT_FLOAT_EQ(f.state().view.ViewScale, 1.2f * 1.5f);

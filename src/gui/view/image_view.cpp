@@ -325,7 +325,18 @@ void ImageView::drawPicture(QPainter& painter, const QRect& client) {
     const QRect visible = target.intersected(client);
     if (visible.isEmpty()) return;
 
-    // Only the visible part is drawn, from the copy that fits the zoom.
+    // Reduced to little more than the canvas, the picture is kept at the zoom
+    // and only its visible part is copied; a larger copy would cost more to
+    // make at each zoom step than it saves.
+    const qint64 targetPixels = qint64(target.width()) * target.height();
+    if (zoom < 1.0f && targetPixels <= 4 * qint64(client.width()) * client.height()) {
+        const QImage& reduced = picture_.reducedTo(target.size());
+        if (!reduced.isNull()) {
+            painter.drawImage(visible.topLeft(), reduced, visible.translated(-target.topLeft()));
+            return;
+        }
+    }
+    // Magnified, only the visible part is drawn, from the copy that fits the zoom.
     float levelScale = 1.0f;
     const QImage& level = picture_.levelFor(zoom, levelScale);
     const double sx = static_cast<double>(level.width()) / target.width();

@@ -45,6 +45,7 @@ std::optional<UserMessage> Picture::load(const QString& path) {
 void Picture::setImage(const QImage& image) {
     constexpr int kSmallestLevel = 64;
     levels_.clear();
+    reduced_ = QImage();
     levels_.push_back(image.convertToFormat(QImage::Format_RGB32));
     while (levels_.back().width() / 2 >= kSmallestLevel &&
            levels_.back().height() / 2 >= kSmallestLevel) {
@@ -52,6 +53,19 @@ void Picture::setImage(const QImage& image) {
         levels_.push_back(last.scaled(last.width() / 2, last.height() / 2, Qt::IgnoreAspectRatio,
                                       Qt::SmoothTransformation));
     }
+}
+
+const QImage& Picture::reducedTo(const QSize& size) {
+    constexpr qint64 kLargestReducedPixels = qint64(32) << 20;
+    if (reduced_.size() == size) return reduced_;
+    reduced_ = QImage();
+    if (isNull() || size.isEmpty() || qint64(size.width()) * size.height() > kLargestReducedPixels)
+        return reduced_;
+    float levelScale = 1.0f;
+    const QImage& level =
+        levelFor(static_cast<float>(size.width()) / static_cast<float>(width()), levelScale);
+    reduced_ = level.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return reduced_;
 }
 
 const QImage& Picture::levelFor(float zoom, float& levelScale) const {

@@ -18,7 +18,10 @@ class Picture {
     // comes back as a message for the user.
     std::optional<UserMessage> load(const QString& path);
     void setImage(const QImage& image); // a picture made in memory
-    void clear() { levels_.clear(); }
+    void clear() {
+        levels_.clear();
+        reduced_ = QImage();
+    }
 
     bool isNull() const { return levels_.empty(); }
     int width() const { return isNull() ? 0 : levels_.front().width(); }
@@ -30,8 +33,14 @@ class Picture {
     // `levelScale` receives its size relative to the full picture.
     const QImage& levelFor(float zoom, float& levelScale) const;
 
+    // The whole picture reduced to `size` (the picture at a zoom below 1),
+    // made once per zoom so that a repaint is a plain copy. A null image
+    // when that copy would be too large to keep.
+    const QImage& reducedTo(const QSize& size);
+
   private:
     std::vector<QImage> levels_; // full size, then each half the one before
+    QImage reduced_;             // the last reduced copy
 };
 
 } // namespace vex

@@ -5,7 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 scripts/bootstrap.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+# The same configuration as ./test.sh, so that switching between them rebuilds nothing.
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DVEXILOR_WERROR=ON >/dev/null
 cmake --build build --target vexilor
 
 args=()

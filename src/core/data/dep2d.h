@@ -55,9 +55,4 @@ inline void emptyAllLines(Dep2D& d) {
     d.PixY.fill(0.0f);
 }
 
-// Points of the current line.
-inline std::int32_t currentLinePoints(const Dep2D& d) {
-    return d.NPoints(d.CurLine);
-}
-
 } // namespace vex

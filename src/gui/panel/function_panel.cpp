@@ -227,12 +227,7 @@ void FunctionPanel::setOkEnabled(bool enabled) {
 }
 
 void FunctionPanel::afterChange() {
-    dialogPartnership();
-    shell_.prepStatusBar(0);
-    shell_.prepContextMenu(1);
-    shell_.repaintToolBar();
-    shell_.repaintView();
-    shell_.focusView();
+    shell_.refresh();
 }
 
 void FunctionPanel::toggleScaleFromMenu() {

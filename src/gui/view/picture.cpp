@@ -31,7 +31,8 @@ std::optional<UserMessage> Picture::load(const QString& path) {
             std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))))
         return failure(msg::PictureDamaged, path);
 
-    QBuffer buffer(const_cast<QByteArray*>(&bytes));
+    QBuffer buffer;
+    buffer.setData(bytes); // shares the bytes, no copy
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
     reader.setAutoTransform(true);

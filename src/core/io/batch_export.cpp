@@ -1,7 +1,6 @@
 #include "core/io/batch_export.h"
 
 #include "core/coords/chart_values.h"
-#include "core/coords/search_box.h"
 #include "core/data/clear_param.h"
 #include "core/io/project_file.h"
 #include "core/io/text_table.h"
@@ -15,7 +14,6 @@ std::optional<UserMessage> exportTableFromProject(const std::string& projectPath
     CLEARPARAM(s);
     s.ProjectPath = projectPath;
     if (auto failure = ReadAllProjectFilesVer001(s)) return failure;
-    DEFINECOORDLIMITED(s.cal);
     recomputeAllChartValues(s.cal, s.dep);
     // The same condition as the menu's export: the current line needs points.
     if (s.dep.NPoints(s.dep.CurLine) <= 0) {

@@ -9,8 +9,10 @@
 namespace vex {
 
 // Loads the project, computes every point's chart values from its image
-// position (with the search box of its markers, as after the range dialog),
-// and writes the text table. Nothing is written when anything fails.
+// position exactly as a freshly started window does on Load Project (the
+// solver's search box is the one the window starts with: loading never
+// changes it), and writes the text table. Nothing is written when anything
+// fails.
 std::optional<UserMessage> exportTableFromProject(const std::string& projectPath,
                                                   const std::string& outputPath);
 

@@ -1,0 +1,72 @@
+// The command-line export and the Export of a window that has just opened the
+// project give the same numbers.
+
+#include "core/io/batch_export.h"
+#include "core/io/project_file.h"
+#include "core/ui/command_ids.h"
+#include "window_fixture.h"
+
+#include <QImage>
+
+#include <string>
+
+namespace vex {
+namespace {
+
+using testing::readBytes;
+using testing::WindowFixture;
+
+// A chart photographed at a steep angle: its upper and lower edges meet close
+// to the right, so the solver gets the narrow search box. One point lies
+// beyond that box, where the box decides the answer.
+std::string writeSteepProject(WindowFixture& f) {
+    QImage picture(1400, 500, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    const std::string picturePath = f.files.file("steep.bmp");
+    picture.save(QString::fromStdString(picturePath), "BMP");
+
+    AppState s;
+    const float markers[4][2] = {{50, 50}, {450, 130}, {450, 370}, {50, 450}};
+    for (int k = 1; k <= 4; ++k) {
+        s.cal.MarkerPixX(k) = markers[k - 1][0];
+        s.cal.MarkerPixY(k) = markers[k - 1][1];
+    }
+    s.cal.Xmin = 0;
+    s.cal.Xmax = 10;
+    s.cal.Ymin = 0;
+    s.cal.Ymax = 100;
+    const float points[3][2] = {{150, 250}, {300, 200}, {1250, 250}};
+    s.dep.NLines = 1;
+    s.dep.NPoints(1) = 3;
+    for (int k = 1; k <= 3; ++k) {
+        s.dep.PixX(1, k) = points[k - 1][0];
+        s.dep.PixY(1, k) = points[k - 1][1];
+    }
+    s.image.ImageWidth = picture.width();
+    s.image.ImageHeight = picture.height();
+    s.image.ImagePath = picturePath;
+    s.ProjectPath = f.files.file("steep.vxr");
+    EXPECT_FALSE(WriteAllProjectFilesVer001(s).has_value());
+    return s.ProjectPath;
+}
+
+TEST(BatchExport, GivesTheNumbersOfTheWindowsExport) {
+    WindowFixture f;
+    const std::string project = writeSteepProject(f);
+
+    f.prompts.chooseFile(QString::fromStdString(project));
+    f.run(cmd::LoadProject);
+    QCoreApplication::processEvents();
+    ASSERT_NE(f.state().dep.ImageLoaded, 0);
+    const std::string fromWindow = f.files.file("window.dat");
+    f.prompts.chooseFile(QString::fromStdString(fromWindow));
+    f.run(cmd::ExportTable);
+    EXPECT_TRUE(f.prompts.shown().empty());
+
+    const std::string fromCommandLine = f.files.file("batch.dat");
+    ASSERT_FALSE(exportTableFromProject(project, fromCommandLine).has_value());
+    EXPECT_EQ(readBytes(fromCommandLine), readBytes(fromWindow));
+}
+
+} // namespace
+} // namespace vex

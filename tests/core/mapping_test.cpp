@@ -148,6 +148,23 @@ TEST(Mapping, CollinearMarkersGiveABoundedAnswer) {
     EXPECT_LE(std::fabs(c.LastSolvedB), 10.001f);
 }
 
+TEST(Mapping, FoldedMarkersStillFindThePoint) {
+    // A bow tie: the lower markers are swapped, so at the chart centre the map
+    // folds and the first Newton step's matrix is singular.
+    Calibration c;
+    setMarkers(c, {{100, 100}, {500, 100}, {100, 400}, {500, 400}});
+    DEFINECOORDLIMITED(c);
+    for (const auto& [a, b] : {std::pair{0.25, 0.25}, {0.8, 0.1}, {0.3, 0.9}}) {
+        const PlanePoint target = bilinearPosition(c, a, b);
+        std::ostringstream diagnostics;
+        imageToChart(c, target.x, target.y, diagnostics);
+        // The fold gives two answers; either one must land on the target.
+        const PlanePoint found = bilinearPosition(c, c.LastSolvedA, c.LastSolvedB);
+        EXPECT_NEAR(found.x, target.x, 1e-2) << a << "," << b;
+        EXPECT_NEAR(found.y, target.y, 1e-2) << a << "," << b;
+    }
+}
+
 TEST(SearchBox, DistanceFollowsWhereOppositeEdgesMeet) {
     Calibration c;
     // Upper and lower edges meeting left of marker 1 count as 2000; the

@@ -31,6 +31,16 @@ struct Box {
     }
 };
 
+// A step is worth taking when it is finite and moves somewhere.
+bool usablePartialStep(const Vector& d, int n) {
+    bool moves = false;
+    for (int i = 0; i < n; ++i) {
+        if (!std::isfinite(d[i])) return false;
+        moves = moves || d[i] != 0.0;
+    }
+    return moves;
+}
+
 void writeVector(std::ostream& out, const char* label, const Vector& v, int n) {
     out << label;
     for (int i = 0; i < n; ++i) out << ' ' << v[i];
@@ -148,13 +158,15 @@ int NEWTON(int n, int print, double* x, const double* xlo, const double* xhi,
         for (int i = 0; i < n; ++i) d[i] = -f[i];
         int singular = 0;
         SIMQ(work.data(), d.data(), n, singular);
-        if (singular != 0) {
-            // A half-eliminated right-hand side is no step at all: stop with
-            // the best point met so far.
+        if (singular != 0 && !usablePartialStep(d, n)) {
             ier = NewtonSingular;
             u = best;
             break;
         }
+        // On a singular matrix the half-eliminated right-hand side is still
+        // taken as the step: where the map folds (crossed markers) it moves
+        // the iterate off the fold, the clamp keeps it in the box, and the
+        // iteration goes on from there.
         for (int i = 0; i < n; ++i) u[i] += d[i];
         ++step;
     }

@@ -13,7 +13,7 @@ inline constexpr int NewtonMaxVariables = 20;
 enum NewtonStatus : int {
     NewtonConverged = 0,
     NewtonIterationLimit = 10, // stopped after 31 steps; the best point met is returned
-    NewtonSingular = 20,       // a step's matrix was singular; the best point met is returned
+    NewtonSingular = 20,       // a singular step went nowhere; the best point met is returned
 };
 
 // fun(n, point, residuals): residuals at a point in real units.

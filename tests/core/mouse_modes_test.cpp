@@ -528,7 +528,7 @@ TEST(MouseModesDoubleClick, OnAPointOfAMultipleSelectionSelectsThatPoint) {
 namespace vex {
 namespace {
 
-TEST(MouseModesDoubleClick, QuickClicksWhileCapturingAreBothCaptured) {
+TEST(MouseModesDoubleClick, QuickClicksWhileCapturingAreBothCapturedUnlessInOnePlace) {
     Canvas c;
     c.s.dep.CaptureMode = 1;
     leftButtonDown(c.s, 100, 120, {});
@@ -537,6 +537,14 @@ TEST(MouseModesDoubleClick, QuickClicksWhileCapturingAreBothCaptured) {
     leftButtonUp(c.s);
     ASSERT_EQ(c.s.dep.NPoints(1), 2);
     EXPECT_FLOAT_EQ(c.s.dep.PixX(1, 2), 103.0f);
+
+    // Both clicks on one pixel: the curve gets no zero-length step.
+    leftButtonDown(c.s, 140, 90, {});
+    leftButtonUp(c.s);
+    leftDoubleClick(c.s, 140, 90);
+    EXPECT_TRUE(c.s.mouse.LeftButtonDown); // the crosshair shows while it is held
+    leftButtonUp(c.s);
+    EXPECT_EQ(c.s.dep.NPoints(1), 3);
 }
 
 } // namespace

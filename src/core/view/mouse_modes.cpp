@@ -154,6 +154,13 @@ void capturePoint(AppState& s, MouseEffects& e) {
     }
 }
 
+// The pointer stores where the current line's last point lies.
+bool repeatsLastPoint(const AppState& s, std::int32_t x, std::int32_t y) {
+    const Dep2D& d = s.dep;
+    const int n = d.NPoints(d.CurLine);
+    return n >= 1 && d.PixX(d.CurLine, n) == storedX(s, x) && d.PixY(d.CurLine, n) == storedY(s, y);
+}
+
 // Plain press outside capture mode: the last line with a point under the pointer wins.
 void selectPoint(AppState& s, MouseEffects& e) {
     Dep2D& d = s.dep;
@@ -344,14 +351,16 @@ MouseEffects leftButtonUp(AppState& s) {
 }
 
 MouseEffects leftDoubleClick(AppState& s, std::int32_t x, std::int32_t y) {
-    // Quick clicks while capturing are captures, not double clicks: none is lost.
-    if (s.dep.CaptureMode == 1) return leftButtonDown(s, x, y, {});
+    // Quick clicks while capturing are captures, not double clicks: none is
+    // lost. Where the first click left its point, the second adds no copy.
+    if (s.dep.CaptureMode == 1 && !repeatsLastPoint(s, x, y)) return leftButtonDown(s, x, y, {});
     MouseEffects e;
     Dep2D& d = s.dep;
     Interaction& m = s.mouse;
     m.LeftButtonDown = true;
     m.MouseX = x;
     m.MouseY = y;
+    e.repaint = d.CaptureMode == 1; // the crosshair while the button is held
     if (m.SelectionCount <= 1) return e;
     // A double click ends a multiple selection on the point clicked.
     m.SelectionCount = 1;

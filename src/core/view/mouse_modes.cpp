@@ -93,12 +93,15 @@ void controlToggle(AppState& s, MouseEffects& e) {
     const int p = pointUnder(s, d.CurLine, m.MouseX, m.MouseY);
     if (p == 0) return;
     d.CurPoint = p;
+    e.showPoint = true;
     if (m.SelectionCount >= 2 && selected(m, p)) {
         int kept = 0;
         for (int j = 1; j <= m.SelectionCount; ++j)
             if (m.Selection(j) != p) m.Selection(++kept) = m.Selection(j);
         m.SelectionCount = kept;
-        if (kept == 1) d.CurPoint = m.Selection(1);
+        // Delete and the edits act on the current point: it stays among the
+        // selected ones, the newest of them.
+        d.CurPoint = m.Selection(kept);
     } else if (m.SelectionCount == 1) {
         if (p == m.Selection(1)) {
             d.SavedPoint = p;

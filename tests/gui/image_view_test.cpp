@@ -1,11 +1,14 @@
 #include "core/ui/command_ids.h"
 #include "gui/view/image_host.h"
 #include "gui/view/image_view.h"
+#include "modal_helper.h"
 #include "window_fixture.h"
 
 #include "../core/temp_dir.h"
 
+#include <QDialog>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -226,14 +229,15 @@ TEST(ImageViewScrolling, BarsFollowTheScrollCodes) {
     EXPECT_EQ(f.state().view.ScrollX, -30);
 }
 
-TEST(DeleteKey, DeletesPointsExceptWhileTypingText) {
+TEST(DeleteKey, DeletesPointsOnlyInItsWindowAndNeverWhileTypingText) {
     int deleted = 0;
     bool allowed = true;
     QWidget window;
     auto* field = new QLineEdit(&window);
     auto* other = new QWidget(&window);
     other->setFocusPolicy(Qt::StrongFocus);
-    DeleteKeyFilter filter([&] { return allowed; }, [&] { ++deleted; });
+    DeleteKeyFilter filter(
+        &window, [&] { return allowed; }, [&] { ++deleted; });
     qApp->installEventFilter(&filter);
     window.show();
     QApplication::setActiveWindow(&window);
@@ -250,6 +254,27 @@ TEST(DeleteKey, DeletesPointsExceptWhileTypingText) {
     QTest::keyClick(field, Qt::Key_Delete);
     EXPECT_EQ(deleted, 1);
     EXPECT_EQ(field->text(), "23"); // the text field got its key
+
+    // Behind a dialog, on any of its buttons, the key deletes nothing.
+    QDialog dialog(&window);
+    auto* button = new QPushButton(QStringLiteral("OK"), &dialog);
+    testing::ModalAnswer pressDelete([&](QWidget& modal) {
+        button->setFocus();
+        QTest::keyClick(button, Qt::Key_Delete);
+        static_cast<QDialog&>(modal).reject();
+    });
+    dialog.exec();
+    ASSERT_TRUE(pressDelete.seen());
+    EXPECT_EQ(deleted, 1);
+    // Nor in another window of the program.
+    QWidget help;
+    auto* page = new QWidget(&help);
+    page->setFocusPolicy(Qt::StrongFocus);
+    help.show();
+    QApplication::setActiveWindow(&help);
+    page->setFocus();
+    QTest::keyClick(page, Qt::Key_Delete);
+    EXPECT_EQ(deleted, 1);
     qApp->removeEventFilter(&filter);
 }
 

@@ -84,9 +84,9 @@ void MainWindow::buildWorkArea() {
     workspace_->setPanelWidth(panel_->cancelRightEdge() + 10);
     setCentralWidget(workspace_);
     platform_.prompts.setOwner(view_);
-    qApp->installEventFilter(
-        new DeleteKeyFilter([this] { return state_.dep.NPoints(state_.dep.CurLine) > 2; },
-                            [this] { command(cmd::DeletePoint); }, this));
+    qApp->installEventFilter(new DeleteKeyFilter(
+        this, [this] { return state_.dep.NPoints(state_.dep.CurLine) > 2; },
+        [this] { command(cmd::DeletePoint); }, this));
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {

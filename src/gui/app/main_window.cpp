@@ -254,6 +254,8 @@ void MainWindow::prepStatusBar(int mode) {
 void MainWindow::prepContextMenu(int mode) {
     PrepContextMenu(mode, state_, menuStates_);
     applyMenuStates();
+    followMenuModeRule(state_, menuStates_, state_.toolbar);
+    repaintToolBar();
 }
 
 void MainWindow::prepareToolBarIcons(int mode) {

@@ -200,6 +200,36 @@ TEST(MouseInViewCapture, AQuickPairAtOnePlaceAddsOnePointAndAtTwoPlacesTwo) {
     EXPECT_FLOAT_EQ(f.state().dep.PixX(1, 2) + 2.0f, f.state().dep.PixX(1, 3));
 }
 
+TEST(MouseInViewCapture, TheCrossCursorEndsWithCaptureModeWhicheverWayItEnds) {
+    MouseWindow f;
+    ASSERT_TRUE(f.loadBlankPicture());
+    f.placePoints(1, 3, 60, 40, 100);
+    auto cursor = [&] { return f.viewport()->cursor().shape(); };
+    int moves = 0;
+    auto startCapture = [&] {
+        if (f.state().dep.CaptureMode != 1) f.run(cmd::PointsCaptureMode);
+        ASSERT_EQ(f.state().dep.CaptureMode, 1);
+        QTest::mouseMove(f.viewport(), {400 + 10 * ++moves, 300});
+        ASSERT_EQ(cursor(), Qt::CrossCursor);
+    };
+
+    startCapture();
+    f.run(cmd::PointsCaptureMode); // from the menu
+    EXPECT_EQ(cursor(), Qt::ArrowCursor);
+
+    startCapture();
+    f.prompts.answer(Answer::Yes); // remove the line
+    f.run(cmd::DeleteLine);
+    EXPECT_EQ(f.state().dep.CaptureMode, 0);
+    EXPECT_EQ(cursor(), Qt::ArrowCursor);
+
+    f.placePoints(1, PointsMax - 1, 60, 2, 100);
+    startCapture();
+    f.click({300, 400}); // the line is full
+    EXPECT_EQ(f.state().dep.CaptureMode, 0);
+    EXPECT_EQ(cursor(), Qt::ArrowCursor);
+}
+
 TEST(MouseInViewMarkers, DraggingAMarkerInSetTheScaleModeMovesIt) {
     MouseWindow f;
     ASSERT_TRUE(f.loadBlankPicture());

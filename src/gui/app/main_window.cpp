@@ -175,13 +175,16 @@ void MainWindow::openAtStart(const std::string& path, int delayMs) {
 }
 
 void MainWindow::setLanguage(std::int32_t language) {
+    // A choice the next start will not see is no choice: the language, its
+    // check mark and the texts stay as they were.
+    if (!writeInterfaceLanguage(platform_.settings, language)) {
+        tell(msg::LanguageNotStored, MessageKind::Warning);
+        return;
+    }
     state_.InterfaceLanguage = language;
     checkLanguageItems(language, menuStates_);
     applyMenuStates();
-    if (writeInterfaceLanguage(platform_.settings, language))
-        tell(msg::RestartToApplyLanguage, MessageKind::Information);
-    else
-        tell(msg::LanguageNotStored, MessageKind::Warning);
+    tell(msg::RestartToApplyLanguage, MessageKind::Information);
 }
 
 void MainWindow::exitProgram() {

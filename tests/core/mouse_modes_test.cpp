@@ -1,6 +1,7 @@
 #include "core/coords/chart_values.h"
 #include "core/coords/search_box.h"
 #include "core/ui/command_ids.h"
+#include "core/ui/panel_commands.h"
 #include "core/ui/panel_rules.h"
 #include "core/view/mouse_modes.h"
 
@@ -91,6 +92,13 @@ struct Canvas {
         return leftButtonDown(s, p.x, p.y, keys);
     }
     MouseEffects move(ScreenPoint p, Modifiers keys = {}) { return mouseMove(s, p.x, p.y, keys); }
+    // A CONTROL click on a point of line 1.
+    MouseEffects toggle(int point) {
+        const ScreenPoint at = pointOnScreen(1, point);
+        const MouseEffects e = leftButtonDown(s, at.x, at.y, {false, true});
+        leftButtonUp(s);
+        return e;
+    }
 };
 
 constexpr Modifiers kShift{true, false};
@@ -131,31 +139,40 @@ TEST(MouseModesSelection, ShiftClickSelectsFromTheCurrentPointTowardTheOneClicke
     EXPECT_FALSE(c.s.mouse.Panning);
 }
 
-TEST(MouseModesSelection, ControlClickTogglesPointsAndTheLastButOneLeavesTheCurrentPoint) {
+// Delete and the X = / Y = edits act on the current point, so a point taken
+// out of the selection does not stay current.
+TEST(MouseModesSelection, ControlClickTogglesPointsAndTheCurrentPointStaysSelected) {
     Canvas c;
     c.addLine(1, 8, 100, 200);
     c.s.dep.CurPoint = 2;
     c.select({2});
     c.paint();
-    auto toggle = [&](int point) {
-        c.press(c.pointOnScreen(1, point), kControl);
-        leftButtonUp(c.s);
-    };
 
-    toggle(5);
-    toggle(7);
+    c.toggle(5);
+    c.toggle(7);
     EXPECT_EQ(c.selection(), (std::vector<int>{2, 5, 7}));
     EXPECT_EQ(c.s.dep.CurPoint, 7);
 
-    toggle(5); // out of a three-point selection, the order of the others kept
-    EXPECT_EQ(c.selection(), (std::vector<int>{2, 7}));
+    EXPECT_TRUE(c.toggle(5).showPoint);                 // out of a three-point selection
+    EXPECT_EQ(c.selection(), (std::vector<int>{2, 7})); // the order of the others kept
+    EXPECT_EQ(c.s.dep.CurPoint, 7);
 
-    toggle(7); // the last but one: the entry left becomes the current point
+    c.toggle(7); // the last but one: the entry left becomes the current point
     EXPECT_EQ(c.selection(), (std::vector<int>{2}));
     EXPECT_EQ(c.s.dep.CurPoint, 2);
 
+    c.toggle(4);
+    c.toggle(6);
+    c.toggle(2); // not the newest: the newest stays current
+    EXPECT_EQ(c.selection(), (std::vector<int>{4, 6}));
+    EXPECT_EQ(c.s.dep.CurPoint, 6);
+    const float sixthX = c.s.dep.PixX(1, 6);
+    ASSERT_TRUE(deletePoint(c.s));
+    for (int k = 1; k <= c.s.dep.NPoints(1); ++k) EXPECT_NE(c.s.dep.PixX(1, k), sixthX) << k;
+
     // CONTROL on the only selected point drags it.
-    c.press(c.pointOnScreen(1, 2), kControl);
+    c.paint();
+    c.press(c.pointOnScreen(1, c.s.dep.CurPoint), kControl);
     EXPECT_TRUE(c.s.mouse.PointDragging);
 }
 
@@ -528,7 +545,7 @@ TEST(MouseModesDoubleClick, OnAPointOfAMultipleSelectionSelectsThatPoint) {
 namespace vex {
 namespace {
 
-TEST(MouseModesDoubleClick, QuickClicksWhileCapturingAreBothCaptured) {
+TEST(MouseModesDoubleClick, QuickClicksWhileCapturingAreBothCapturedUnlessInOnePlace) {
     Canvas c;
     c.s.dep.CaptureMode = 1;
     leftButtonDown(c.s, 100, 120, {});
@@ -537,6 +554,14 @@ TEST(MouseModesDoubleClick, QuickClicksWhileCapturingAreBothCaptured) {
     leftButtonUp(c.s);
     ASSERT_EQ(c.s.dep.NPoints(1), 2);
     EXPECT_FLOAT_EQ(c.s.dep.PixX(1, 2), 103.0f);
+
+    // Both clicks on one pixel: the curve gets no zero-length step.
+    leftButtonDown(c.s, 140, 90, {});
+    leftButtonUp(c.s);
+    leftDoubleClick(c.s, 140, 90);
+    EXPECT_TRUE(c.s.mouse.LeftButtonDown); // the crosshair shows while it is held
+    leftButtonUp(c.s);
+    EXPECT_EQ(c.s.dep.NPoints(1), 3);
 }
 
 } // namespace

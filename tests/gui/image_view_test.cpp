@@ -1,11 +1,16 @@
 #include "core/ui/command_ids.h"
 #include "gui/view/image_host.h"
 #include "gui/view/image_view.h"
+#include "gui/view/overlay_painter.h"
+#include "modal_helper.h"
 #include "window_fixture.h"
 
 #include "../core/temp_dir.h"
 
+#include <QDialog>
 #include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -142,6 +147,42 @@ TEST(ImageViewOverlay, MarkersPointsAndGridAtTheirPlaces) {
     EXPECT_EQ(f.at(600, 500), QColor(180, 255, 180));
 }
 
+// The box of the pixels of `colour` within `area` of `image`.
+QRect extentOf(const QImage& image, const QRect& area, const QColor& colour) {
+    QRect box;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (image.pixelColor(x, y) == colour) box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+// A shape given by its corners covers them up to, not including, the right
+// and bottom ones: a point square of half-size 3 is 6 by 6 pixels.
+TEST(ImageViewOverlay, ShapesCoverTheirCornersUpToTheRightAndBottomOnes) {
+    AppState s;
+    s.dep.CurLine = 2; // no selection frame on line 1
+    s.dep.NPoints(1) = 1;
+    s.dep.PixX(1, 1) = 300, s.dep.PixY(1, 1) = 250;
+    s.dep.SplineShown = s.dep.SplinePointMode = 1;
+    s.spline.SplinePointX = 150, s.spline.SplinePointY = 300;
+    QImage image(700, 600, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    LOADANDCORRECTIMAGE(painter, image.rect(), s, s.overlay);
+    painter.end();
+
+    const int r = overlaySizes(1.0f).r, R = overlaySizes(1.0f).R;
+    const QRect square = extentOf(image, {280, 230, 40, 40}, QColor(255, 0, 0));
+    EXPECT_EQ(square, QRect(300 - r, 250 - r, 2 * r, 2 * r));
+    int red = 0;
+    for (int y = 230; y < 270; ++y)
+        for (int x = 280; x < 320; ++x) red += image.pixelColor(x, y) == QColor(255, 0, 0);
+    EXPECT_EQ(red, 4 * r * r); // filled
+    // The curve point: an ellipse in the box (x - R - 1, y - R - 1) .. (x + R + 1, y + R + 1).
+    const QRect curvePoint = extentOf(image, {120, 270, 60, 60}, QColor(0, 0, 0));
+    EXPECT_EQ(curvePoint, QRect(150 - R - 1, 300 - R - 1, 2 * R + 2, 2 * R + 2));
+}
+
 TEST(ImageViewOverlay, InvalidAndSharpQuadrilaterals) {
     ViewFixture f;
     ASSERT_TRUE(f.load(quadrants(600, 400)));
@@ -226,14 +267,15 @@ TEST(ImageViewScrolling, BarsFollowTheScrollCodes) {
     EXPECT_EQ(f.state().view.ScrollX, -30);
 }
 
-TEST(DeleteKey, DeletesPointsExceptWhileTypingText) {
+TEST(DeleteKey, DeletesPointsOnlyInItsWindowAndNeverWhileTypingText) {
     int deleted = 0;
     bool allowed = true;
     QWidget window;
     auto* field = new QLineEdit(&window);
     auto* other = new QWidget(&window);
     other->setFocusPolicy(Qt::StrongFocus);
-    DeleteKeyFilter filter([&] { return allowed; }, [&] { ++deleted; });
+    DeleteKeyFilter filter(
+        &window, [&] { return allowed; }, [&] { ++deleted; });
     qApp->installEventFilter(&filter);
     window.show();
     QApplication::setActiveWindow(&window);
@@ -250,6 +292,27 @@ TEST(DeleteKey, DeletesPointsExceptWhileTypingText) {
     QTest::keyClick(field, Qt::Key_Delete);
     EXPECT_EQ(deleted, 1);
     EXPECT_EQ(field->text(), "23"); // the text field got its key
+
+    // Behind a dialog, on any of its buttons, the key deletes nothing.
+    QDialog dialog(&window);
+    auto* button = new QPushButton(QStringLiteral("OK"), &dialog);
+    testing::ModalAnswer pressDelete([&](QWidget& modal) {
+        button->setFocus();
+        QTest::keyClick(button, Qt::Key_Delete);
+        static_cast<QDialog&>(modal).reject();
+    });
+    dialog.exec();
+    ASSERT_TRUE(pressDelete.seen());
+    EXPECT_EQ(deleted, 1);
+    // Nor in another window of the program.
+    QWidget help;
+    auto* page = new QWidget(&help);
+    page->setFocusPolicy(Qt::StrongFocus);
+    help.show();
+    QApplication::setActiveWindow(&help);
+    page->setFocus();
+    QTest::keyClick(page, Qt::Key_Delete);
+    EXPECT_EQ(deleted, 1);
     qApp->removeEventFilter(&filter);
 }
 

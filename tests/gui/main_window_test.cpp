@@ -294,11 +294,15 @@ TEST(LanguageCommands, StoreTheChoiceAndAskForARestart) {
     f.run(cmd::LanguageRussian); // the same again: rewritten, asked again
     EXPECT_EQ(f.prompts.shown().size(), 2u);
 
+    // A choice that cannot be stored changes nothing, and says so in the
+    // language that stays.
     f.settings.setWritable(false);
     f.run(cmd::LanguageEnglish);
     EXPECT_EQ(f.prompts.shown().back().kind, MessageKind::Warning);
-    EXPECT_TRUE(f.prompts.shown().back().text.contains("could not be stored"));
-    EXPECT_TRUE(f.checked(cmd::LanguageEnglish));
+    EXPECT_TRUE(f.prompts.shown().back().text.startsWith("Не удалось сохранить настройку языка"));
+    EXPECT_EQ(f.state().InterfaceLanguage, 1);
+    EXPECT_TRUE(f.checked(cmd::LanguageRussian));
+    EXPECT_FALSE(f.checked(cmd::LanguageEnglish));
 }
 
 TEST(HelpAndAbout, AboutRunsItsDialogAndHelpOpensTheLanguagePage) {

@@ -8,8 +8,10 @@
 #include <QAbstractButton>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QStyleHints>
 #include <QTest>
 #include <QWheelEvent>
+#include <QWindow>
 
 #include <cmath>
 #include <string>
@@ -18,6 +20,18 @@ namespace vex {
 namespace {
 
 using testing::WindowFixture;
+
+class DoubleClickCounter : public QObject {
+  public:
+    explicit DoubleClickCounter(int& count) : count_(count) {}
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::MouseButtonDblClick) ++count_;
+        return false;
+    }
+
+  private:
+    int& count_;
+};
 
 struct MouseWindow : WindowFixture {
     QWidget* viewport() { return window->view().viewport(); }
@@ -79,6 +93,23 @@ struct MouseWindow : WindowFixture {
         if (std::abs(shown - value) <= 1e-3 * std::abs(value) + 1e-6)
             return ::testing::AssertionSuccess();
         return ::testing::AssertionFailure() << editText(id).toStdString() << " for " << value;
+    }
+
+    // Press, release, press, release as the window system reports them,
+    // quickly enough for a double click.
+    void quickClicks(QPoint first, QPoint second) {
+        QWindow* w = window->windowHandle();
+        auto send = [&](QPoint at, QEvent::Type type, Qt::MouseButtons held) {
+            const QPointF local = w->mapFromGlobal(viewport()->mapToGlobal(at));
+            qt_handleMouseEvent(w, local, w->mapToGlobal(local), held, Qt::LeftButton, type, {},
+                                ++QTest::lastMouseTimestamp);
+        };
+        send(first, QEvent::MouseButtonPress, Qt::LeftButton);
+        send(first, QEvent::MouseButtonRelease, Qt::NoButton);
+        send(second, QEvent::MouseButtonPress, Qt::LeftButton);
+        send(second, QEvent::MouseButtonRelease, Qt::NoButton);
+        QTest::lastMouseTimestamp += QGuiApplication::styleHints()->mouseDoubleClickInterval();
+        QCoreApplication::processEvents();
     }
 
     QStringList messages() const {
@@ -146,6 +177,57 @@ TEST(MouseInViewCapture, TheClickThatFillsTheLineEndsCaptureMode) {
     // Out of capture mode the next click selects or pans; it adds nothing.
     f.click({320, 420});
     EXPECT_EQ(f.state().dep.NPoints(1), PointsMax);
+}
+
+// Two quick clicks as the window system reports them: the view gets the
+// second press as a double click.
+TEST(MouseInViewCapture, AQuickPairAtOnePlaceAddsOnePointAndAtTwoPlacesTwo) {
+    MouseWindow f;
+    ASSERT_TRUE(f.loadBlankPicture());
+    f.run(cmd::PointsCaptureMode);
+    ASSERT_EQ(f.state().dep.CaptureMode, 1);
+    int doubleClicks = 0;
+    DoubleClickCounter counter(doubleClicks);
+    f.viewport()->installEventFilter(&counter);
+
+    f.quickClicks({200, 150}, {200, 150});
+    ASSERT_EQ(doubleClicks, 1);
+    EXPECT_EQ(f.state().dep.NPoints(1), 1);
+
+    f.quickClicks({300, 150}, {302, 151}); // close enough for a double click
+    ASSERT_EQ(doubleClicks, 2);
+    ASSERT_EQ(f.state().dep.NPoints(1), 3);
+    EXPECT_FLOAT_EQ(f.state().dep.PixX(1, 2) + 2.0f, f.state().dep.PixX(1, 3));
+}
+
+TEST(MouseInViewCapture, TheCrossCursorEndsWithCaptureModeWhicheverWayItEnds) {
+    MouseWindow f;
+    ASSERT_TRUE(f.loadBlankPicture());
+    f.placePoints(1, 3, 60, 40, 100);
+    auto cursor = [&] { return f.viewport()->cursor().shape(); };
+    int moves = 0;
+    auto startCapture = [&] {
+        if (f.state().dep.CaptureMode != 1) f.run(cmd::PointsCaptureMode);
+        ASSERT_EQ(f.state().dep.CaptureMode, 1);
+        QTest::mouseMove(f.viewport(), {400 + 10 * ++moves, 300});
+        ASSERT_EQ(cursor(), Qt::CrossCursor);
+    };
+
+    startCapture();
+    f.run(cmd::PointsCaptureMode); // from the menu
+    EXPECT_EQ(cursor(), Qt::ArrowCursor);
+
+    startCapture();
+    f.prompts.answer(Answer::Yes); // remove the line
+    f.run(cmd::DeleteLine);
+    EXPECT_EQ(f.state().dep.CaptureMode, 0);
+    EXPECT_EQ(cursor(), Qt::ArrowCursor);
+
+    f.placePoints(1, PointsMax - 1, 60, 2, 100);
+    startCapture();
+    f.click({300, 400}); // the line is full
+    EXPECT_EQ(f.state().dep.CaptureMode, 0);
+    EXPECT_EQ(cursor(), Qt::ArrowCursor);
 }
 
 TEST(MouseInViewMarkers, DraggingAMarkerInSetTheScaleModeMovesIt) {

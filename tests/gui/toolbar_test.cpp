@@ -56,6 +56,44 @@ TEST(ToolbarWidget, CaptureLatchesAndReleasesThroughTheSameCommand) {
     EXPECT_TRUE(f.state().toolbar.buttons(ScaleSlot).enabled);
 }
 
+// The mode buttons react exactly when the menu offers their commands.
+TEST(ToolbarWidget, ModeButtonsFollowTheMenuInAndOutOfSplinePointMode) {
+    ToolbarFixture f;
+    ASSERT_TRUE(f.loadBlankPicture());
+    Dep2D& d = f.state().dep;
+    d.NPoints(1) = 4;
+    for (int k = 1; k <= 4; ++k)
+        d.PixX(1, k) = 100.0f + 50.0f * k, d.PixY(1, k) = 200.0f + 9.0f * k;
+    f.click(CaptureSlot);
+    ASSERT_EQ(d.CaptureMode, 1);
+    auto panelClick = [&](int id) {
+        QTest::mouseClick(f.window->panel().control(id), Qt::LeftButton);
+    };
+    auto agreeWithMenu = [&] {
+        EXPECT_EQ(f.state().toolbar.buttons(ScaleSlot).enabled, f.enabled(cmd::SetTheScale));
+        EXPECT_EQ(f.state().toolbar.buttons(CaptureSlot).enabled,
+                  f.enabled(cmd::PointsCaptureMode));
+    };
+    panelClick(ctl::ShowSpline);
+    panelClick(ctl::SplineAddPoint); // ends capture
+    ASSERT_EQ(d.SplinePointMode, 1);
+    EXPECT_EQ(d.CaptureMode, 0);
+    EXPECT_FALSE(f.state().toolbar.latched);
+    EXPECT_EQ(f.state().toolbar.buttons(CaptureSlot).state, 0);
+    EXPECT_FALSE(f.state().toolbar.buttons(ScaleSlot).enabled);
+    EXPECT_FALSE(f.state().toolbar.buttons(CaptureSlot).enabled);
+    agreeWithMenu();
+    f.click(CaptureSlot); // nothing to latch
+    EXPECT_EQ(d.CaptureMode, 0);
+    EXPECT_FALSE(f.state().toolbar.latched);
+
+    panelClick(ctl::ShowSpline); // clearing the curve ends the point mode
+    ASSERT_EQ(d.SplinePointMode, 0);
+    EXPECT_TRUE(f.state().toolbar.buttons(ScaleSlot).enabled);
+    EXPECT_TRUE(f.state().toolbar.buttons(CaptureSlot).enabled);
+    agreeWithMenu();
+}
+
 TEST(ToolbarWidget, ReleasingTheLatchedScaleEndsCalibrationOnce) {
     ToolbarFixture f;
     ASSERT_TRUE(f.loadBlankPicture());

@@ -2,6 +2,7 @@
 
 #include "core/state/app_state.h"
 #include "core/ui/command_ids.h"
+#include "core/ui/menu_states.h"
 
 namespace vex {
 namespace {
@@ -102,6 +103,15 @@ void syncToolbarLatch(const AppState& s, ToolbarState& t) {
     } else {
         t.latched = false;
     }
+}
+
+void followMenuModeRule(const AppState& s, const MenuStates& menu, ToolbarState& t) {
+    if (t.latched) {
+        syncToolbarLatch(s, t);
+        if (!t.latched) t.buttons(t.latchedIndex).state = 0;
+    }
+    t.buttons(ScaleSlot).enabled = menu.at(cmd::SetTheScale).enabled;
+    t.buttons(CaptureSlot).enabled = menu.at(cmd::PointsCaptureMode).enabled;
 }
 
 } // namespace vex

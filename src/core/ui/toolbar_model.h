@@ -10,6 +10,7 @@
 namespace vex {
 
 struct AppState;
+class MenuStates;
 
 inline constexpr int ToolbarSlots = 8;
 inline constexpr int ScaleSlot = 7;   // Set the Scale
@@ -55,5 +56,8 @@ void clearLatch(ToolbarState& t);
 // After the slots were set anew: a latch stays only while its mode is on,
 // and is shown again (the latched button hot, the other one disabled).
 void syncToolbarLatch(const AppState& s, ToolbarState& t);
+// Set the Scale and Capture react exactly when the menu offers their
+// commands; a latch whose mode has ended is drawn released.
+void followMenuModeRule(const AppState& s, const MenuStates& menu, ToolbarState& t);
 
 } // namespace vex

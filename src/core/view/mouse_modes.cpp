@@ -93,12 +93,15 @@ void controlToggle(AppState& s, MouseEffects& e) {
     const int p = pointUnder(s, d.CurLine, m.MouseX, m.MouseY);
     if (p == 0) return;
     d.CurPoint = p;
+    e.showPoint = true;
     if (m.SelectionCount >= 2 && selected(m, p)) {
         int kept = 0;
         for (int j = 1; j <= m.SelectionCount; ++j)
             if (m.Selection(j) != p) m.Selection(++kept) = m.Selection(j);
         m.SelectionCount = kept;
-        if (kept == 1) d.CurPoint = m.Selection(1);
+        // Delete and the edits act on the current point: it stays among the
+        // selected ones, the newest of them.
+        d.CurPoint = m.Selection(kept);
     } else if (m.SelectionCount == 1) {
         if (p == m.Selection(1)) {
             d.SavedPoint = p;
@@ -152,6 +155,13 @@ void capturePoint(AppState& s, MouseEffects& e) {
         leaveCaptureFull(s.toolbar);
         e.repaintToolbar = true;
     }
+}
+
+// The pointer stores where the current line's last point lies.
+bool repeatsLastPoint(const AppState& s, std::int32_t x, std::int32_t y) {
+    const Dep2D& d = s.dep;
+    const int n = d.NPoints(d.CurLine);
+    return n >= 1 && d.PixX(d.CurLine, n) == storedX(s, x) && d.PixY(d.CurLine, n) == storedY(s, y);
 }
 
 // Plain press outside capture mode: the last line with a point under the pointer wins.
@@ -344,14 +354,16 @@ MouseEffects leftButtonUp(AppState& s) {
 }
 
 MouseEffects leftDoubleClick(AppState& s, std::int32_t x, std::int32_t y) {
-    // Quick clicks while capturing are captures, not double clicks: none is lost.
-    if (s.dep.CaptureMode == 1) return leftButtonDown(s, x, y, {});
+    // Quick clicks while capturing are captures, not double clicks: none is
+    // lost. Where the first click left its point, the second adds no copy.
+    if (s.dep.CaptureMode == 1 && !repeatsLastPoint(s, x, y)) return leftButtonDown(s, x, y, {});
     MouseEffects e;
     Dep2D& d = s.dep;
     Interaction& m = s.mouse;
     m.LeftButtonDown = true;
     m.MouseX = x;
     m.MouseY = y;
+    e.repaint = d.CaptureMode == 1; // the crosshair while the button is held
     if (m.SelectionCount <= 1) return e;
     // A double click ends a multiple selection on the point clicked.
     m.SelectionCount = 1;

@@ -84,9 +84,9 @@ void MainWindow::buildWorkArea() {
     workspace_->setPanelWidth(panel_->cancelRightEdge() + 10);
     setCentralWidget(workspace_);
     platform_.prompts.setOwner(view_);
-    qApp->installEventFilter(
-        new DeleteKeyFilter([this] { return state_.dep.NPoints(state_.dep.CurLine) > 2; },
-                            [this] { command(cmd::DeletePoint); }, this));
+    qApp->installEventFilter(new DeleteKeyFilter(
+        this, [this] { return state_.dep.NPoints(state_.dep.CurLine) > 2; },
+        [this] { command(cmd::DeletePoint); }, this));
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
@@ -175,13 +175,16 @@ void MainWindow::openAtStart(const std::string& path, int delayMs) {
 }
 
 void MainWindow::setLanguage(std::int32_t language) {
+    // A choice the next start will not see is no choice: the language, its
+    // check mark and the texts stay as they were.
+    if (!writeInterfaceLanguage(platform_.settings, language)) {
+        tell(msg::LanguageNotStored, MessageKind::Warning);
+        return;
+    }
     state_.InterfaceLanguage = language;
     checkLanguageItems(language, menuStates_);
     applyMenuStates();
-    if (writeInterfaceLanguage(platform_.settings, language))
-        tell(msg::RestartToApplyLanguage, MessageKind::Information);
-    else
-        tell(msg::LanguageNotStored, MessageKind::Warning);
+    tell(msg::RestartToApplyLanguage, MessageKind::Information);
 }
 
 void MainWindow::exitProgram() {
@@ -254,6 +257,8 @@ void MainWindow::prepStatusBar(int mode) {
 void MainWindow::prepContextMenu(int mode) {
     PrepContextMenu(mode, state_, menuStates_);
     applyMenuStates();
+    followMenuModeRule(state_, menuStates_, state_.toolbar);
+    repaintToolBar();
 }
 
 void MainWindow::prepareToolBarIcons(int mode) {

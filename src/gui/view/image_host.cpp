@@ -31,9 +31,10 @@ void ImageHost::resizeEvent(QResizeEvent*) {
     view_->setGeometry(0, 0, std::max(0, width() - 10), std::max(0, height() - 10));
 }
 
-DeleteKeyFilter::DeleteKeyFilter(std::function<bool()> allowed, std::function<void()> deletePoint,
-                                 QObject* parent)
-    : QObject(parent), allowed_(std::move(allowed)), deletePoint_(std::move(deletePoint)) {}
+DeleteKeyFilter::DeleteKeyFilter(QWidget* window, std::function<bool()> allowed,
+                                 std::function<void()> deletePoint, QObject* parent)
+    : QObject(parent), window_(window), allowed_(std::move(allowed)),
+      deletePoint_(std::move(deletePoint)) {}
 
 bool DeleteKeyFilter::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress) return false;
@@ -47,7 +48,9 @@ bool DeleteKeyFilter::eventFilter(QObject* watched, QEvent* event) {
     const bool textField = qobject_cast<QLineEdit*>(focus) || qobject_cast<QTextEdit*>(focus) ||
                            qobject_cast<QPlainTextEdit*>(focus) ||
                            qobject_cast<QAbstractSpinBox*>(focus);
-    if (!textField && allowed_()) deletePoint_();
+    const bool windowInFront =
+        QApplication::activeModalWidget() == nullptr && QApplication::activeWindow() == window_;
+    if (!textField && windowInFront && allowed_()) deletePoint_();
     return false;
 }
 

@@ -29,19 +29,21 @@ class ImageHost : public QWidget {
     QMenu contextMenu_;
 };
 
-// The Delete key, wherever the keyboard focus is in the program, asks for
-// the point-delete command when `allowed` says so, except while a text
-// field has the focus: there it edits the text.
+// The Delete key, wherever the keyboard focus is in `window`, asks for the
+// point-delete command when `allowed` says so, except while a text field has
+// the focus: there it edits the text. Behind a dialog, or in any other window,
+// the points are out of sight and the key leaves them alone.
 class DeleteKeyFilter : public QObject {
     Q_OBJECT
   public:
-    DeleteKeyFilter(std::function<bool()> allowed, std::function<void()> deletePoint,
-                    QObject* parent = nullptr);
+    DeleteKeyFilter(QWidget* window, std::function<bool()> allowed,
+                    std::function<void()> deletePoint, QObject* parent = nullptr);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    QWidget* window_;
     std::function<bool()> allowed_;
     std::function<void()> deletePoint_;
 };

@@ -290,6 +290,11 @@ void ImageView::apply(const MouseEffects& e) {
 }
 
 void ImageView::paintEvent(QPaintEvent*) {
+    // Capture shows its cross while the pointer moves; however the mode has
+    // ended since (button, menu, a full line, Delete Line, a new project...), the
+    // view is repainted afterwards, and the cross goes with it.
+    if (s_.dep.CaptureMode != 1 && viewport()->cursor().shape() == Qt::CrossCursor)
+        viewport()->setCursor(Qt::ArrowCursor);
     QPainter painter(viewport());
     paintCanvas(painter, viewport()->rect());
 }

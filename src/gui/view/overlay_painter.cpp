@@ -26,9 +26,11 @@ QPen dotted(const QColor& c) {
     return p;
 }
 
-// A rectangle given by its corners, as the old drawing calls take it.
+// A shape given by its corners, as the old drawing calls take it: it covers
+// them up to, not including, the right and bottom ones. Drawn with a pen, a
+// QRect covers one pixel more each way than its size, hence one less here.
 QRect corners(int left, int top, int right, int bottom) {
-    return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)).normalized();
+    return QRect(QPoint(left, top), QPoint(right - 2, bottom - 2)).normalized();
 }
 
 class Overlay {

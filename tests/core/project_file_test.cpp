@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 
 namespace vex {
@@ -118,8 +119,8 @@ TEST(ProjectFile, RoundTripsAtTheLimitsAndWithEmptyLines) {
 TEST(ProjectFile, LoadingKeepsWhatTheFileDoesNotHold) {
     AppState s;
     CLEARPARAM(s);
-    s.dep.CurLine = 2;
-    s.dep.CurPoint = 5;
+    s.dep.CurLine = 1;
+    s.dep.CurPoint = 2;
     s.dep.XGrid = 7;
     s.dep.YGrid = 9;
     s.dep.LineParam(1) = 42.0f;
@@ -131,11 +132,35 @@ TEST(ProjectFile, LoadingKeepsWhatTheFileDoesNotHold) {
     EXPECT_FALSE(c.hasLineParams);
     applyProjectContent(s, c);
     EXPECT_EQ(s.dep.LineParam(1), 42.0f);
-    EXPECT_EQ(s.dep.CurLine, 2);
-    EXPECT_EQ(s.dep.CurPoint, 5);
+    EXPECT_EQ(s.dep.CurLine, 1); // still inside the loaded lines
+    EXPECT_EQ(s.dep.CurPoint, 2);
     EXPECT_EQ(s.dep.XGrid, 7);
     EXPECT_EQ(s.dep.YGrid, 9);
     EXPECT_EQ(s.dep.NLines, 3);
+}
+
+TEST(ProjectFile, LoadingFewerLinesPullsTheCurrentPositionInside) {
+    // Work on point 4 of line 3, points 2 and 5 selected; then a one-line
+    // project with two points is loaded.
+    AppState s = smallKnownState();
+    Dep2D& d = s.dep;
+    d.NPoints(3) = 5;
+    d.CurLine = d.SavedLine = 3;
+    d.CurPoint = 4;
+    d.SavedPoint = 5;
+    s.mouse.SelectionCount = 2;
+    s.mouse.Selection(1) = 2, s.mouse.Selection(2) = 5;
+    const std::string oneLine = "50\n10\n600\n10\n600\n500\n50\n500\n"
+                                "1\n2\n1\n2\n3\n4\n0\n1\n0\n1\n640\n480\n\n";
+    ProjectContent c;
+    ASSERT_FALSE(parseProjectFile(oneLine, "p.vxr", c));
+    applyProjectContent(s, c);
+    // Captures and edits go to what the project holds, not to hidden slots:
+    // line 1, its last point, that point alone selected.
+    const std::array<std::int32_t, 6> where = {
+        d.CurLine,           d.CurPoint, d.SavedLine, d.SavedPoint, s.mouse.SelectionCount,
+        s.mouse.Selection(1)};
+    EXPECT_EQ(where, (std::array<std::int32_t, 6>{1, 2, 1, 2, 1, 2}));
 }
 
 TEST(ProjectFile, ReadsFilesInAnyNumericFormAndLineEnd) {

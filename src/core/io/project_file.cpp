@@ -1,5 +1,6 @@
 #include "core/io/project_file.h"
 
+#include "core/data/current_inside.h"
 #include "core/io/file_access.h"
 #include "core/io/number_text.h"
 #include "core/messages/catalogue.h"
@@ -202,6 +203,8 @@ void applyProjectContent(AppState& s, const ProjectContent& c) {
     s.image.ImagePath = c.ImagePath;
     if (!c.ImagePath.empty()) d.ImageLoaded = -1;
     s.view.PositionsFitZoom = c.PositionsFitZoom;
+    // Work on a line or point the project lacks would go into hidden slots.
+    keepCurrentInsideData(d, s.mouse);
 }
 
 void rescaleStoredPositions(AppState& s, float fromFitZoom, float toFitZoom) {

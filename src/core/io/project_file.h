@@ -45,8 +45,10 @@ parseProjectFile(std::string_view text, const std::string& pathForMessages, Proj
 
 // Puts a parsed project into the state: markers, ranges, lines and points,
 // picture facts, parameters when the file had them, the zoom its positions
-// were taken at. The current line and point, the grid and the modes are left
-// alone. ImageLoaded is set when the file names a picture.
+// were taken at. The grid and the modes are left alone, and so are the
+// current and saved line and point and the selection where the loaded lines
+// still have them; otherwise they are pulled inside. ImageLoaded is set when
+// the file names a picture.
 void applyProjectContent(AppState& s, const ProjectContent& c);
 
 // Writes to s.ProjectPath, replacing the old file only once the new one is complete.

@@ -286,5 +286,29 @@ TEST(ProjectFile, FindsThePictureOfAMovedProjectBesideIt) {
     EXPECT_EQ(resolveImagePath("", project), "");
 }
 
+TEST(ProjectFile, ARelativePictureIsLookedForBesideTheProjectOnly) {
+    TempDir project, working;
+    writeBytes(project.file("chart.bmp"), "BM");
+    std::filesystem::create_directories(project.path() / "pics");
+    writeBytes(project.file("pics/scan.bmp"), "BM");
+    // Pictures of the same names in the folder the program was started from.
+    writeBytes(working.file("chart.bmp"), "BM");
+    writeBytes(working.file("other.bmp"), "BM");
+    struct WorkingFolder {
+        std::filesystem::path previous = std::filesystem::current_path();
+        explicit WorkingFolder(const std::filesystem::path& to) {
+            std::filesystem::current_path(to);
+        }
+        ~WorkingFolder() { std::filesystem::current_path(previous); }
+    } inWorking(working.path());
+
+    const std::string p = project.file("p.vxr");
+    EXPECT_EQ(resolveImagePath("chart.bmp", p), project.file("chart.bmp"));
+    EXPECT_EQ(resolveImagePath("pics/scan.bmp", p), project.file("pics/scan.bmp"));
+    // Not beside the project: the path names the project's folder, so that the
+    // picture is reported missing instead of another one being shown.
+    EXPECT_EQ(resolveImagePath("other.bmp", p), project.file("other.bmp"));
+}
+
 } // namespace
 } // namespace vex

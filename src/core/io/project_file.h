@@ -62,9 +62,10 @@ void rescaleStoredPositions(AppState& s, float fromFitZoom, float toFitZoom);
 // Reopening the picture is the view's business.
 std::optional<UserMessage> ReadAllProjectFilesVer001(AppState& s);
 
-// The picture of a project that was moved: when the stored path does not
-// exist, the file of the same name in the project's own folder, if that
-// exists; otherwise the stored path as it is.
+// The file to open for a project's picture: an absolute stored path as it
+// is, a relative one in the project's folder (never the working folder).
+// When that does not exist (a project that was moved), the file of the same
+// name in the project's folder if there is one; otherwise the path looked for.
 std::string resolveImagePath(const std::string& storedPath, const std::string& projectPath);
 
 } // namespace vex

@@ -13,6 +13,8 @@
 #include <QLabel>
 #include <QTest>
 
+#include <algorithm>
+
 namespace vex {
 namespace {
 
@@ -20,7 +22,8 @@ using testing::TempDir;
 using testing::WindowFixture;
 using testing::writeBytes;
 
-std::string writeProject(const TempDir& dir, const std::string& name, int points) {
+std::string writeProject(const TempDir& dir, const std::string& name, int points,
+                         const std::string& picturePath = {}) {
     AppState s;
     CLEARPARAM(s);
     s.dep.NPoints(1) = points;
@@ -28,9 +31,25 @@ std::string writeProject(const TempDir& dir, const std::string& name, int points
         s.dep.PixX(1, k) = 100.0f + 10 * k;
         s.dep.PixY(1, k) = 200.0f;
     }
+    s.image.ImagePath = picturePath;
     s.ProjectPath = dir.file(name);
     EXPECT_FALSE(WriteAllProjectFilesVer001(s));
     return s.ProjectPath;
+}
+
+// A user's saved work: a project with its picture beside it, its records
+// ending in a bare line feed as another editor may leave them, so that any
+// rewrite by the program shows in the bytes.
+std::string writeProjectWithPicture(const TempDir& dir, const std::string& name, int points) {
+    QImage picture(400, 300, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    const std::string picturePath = dir.file(name + ".bmp");
+    EXPECT_TRUE(picture.save(QString::fromStdString(picturePath), "BMP"));
+    const std::string project = writeProject(dir, name, points, picturePath);
+    std::string text = testing::readBytes(project);
+    text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
+    writeBytes(project, text);
+    return project;
 }
 
 TEST(MainWindowStart, EnglishByDefaultWithTheStartUpMenuStates) {
@@ -228,12 +247,24 @@ TEST(ExitCommand, AsksThenSavesThenCloses) {
     f.run(cmd::Exit);
     EXPECT_FALSE(f.window->isVisible());
 
-    WindowFixture g;
-    g.state().ProjectPath = dir.file("exit.vxr");
-    g.prompts.answer(Answer::Yes);
-    g.run(cmd::Exit); // saves without a further question
-    EXPECT_TRUE(std::filesystem::exists(dir.file("exit.vxr")));
-    EXPECT_FALSE(g.window->isVisible());
+    // A named project is saved without a further question, and only when changed.
+    const std::string exitFile = writeProjectWithPicture(dir, "exit.vxr", 3);
+    const std::string asLoaded = testing::readBytes(exitFile);
+    for (bool changed : {false, true}) {
+        WindowFixture g;
+        g.prompts.chooseFile(QString::fromStdString(exitFile));
+        g.run(cmd::LoadProject);
+        if (changed) g.run(cmd::AddLine);
+        EXPECT_EQ(g.state().dep.ProjectModified, changed ? 1 : 0);
+        g.prompts.answer(Answer::Yes);
+        g.run(cmd::Exit);
+        EXPECT_FALSE(g.window->isVisible());
+        EXPECT_EQ(g.prompts.fileKindsAsked().size(), 1u); // only the Load dialog
+        EXPECT_EQ(testing::readBytes(exitFile) == asLoaded, !changed) << changed;
+    }
+    ProjectContent afterExit;
+    ASSERT_FALSE(parseProjectFile(testing::readBytes(exitFile), "exit.vxr", afterExit));
+    EXPECT_EQ(afterExit.NLines, 2);
 
     WindowFixture h;
     h.state().dep.ProjectModified = 1;

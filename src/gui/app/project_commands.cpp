@@ -146,9 +146,9 @@ bool ProjectCommands::saveProjectAs() {
 }
 
 bool ProjectCommands::saveBeforeLeaving() {
-    // Nothing chosen and nothing changed: there is nothing to keep.
-    if (s_.dep.ProjectNamed != 0 && s_.ProjectPath.empty() && s_.dep.ProjectModified != 1)
-        return true;
+    // Without changes the file already holds the work; rewriting it would
+    // only store the positions as this view rescaled them.
+    if (s_.dep.ProjectModified != 1) return true;
     return saveProject();
 }
 

@@ -22,8 +22,9 @@ class ProjectCommands {
     // Each returns true when the project was written.
     bool saveProject();
     bool saveProjectAs();
-    // Exit and close: saves as Save Project does; false when the user backed
-    // out or the write failed, so the program must stay open.
+    // Exit and close: saves as Save Project does when there are unsaved
+    // changes; false when the user backed out or the write failed, so the
+    // program must stay open.
     bool saveBeforeLeaving();
     void exportTable();
     void importTable();

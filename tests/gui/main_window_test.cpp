@@ -52,6 +52,13 @@ std::string writeProjectWithPicture(const TempDir& dir, const std::string& name,
     return project;
 }
 
+void importTwoPointTable(WindowFixture& f, const TempDir& dir) {
+    writeBytes(dir.file("t.dat"), "1\n2\n1\n0 0\n1 1\n");
+    f.prompts.chooseFile(QString::fromStdString(dir.file("t.dat")));
+    f.run(cmd::ImportTable);
+    ASSERT_EQ(f.state().dep.ProjectModified, 1);
+}
+
 TEST(MainWindowStart, EnglishByDefaultWithTheStartUpMenuStates) {
     for (int stored : {-1, 0, 2, 7}) {
         WindowFixture f(stored);
@@ -197,10 +204,51 @@ TEST(ProjectCommandsInWindow, NewAndLoadAskBeforeDroppingChanges) {
     f.prompts.answer(Answer::No); // discards
     f.run(cmd::NewProject);
     EXPECT_EQ(f.state().dep.NPoints(1), 0);
-    EXPECT_EQ(f.state().dep.ProjectNamed, 1);
     ASSERT_EQ(f.prompts.shown().size(), 4u);
     EXPECT_EQ(f.prompts.shown()[1].text, "Save project before loading another one?");
+    // What was discarded is not asked about again when the window closes.
+    EXPECT_EQ(f.state().dep.ProjectModified, 0);
+    EXPECT_TRUE(f.window->close());
+    EXPECT_EQ(f.prompts.shown().size(), 4u);
     EXPECT_EQ(f.prompts.unexpected(), 0);
+}
+
+TEST(ProjectCommandsInWindow, NewProjectHasNoFileUntilOneIsChosen) {
+    TempDir dir;
+    const std::string a = writeProjectWithPicture(dir, "A.vxr", 3);
+    const std::string before = testing::readBytes(a);
+    {
+        WindowFixture f;
+        f.prompts.chooseFile(QString::fromStdString(a));
+        f.run(cmd::LoadProject);
+        ASSERT_EQ(f.state().ProjectPath, a);
+        f.run(cmd::NewProject); // nothing changed: nothing asked
+        EXPECT_TRUE(f.prompts.shown().empty());
+        importTwoPointTable(f, dir);
+        f.prompts.cancelFileDialog();
+        f.run(cmd::SaveProject); // asks for a name; the old file is not the new project's
+        EXPECT_EQ(f.prompts.fileKindsAsked().back(), FileKind::ProjectSave);
+        EXPECT_EQ(testing::readBytes(a), before);
+        f.prompts.answer(Answer::Yes);
+        f.prompts.cancelFileDialog();
+        f.run(cmd::Exit); // the same on the way out; backing out keeps the program open
+        EXPECT_EQ(f.prompts.fileKindsAsked().back(), FileKind::ProjectSave);
+        EXPECT_TRUE(f.window->isVisible());
+        EXPECT_EQ(testing::readBytes(a), before);
+        EXPECT_EQ(f.prompts.unexpected(), 0);
+    }
+    {
+        WindowFixture f;
+        f.prompts.chooseFile(QString::fromStdString(a));
+        f.run(cmd::LoadProject);
+        f.run(cmd::NewProject);
+        f.prompts.answer(Answer::Yes);
+        f.run(cmd::Exit); // an empty new project is not written over the old file
+        EXPECT_FALSE(f.window->isVisible());
+        EXPECT_EQ(testing::readBytes(a), before);
+        EXPECT_EQ(f.prompts.fileKindsAsked().size(), 1u); // only the Load dialog
+        EXPECT_EQ(f.prompts.unexpected(), 0);
+    }
 }
 
 TEST(ClosingTheWindow, AsksOnlyWithUnsavedChanges) {

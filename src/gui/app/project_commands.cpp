@@ -54,9 +54,14 @@ bool ProjectCommands::proceedDespiteChanges(int question) {
 
 void ProjectCommands::newProject() {
     if (!proceedDespiteChanges(msg::SaveBeforeNew)) return;
-    s_.dep.ProjectNamed = 1;
     CLEARPARAM(s_);
     s_.image = ImageFacts{};
+    // The new project has no file yet: Save asks for one instead of writing
+    // over the file of the project before it. What was kept has been saved,
+    // what was dropped the user chose to drop.
+    s_.ProjectPath.clear();
+    s_.dep.ProjectNamed = 0;
+    s_.dep.ProjectModified = 0;
     shell_.resetPanel(0);
     shell_.prepareToolBarIcons(0);
     shell_.prepContextMenu(1);

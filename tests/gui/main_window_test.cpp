@@ -4,6 +4,8 @@
 #include "core/ui/command_ids.h"
 #include "gui/app/help_window.h"
 #include "gui/app/status_panes.h"
+#include "gui/panel/function_panel.h"
+#include "gui/view/image_view.h"
 #include "window_fixture.h"
 
 #include "../core/temp_dir.h"
@@ -150,20 +152,46 @@ TEST(ProjectCommandsInWindow, DamagedProjectIsRefusedAndNothingChanges) {
     EXPECT_EQ(f.state().ProjectPath, "");
 }
 
-TEST(ProjectCommandsInWindow, MissingPictureIsReportedButThePointsLoad) {
+TEST(ProjectCommandsInWindow, MissingPictureIsReportedAndNoOtherPictureStays) {
     TempDir dir;
-    AppState s;
-    CLEARPARAM(s);
-    s.dep.NPoints(1) = 2;
-    s.image.ImagePath = dir.file("gone.bmp");
-    s.ProjectPath = dir.file("p.vxr");
-    ASSERT_FALSE(WriteAllProjectFilesVer001(s));
+    // The picture was beside the project, which has lost it.
+    const std::string project = writeProject(dir, "p.vxr", 2, "gone.bmp");
     WindowFixture f;
-    f.prompts.chooseFile(QString::fromStdString(s.ProjectPath));
+    // Capturing on another chart when the project is loaded.
+    QImage red(400, 300, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    ASSERT_TRUE(f.loadPicture(red, "red.bmp"));
+    f.run(cmd::PointsCaptureMode);
+    ASSERT_EQ(f.state().dep.CaptureMode, 1);
+    f.prompts.answer(Answer::No); // do not save the red chart's work
+    f.prompts.chooseFile(QString::fromStdString(project));
     f.run(cmd::LoadProject);
-    ASSERT_EQ(f.prompts.shown().size(), 1u);
-    EXPECT_EQ(f.prompts.shown()[0].text, ".bmp file not found");
+    ASSERT_EQ(f.prompts.shown().size(), 2u);
+    EXPECT_EQ(f.prompts.shown()[1].text, ".bmp file not found");
     EXPECT_EQ(f.state().dep.NPoints(1), 2);
+
+    // No picture: none painted, nothing to calibrate or capture on.
+    EXPECT_EQ(f.state().dep.ImageLoaded, 0);
+    EXPECT_EQ(f.state().dep.CaptureMode, 0);
+    const QImage shot = f.window->view().viewport()->grab().toImage();
+    EXPECT_NE(shot.pixelColor(shot.width() / 2, shot.height() / 2), QColor(Qt::red));
+    EXPECT_NE(shot.pixelColor(100, 100), QColor(Qt::red));
+    EXPECT_FALSE(f.enabled(cmd::SetTheScale));
+    EXPECT_FALSE(f.enabled(cmd::PointsCaptureMode));
+    EXPECT_FALSE(f.state().toolbar.buttons(ScaleSlot).enabled);
+    EXPECT_FALSE(f.state().toolbar.buttons(CaptureSlot).enabled);
+    EXPECT_FALSE(f.window->panel().control(ctl::SetTheScale)->isEnabled());
+    EXPECT_FALSE(f.window->panel().control(ctl::CaptureMode)->isEnabled());
+
+    // The project is still that file, and Save keeps the picture it names.
+    EXPECT_EQ(f.state().ProjectPath, project);
+    f.run(cmd::SaveProject);
+    EXPECT_EQ(f.prompts.fileKindsAsked().back(), FileKind::ProjectOpen); // no Save As
+    ProjectContent saved;
+    ASSERT_FALSE(parseProjectFile(testing::readBytes(project), "p.vxr", saved));
+    EXPECT_EQ(saved.ImagePath, "gone.bmp");
+    EXPECT_EQ(saved.NPoints(1), 2);
+    EXPECT_EQ(f.prompts.unexpected(), 0);
 }
 
 TEST(ProjectCommandsInWindow, SaveWithoutAFileYetAsksForOne) {

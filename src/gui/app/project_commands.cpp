@@ -91,13 +91,15 @@ void ProjectCommands::loadProject() {
             return;
         }
     }
-    loaded.image.ImagePath = resolveImagePath(loaded.image.ImagePath, path);
+    const std::string storedImagePath = loaded.image.ImagePath;
+    loaded.image.ImagePath = resolveImagePath(storedImagePath, path);
     s_ = std::move(loaded);
     const float savedFitZoom = s_.view.PositionsFitZoom;
     if (reopenPicture_()) {
         // Positions taken in a view of another size move with the picture.
         rescaleStoredPositions(s_, savedFitZoom, s_.view.FitZoom);
     } else {
+        keepWithoutPicture(storedImagePath);
         s_.view.PositionsFitZoom = savedFitZoom;
         tell(plain(msg::BitmapNotFound, MessageKind::Warning));
     }
@@ -115,6 +117,17 @@ void ProjectCommands::loadProject() {
     shell_.prepStatusBar(0);
     shell_.repaintToolBar();
     shell_.repaintView();
+}
+
+void ProjectCommands::keepWithoutPicture(const std::string& storedImagePath) {
+    // The chart shown before belongs to other work: under these points it
+    // would be calibrated, captured on and saved as this project's picture.
+    shell_.dropPicture();
+    s_.dep.ImageLoaded = 0;
+    s_.dep.CaptureMode = 0;
+    // The project still names its own picture, as its file does, for the
+    // next Save to keep.
+    s_.image.ImagePath = storedImagePath;
 }
 
 bool ProjectCommands::writeProject() {

@@ -7,6 +7,7 @@
 #include "gui/platform/shell_services.h"
 
 #include <functional>
+#include <string>
 
 namespace vex {
 
@@ -31,6 +32,8 @@ class ProjectCommands {
 
   private:
     bool proceedDespiteChanges(int question);
+    // After a project load whose picture could not be opened.
+    void keepWithoutPicture(const std::string& storedImagePath);
     bool writeProject();
     Answer tell(const UserMessage& m);
 

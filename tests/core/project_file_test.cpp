@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 
 namespace vex {
@@ -118,8 +119,8 @@ TEST(ProjectFile, RoundTripsAtTheLimitsAndWithEmptyLines) {
 TEST(ProjectFile, LoadingKeepsWhatTheFileDoesNotHold) {
     AppState s;
     CLEARPARAM(s);
-    s.dep.CurLine = 2;
-    s.dep.CurPoint = 5;
+    s.dep.CurLine = 1;
+    s.dep.CurPoint = 2;
     s.dep.XGrid = 7;
     s.dep.YGrid = 9;
     s.dep.LineParam(1) = 42.0f;
@@ -131,11 +132,35 @@ TEST(ProjectFile, LoadingKeepsWhatTheFileDoesNotHold) {
     EXPECT_FALSE(c.hasLineParams);
     applyProjectContent(s, c);
     EXPECT_EQ(s.dep.LineParam(1), 42.0f);
-    EXPECT_EQ(s.dep.CurLine, 2);
-    EXPECT_EQ(s.dep.CurPoint, 5);
+    EXPECT_EQ(s.dep.CurLine, 1); // still inside the loaded lines
+    EXPECT_EQ(s.dep.CurPoint, 2);
     EXPECT_EQ(s.dep.XGrid, 7);
     EXPECT_EQ(s.dep.YGrid, 9);
     EXPECT_EQ(s.dep.NLines, 3);
+}
+
+TEST(ProjectFile, LoadingFewerLinesPullsTheCurrentPositionInside) {
+    // Work on point 4 of line 3, points 2 and 5 selected; then a one-line
+    // project with two points is loaded.
+    AppState s = smallKnownState();
+    Dep2D& d = s.dep;
+    d.NPoints(3) = 5;
+    d.CurLine = d.SavedLine = 3;
+    d.CurPoint = 4;
+    d.SavedPoint = 5;
+    s.mouse.SelectionCount = 2;
+    s.mouse.Selection(1) = 2, s.mouse.Selection(2) = 5;
+    const std::string oneLine = "50\n10\n600\n10\n600\n500\n50\n500\n"
+                                "1\n2\n1\n2\n3\n4\n0\n1\n0\n1\n640\n480\n\n";
+    ProjectContent c;
+    ASSERT_FALSE(parseProjectFile(oneLine, "p.vxr", c));
+    applyProjectContent(s, c);
+    // Captures and edits go to what the project holds, not to hidden slots:
+    // line 1, its last point, that point alone selected.
+    const std::array<std::int32_t, 6> where = {
+        d.CurLine,           d.CurPoint, d.SavedLine, d.SavedPoint, s.mouse.SelectionCount,
+        s.mouse.Selection(1)};
+    EXPECT_EQ(where, (std::array<std::int32_t, 6>{1, 2, 1, 2, 1, 2}));
 }
 
 TEST(ProjectFile, ReadsFilesInAnyNumericFormAndLineEnd) {
@@ -259,6 +284,30 @@ TEST(ProjectFile, FindsThePictureOfAMovedProjectBesideIt) {
     EXPECT_EQ(resolveImagePath(dir.file("chart.bmp"), "/elsewhere/p.vxr"), dir.file("chart.bmp"));
     EXPECT_EQ(resolveImagePath("/old/place/other.bmp", project), "/old/place/other.bmp");
     EXPECT_EQ(resolveImagePath("", project), "");
+}
+
+TEST(ProjectFile, ARelativePictureIsLookedForBesideTheProjectOnly) {
+    TempDir project, working;
+    writeBytes(project.file("chart.bmp"), "BM");
+    std::filesystem::create_directories(project.path() / "pics");
+    writeBytes(project.file("pics/scan.bmp"), "BM");
+    // Pictures of the same names in the folder the program was started from.
+    writeBytes(working.file("chart.bmp"), "BM");
+    writeBytes(working.file("other.bmp"), "BM");
+    struct WorkingFolder {
+        std::filesystem::path previous = std::filesystem::current_path();
+        explicit WorkingFolder(const std::filesystem::path& to) {
+            std::filesystem::current_path(to);
+        }
+        ~WorkingFolder() { std::filesystem::current_path(previous); }
+    } inWorking(working.path());
+
+    const std::string p = project.file("p.vxr");
+    EXPECT_EQ(resolveImagePath("chart.bmp", p), project.file("chart.bmp"));
+    EXPECT_EQ(resolveImagePath("pics/scan.bmp", p), project.file("pics/scan.bmp"));
+    // Not beside the project: the path names the project's folder, so that the
+    // picture is reported missing instead of another one being shown.
+    EXPECT_EQ(resolveImagePath("other.bmp", p), project.file("other.bmp"));
 }
 
 } // namespace

@@ -4,6 +4,8 @@
 #include "core/ui/command_ids.h"
 #include "gui/app/help_window.h"
 #include "gui/app/status_panes.h"
+#include "gui/panel/function_panel.h"
+#include "gui/view/image_view.h"
 #include "window_fixture.h"
 
 #include "../core/temp_dir.h"
@@ -13,6 +15,8 @@
 #include <QLabel>
 #include <QTest>
 
+#include <algorithm>
+
 namespace vex {
 namespace {
 
@@ -20,7 +24,8 @@ using testing::TempDir;
 using testing::WindowFixture;
 using testing::writeBytes;
 
-std::string writeProject(const TempDir& dir, const std::string& name, int points) {
+std::string writeProject(const TempDir& dir, const std::string& name, int points,
+                         const std::string& picturePath = {}) {
     AppState s;
     CLEARPARAM(s);
     s.dep.NPoints(1) = points;
@@ -28,9 +33,32 @@ std::string writeProject(const TempDir& dir, const std::string& name, int points
         s.dep.PixX(1, k) = 100.0f + 10 * k;
         s.dep.PixY(1, k) = 200.0f;
     }
+    s.image.ImagePath = picturePath;
     s.ProjectPath = dir.file(name);
     EXPECT_FALSE(WriteAllProjectFilesVer001(s));
     return s.ProjectPath;
+}
+
+// A user's saved work: a project with its picture beside it, its records
+// ending in a bare line feed as another editor may leave them, so that any
+// rewrite by the program shows in the bytes.
+std::string writeProjectWithPicture(const TempDir& dir, const std::string& name, int points) {
+    QImage picture(400, 300, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    const std::string picturePath = dir.file(name + ".bmp");
+    EXPECT_TRUE(picture.save(QString::fromStdString(picturePath), "BMP"));
+    const std::string project = writeProject(dir, name, points, picturePath);
+    std::string text = testing::readBytes(project);
+    text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
+    writeBytes(project, text);
+    return project;
+}
+
+void importTwoPointTable(WindowFixture& f, const TempDir& dir) {
+    writeBytes(dir.file("t.dat"), "1\n2\n1\n0 0\n1 1\n");
+    f.prompts.chooseFile(QString::fromStdString(dir.file("t.dat")));
+    f.run(cmd::ImportTable);
+    ASSERT_EQ(f.state().dep.ProjectModified, 1);
 }
 
 TEST(MainWindowStart, EnglishByDefaultWithTheStartUpMenuStates) {
@@ -124,20 +152,46 @@ TEST(ProjectCommandsInWindow, DamagedProjectIsRefusedAndNothingChanges) {
     EXPECT_EQ(f.state().ProjectPath, "");
 }
 
-TEST(ProjectCommandsInWindow, MissingPictureIsReportedButThePointsLoad) {
+TEST(ProjectCommandsInWindow, MissingPictureIsReportedAndNoOtherPictureStays) {
     TempDir dir;
-    AppState s;
-    CLEARPARAM(s);
-    s.dep.NPoints(1) = 2;
-    s.image.ImagePath = dir.file("gone.bmp");
-    s.ProjectPath = dir.file("p.vxr");
-    ASSERT_FALSE(WriteAllProjectFilesVer001(s));
+    // The picture was beside the project, which has lost it.
+    const std::string project = writeProject(dir, "p.vxr", 2, "gone.bmp");
     WindowFixture f;
-    f.prompts.chooseFile(QString::fromStdString(s.ProjectPath));
+    // Capturing on another chart when the project is loaded.
+    QImage red(400, 300, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    ASSERT_TRUE(f.loadPicture(red, "red.bmp"));
+    f.run(cmd::PointsCaptureMode);
+    ASSERT_EQ(f.state().dep.CaptureMode, 1);
+    f.prompts.answer(Answer::No); // do not save the red chart's work
+    f.prompts.chooseFile(QString::fromStdString(project));
     f.run(cmd::LoadProject);
-    ASSERT_EQ(f.prompts.shown().size(), 1u);
-    EXPECT_EQ(f.prompts.shown()[0].text, ".bmp file not found");
+    ASSERT_EQ(f.prompts.shown().size(), 2u);
+    EXPECT_EQ(f.prompts.shown()[1].text, ".bmp file not found");
     EXPECT_EQ(f.state().dep.NPoints(1), 2);
+
+    // No picture: none painted, nothing to calibrate or capture on.
+    EXPECT_EQ(f.state().dep.ImageLoaded, 0);
+    EXPECT_EQ(f.state().dep.CaptureMode, 0);
+    const QImage shot = f.window->view().viewport()->grab().toImage();
+    EXPECT_NE(shot.pixelColor(shot.width() / 2, shot.height() / 2), QColor(Qt::red));
+    EXPECT_NE(shot.pixelColor(100, 100), QColor(Qt::red));
+    EXPECT_FALSE(f.enabled(cmd::SetTheScale));
+    EXPECT_FALSE(f.enabled(cmd::PointsCaptureMode));
+    EXPECT_FALSE(f.state().toolbar.buttons(ScaleSlot).enabled);
+    EXPECT_FALSE(f.state().toolbar.buttons(CaptureSlot).enabled);
+    EXPECT_FALSE(f.window->panel().control(ctl::SetTheScale)->isEnabled());
+    EXPECT_FALSE(f.window->panel().control(ctl::CaptureMode)->isEnabled());
+
+    // The project is still that file, and Save keeps the picture it names.
+    EXPECT_EQ(f.state().ProjectPath, project);
+    f.run(cmd::SaveProject);
+    EXPECT_EQ(f.prompts.fileKindsAsked().back(), FileKind::ProjectOpen); // no Save As
+    ProjectContent saved;
+    ASSERT_FALSE(parseProjectFile(testing::readBytes(project), "p.vxr", saved));
+    EXPECT_EQ(saved.ImagePath, "gone.bmp");
+    EXPECT_EQ(saved.NPoints(1), 2);
+    EXPECT_EQ(f.prompts.unexpected(), 0);
 }
 
 TEST(ProjectCommandsInWindow, SaveWithoutAFileYetAsksForOne) {
@@ -178,10 +232,51 @@ TEST(ProjectCommandsInWindow, NewAndLoadAskBeforeDroppingChanges) {
     f.prompts.answer(Answer::No); // discards
     f.run(cmd::NewProject);
     EXPECT_EQ(f.state().dep.NPoints(1), 0);
-    EXPECT_EQ(f.state().dep.ProjectNamed, 1);
     ASSERT_EQ(f.prompts.shown().size(), 4u);
     EXPECT_EQ(f.prompts.shown()[1].text, "Save project before loading another one?");
+    // What was discarded is not asked about again when the window closes.
+    EXPECT_EQ(f.state().dep.ProjectModified, 0);
+    EXPECT_TRUE(f.window->close());
+    EXPECT_EQ(f.prompts.shown().size(), 4u);
     EXPECT_EQ(f.prompts.unexpected(), 0);
+}
+
+TEST(ProjectCommandsInWindow, NewProjectHasNoFileUntilOneIsChosen) {
+    TempDir dir;
+    const std::string a = writeProjectWithPicture(dir, "A.vxr", 3);
+    const std::string before = testing::readBytes(a);
+    {
+        WindowFixture f;
+        f.prompts.chooseFile(QString::fromStdString(a));
+        f.run(cmd::LoadProject);
+        ASSERT_EQ(f.state().ProjectPath, a);
+        f.run(cmd::NewProject); // nothing changed: nothing asked
+        EXPECT_TRUE(f.prompts.shown().empty());
+        importTwoPointTable(f, dir);
+        f.prompts.cancelFileDialog();
+        f.run(cmd::SaveProject); // asks for a name; the old file is not the new project's
+        EXPECT_EQ(f.prompts.fileKindsAsked().back(), FileKind::ProjectSave);
+        EXPECT_EQ(testing::readBytes(a), before);
+        f.prompts.answer(Answer::Yes);
+        f.prompts.cancelFileDialog();
+        f.run(cmd::Exit); // the same on the way out; backing out keeps the program open
+        EXPECT_EQ(f.prompts.fileKindsAsked().back(), FileKind::ProjectSave);
+        EXPECT_TRUE(f.window->isVisible());
+        EXPECT_EQ(testing::readBytes(a), before);
+        EXPECT_EQ(f.prompts.unexpected(), 0);
+    }
+    {
+        WindowFixture f;
+        f.prompts.chooseFile(QString::fromStdString(a));
+        f.run(cmd::LoadProject);
+        f.run(cmd::NewProject);
+        f.prompts.answer(Answer::Yes);
+        f.run(cmd::Exit); // an empty new project is not written over the old file
+        EXPECT_FALSE(f.window->isVisible());
+        EXPECT_EQ(testing::readBytes(a), before);
+        EXPECT_EQ(f.prompts.fileKindsAsked().size(), 1u); // only the Load dialog
+        EXPECT_EQ(f.prompts.unexpected(), 0);
+    }
 }
 
 TEST(ClosingTheWindow, AsksOnlyWithUnsavedChanges) {
@@ -228,12 +323,24 @@ TEST(ExitCommand, AsksThenSavesThenCloses) {
     f.run(cmd::Exit);
     EXPECT_FALSE(f.window->isVisible());
 
-    WindowFixture g;
-    g.state().ProjectPath = dir.file("exit.vxr");
-    g.prompts.answer(Answer::Yes);
-    g.run(cmd::Exit); // saves without a further question
-    EXPECT_TRUE(std::filesystem::exists(dir.file("exit.vxr")));
-    EXPECT_FALSE(g.window->isVisible());
+    // A named project is saved without a further question, and only when changed.
+    const std::string exitFile = writeProjectWithPicture(dir, "exit.vxr", 3);
+    const std::string asLoaded = testing::readBytes(exitFile);
+    for (bool changed : {false, true}) {
+        WindowFixture g;
+        g.prompts.chooseFile(QString::fromStdString(exitFile));
+        g.run(cmd::LoadProject);
+        if (changed) g.run(cmd::AddLine);
+        EXPECT_EQ(g.state().dep.ProjectModified, changed ? 1 : 0);
+        g.prompts.answer(Answer::Yes);
+        g.run(cmd::Exit);
+        EXPECT_FALSE(g.window->isVisible());
+        EXPECT_EQ(g.prompts.fileKindsAsked().size(), 1u); // only the Load dialog
+        EXPECT_EQ(testing::readBytes(exitFile) == asLoaded, !changed) << changed;
+    }
+    ProjectContent afterExit;
+    ASSERT_FALSE(parseProjectFile(testing::readBytes(exitFile), "exit.vxr", afterExit));
+    EXPECT_EQ(afterExit.NLines, 2);
 
     WindowFixture h;
     h.state().dep.ProjectModified = 1;

@@ -1,5 +1,6 @@
 #include "core/io/project_file.h"
 
+#include "core/data/current_inside.h"
 #include "core/io/file_access.h"
 #include "core/io/number_text.h"
 #include "core/messages/catalogue.h"
@@ -202,6 +203,8 @@ void applyProjectContent(AppState& s, const ProjectContent& c) {
     s.image.ImagePath = c.ImagePath;
     if (!c.ImagePath.empty()) d.ImageLoaded = -1;
     s.view.PositionsFitZoom = c.PositionsFitZoom;
+    // Work on a line or point the project lacks would go into hidden slots.
+    keepCurrentInsideData(d, s.mouse);
 }
 
 void rescaleStoredPositions(AppState& s, float fromFitZoom, float toFitZoom) {
@@ -243,17 +246,23 @@ std::optional<UserMessage> ReadAllProjectFilesVer001(AppState& s) {
 }
 
 std::string resolveImagePath(const std::string& storedPath, const std::string& projectPath) {
+    if (storedPath.empty()) return storedPath;
     std::error_code ec;
     const std::filesystem::path stored = pathFromUtf8(storedPath);
-    if (storedPath.empty() || std::filesystem::exists(stored, ec)) return storedPath;
+    const std::filesystem::path folder = pathFromUtf8(projectPath).parent_path();
+    // A relative path is the project's own: the folder the program was started
+    // from has no say, or a different picture of the same name would appear
+    // under the project's points.
+    const std::filesystem::path wanted = stored.is_absolute() ? stored : folder / stored;
+    if (std::filesystem::exists(wanted, ec)) return pathToUtf8(wanted);
     // Stored paths may come from another system: take the name after either separator.
     const std::size_t cut = storedPath.find_last_of("/\\");
     const std::string name = cut == std::string::npos ? storedPath : storedPath.substr(cut + 1);
-    if (name.empty() || projectPath.empty()) return storedPath;
-    const std::filesystem::path beside =
-        pathFromUtf8(projectPath).parent_path() / pathFromUtf8(name);
-    if (std::filesystem::is_regular_file(beside, ec)) return pathToUtf8(beside);
-    return storedPath;
+    if (!name.empty() && !projectPath.empty()) {
+        const std::filesystem::path beside = folder / pathFromUtf8(name);
+        if (std::filesystem::is_regular_file(beside, ec)) return pathToUtf8(beside);
+    }
+    return pathToUtf8(wanted);
 }
 
 } // namespace vex

@@ -45,8 +45,10 @@ parseProjectFile(std::string_view text, const std::string& pathForMessages, Proj
 
 // Puts a parsed project into the state: markers, ranges, lines and points,
 // picture facts, parameters when the file had them, the zoom its positions
-// were taken at. The current line and point, the grid and the modes are left
-// alone. ImageLoaded is set when the file names a picture.
+// were taken at. The grid and the modes are left alone, and so are the
+// current and saved line and point and the selection where the loaded lines
+// still have them; otherwise they are pulled inside. ImageLoaded is set when
+// the file names a picture.
 void applyProjectContent(AppState& s, const ProjectContent& c);
 
 // Writes to s.ProjectPath, replacing the old file only once the new one is complete.
@@ -60,9 +62,10 @@ void rescaleStoredPositions(AppState& s, float fromFitZoom, float toFitZoom);
 // Reopening the picture is the view's business.
 std::optional<UserMessage> ReadAllProjectFilesVer001(AppState& s);
 
-// The picture of a project that was moved: when the stored path does not
-// exist, the file of the same name in the project's own folder, if that
-// exists; otherwise the stored path as it is.
+// The file to open for a project's picture: an absolute stored path as it
+// is, a relative one in the project's folder (never the working folder).
+// When that does not exist (a project that was moved), the file of the same
+// name in the project's folder if there is one; otherwise the path looked for.
 std::string resolveImagePath(const std::string& storedPath, const std::string& projectPath);
 
 } // namespace vex

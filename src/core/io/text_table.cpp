@@ -1,6 +1,7 @@
 #include "core/io/text_table.h"
 
 #include "core/coords/mapping.h"
+#include "core/data/current_inside.h"
 #include "core/io/file_access.h"
 #include "core/io/number_text.h"
 #include "core/messages/catalogue.h"
@@ -161,21 +162,6 @@ class ListDirectedReader {
     std::optional<UserMessage> failure_;
 };
 
-// A point number pulled into 1..NPoints(line); 1 on an empty line.
-std::int32_t clampedPoint(const Dep2D& d, std::int32_t line, std::int32_t point) {
-    return std::clamp(point, 1, std::max(1, d.NPoints(line)));
-}
-
-void keepSelectionInside(const Dep2D& d, Interaction& m) {
-    const std::int32_t points = d.NPoints(d.CurLine);
-    bool inside = m.SelectionCount >= 1 && m.SelectionCount <= PointSlots;
-    for (std::int32_t i = 1; inside && i <= m.SelectionCount; ++i)
-        inside = m.Selection(i) >= 1 && m.Selection(i) <= points;
-    if (inside) return;
-    m.SelectionCount = 1;
-    m.Selection(1) = d.CurPoint;
-}
-
 } // namespace
 
 std::string textTableText(const Dep2D& d) {
@@ -249,11 +235,7 @@ void applyImportedTable(AppState& s, const ImportedTable& t) {
 
     // A table with fewer lines or points than before must not leave the
     // current position on data that no longer exists.
-    d.CurLine = std::clamp(d.CurLine, 1, d.NLines);
-    d.CurPoint = clampedPoint(d, d.CurLine, d.CurPoint);
-    d.SavedLine = std::clamp(d.SavedLine, 1, d.NLines);
-    d.SavedPoint = clampedPoint(d, d.SavedLine, d.SavedPoint);
-    keepSelectionInside(d, s.mouse);
+    keepCurrentInsideData(d, s.mouse);
 }
 
 std::optional<UserMessage> Save2DepInTxt(const Dep2D& d, const std::string& path) {

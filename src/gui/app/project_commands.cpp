@@ -54,9 +54,14 @@ bool ProjectCommands::proceedDespiteChanges(int question) {
 
 void ProjectCommands::newProject() {
     if (!proceedDespiteChanges(msg::SaveBeforeNew)) return;
-    s_.dep.ProjectNamed = 1;
     CLEARPARAM(s_);
     s_.image = ImageFacts{};
+    // The new project has no file yet: Save asks for one instead of writing
+    // over the file of the project before it. What was kept has been saved,
+    // what was dropped the user chose to drop.
+    s_.ProjectPath.clear();
+    s_.dep.ProjectNamed = 0;
+    s_.dep.ProjectModified = 0;
     shell_.resetPanel(0);
     shell_.prepareToolBarIcons(0);
     shell_.prepContextMenu(1);
@@ -86,13 +91,15 @@ void ProjectCommands::loadProject() {
             return;
         }
     }
-    loaded.image.ImagePath = resolveImagePath(loaded.image.ImagePath, path);
+    const std::string storedImagePath = loaded.image.ImagePath;
+    loaded.image.ImagePath = resolveImagePath(storedImagePath, path);
     s_ = std::move(loaded);
     const float savedFitZoom = s_.view.PositionsFitZoom;
     if (reopenPicture_()) {
         // Positions taken in a view of another size move with the picture.
         rescaleStoredPositions(s_, savedFitZoom, s_.view.FitZoom);
     } else {
+        keepWithoutPicture(storedImagePath);
         s_.view.PositionsFitZoom = savedFitZoom;
         tell(plain(msg::BitmapNotFound, MessageKind::Warning));
     }
@@ -110,6 +117,17 @@ void ProjectCommands::loadProject() {
     shell_.prepStatusBar(0);
     shell_.repaintToolBar();
     shell_.repaintView();
+}
+
+void ProjectCommands::keepWithoutPicture(const std::string& storedImagePath) {
+    // The chart shown before belongs to other work: under these points it
+    // would be calibrated, captured on and saved as this project's picture.
+    shell_.dropPicture();
+    s_.dep.ImageLoaded = 0;
+    s_.dep.CaptureMode = 0;
+    // The project still names its own picture, as its file does, for the
+    // next Save to keep.
+    s_.image.ImagePath = storedImagePath;
 }
 
 bool ProjectCommands::writeProject() {
@@ -146,9 +164,9 @@ bool ProjectCommands::saveProjectAs() {
 }
 
 bool ProjectCommands::saveBeforeLeaving() {
-    // Nothing chosen and nothing changed: there is nothing to keep.
-    if (s_.dep.ProjectNamed != 0 && s_.ProjectPath.empty() && s_.dep.ProjectModified != 1)
-        return true;
+    // Without changes the file already holds the work; rewriting it would
+    // only store the positions as this view rescaled them.
+    if (s_.dep.ProjectModified != 1) return true;
     return saveProject();
 }
 

@@ -7,6 +7,7 @@
 #include "gui/platform/shell_services.h"
 
 #include <functional>
+#include <string>
 
 namespace vex {
 
@@ -22,14 +23,17 @@ class ProjectCommands {
     // Each returns true when the project was written.
     bool saveProject();
     bool saveProjectAs();
-    // Exit and close: saves as Save Project does; false when the user backed
-    // out or the write failed, so the program must stay open.
+    // Exit and close: saves as Save Project does when there are unsaved
+    // changes; false when the user backed out or the write failed, so the
+    // program must stay open.
     bool saveBeforeLeaving();
     void exportTable();
     void importTable();
 
   private:
     bool proceedDespiteChanges(int question);
+    // After a project load whose picture could not be opened.
+    void keepWithoutPicture(const std::string& storedImagePath);
     bool writeProject();
     Answer tell(const UserMessage& m);
 

@@ -5,6 +5,7 @@
 #include "modal_helper.h"
 #include "window_fixture.h"
 
+#include "../core/bmp_bytes.h"
 #include "../core/temp_dir.h"
 
 #include <QDialog>
@@ -15,6 +16,10 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QWheelEvent>
+
+#include <sys/stat.h>
+
+#include <filesystem>
 
 namespace vex {
 namespace {
@@ -75,19 +80,32 @@ TEST(ImageViewLoading, AwkwardFilesLoadOrLeaveEverythingAsItWas) {
     ASSERT_TRUE(f.load(quadrants(300, 200)));
     const AppState before = f.state();
     const QImage pictureBefore = f.window->picture().image();
+    // Refused at once: a pipe nobody writes to, a device that never ends, a
+    // folder, and a small file announcing more pixels than can be kept.
+    const std::string data = VEXILOR_TEST_DATA_DIR "/images/";
+    const std::string pipe = f.dir.file("pipe.bmp"), folder = f.dir.file("folder.bmp");
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    std::filesystem::create_directory(folder);
+    const std::string giant = f.dir.file("giant.bmp");
+    testing::writeBytes(giant, testing::rleBmp(14000, 14000, 8, std::string("\0\1", 2)));
     struct Case {
-        const char* file;
+        std::string file;
         bool loads;
-    } cases[] = {{"empty.bmp", false},
-                 {"truncated_header.bmp", false},
-                 {"truncated_pixels.bmp", false},
-                 {"does_not_exist.bmp", false},
-                 {"one_pixel.bmp", true},
-                 {"png_renamed.bmp", true}};
+        const char* saying = "";
+    } cases[] = {{data + "empty.bmp", false},
+                 {data + "truncated_header.bmp", false},
+                 {data + "truncated_pixels.bmp", false},
+                 {data + "does_not_exist.bmp", false},
+                 {pipe, false},
+                 {folder, false},
+                 {"/dev/zero", false},
+                 {giant, false, "14000 x 14000"},
+                 {data + "one_pixel.bmp", true},
+                 {data + "png_renamed.bmp", true}};
     for (const Case& c : cases) {
         f.prompts.clearShown();
         f.state() = before;
-        f.prompts.chooseFile(QStringLiteral(VEXILOR_TEST_DATA_DIR "/images/") + c.file);
+        f.prompts.chooseFile(QString::fromStdString(c.file));
         f.window->command(cmd::OpenBmpImage);
         QCoreApplication::processEvents();
         if (c.loads) {
@@ -99,7 +117,8 @@ TEST(ImageViewLoading, AwkwardFilesLoadOrLeaveEverythingAsItWas) {
             continue;
         }
         ASSERT_EQ(f.prompts.shown().size(), 1u) << c.file;
-        EXPECT_TRUE(f.prompts.shown()[0].text.contains(c.file)) << c.file;
+        EXPECT_TRUE(f.prompts.shown()[0].text.contains(QString::fromStdString(c.file))) << c.file;
+        EXPECT_TRUE(f.prompts.shown()[0].text.contains(c.saying)) << c.file;
         EXPECT_EQ(f.state().image, before.image) << c.file;
         EXPECT_EQ(f.state().view, before.view) << c.file;
         EXPECT_EQ(f.state().dep, before.dep) << c.file;

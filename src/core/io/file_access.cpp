@@ -2,10 +2,15 @@
 
 #include "core/messages/catalogue.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <atomic>
+#include <cerrno>
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
-#include <fstream>
 #include <system_error>
 
 namespace vex {
@@ -26,6 +31,29 @@ std::string temporaryNameFor(const std::string& path, int attempt) {
            std::to_string(counter++) + "-" + std::to_string(attempt);
 }
 
+std::optional<UserMessage> judgeReadable(const struct stat& st, std::size_t maxBytes,
+                                         const std::string& path) {
+    if (!S_ISREG(st.st_mode)) return fileMessage(msg::FileCannotOpen, path);
+    if (static_cast<std::uint64_t>(st.st_size) > maxBytes)
+        return fileMessage(msg::FileTooLarge, path);
+    return std::nullopt;
+}
+
+// Reads to the end, but never more than maxBytes: the file may grow while it is read.
+std::optional<UserMessage> readBounded(int fd, std::size_t maxBytes, const std::string& path,
+                                       std::string& data) {
+    char buffer[65536];
+    for (;;) {
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) return fileMessage(msg::FileCannotOpen, path);
+        if (got == 0) return std::nullopt;
+        if (data.size() + static_cast<std::size_t>(got) > maxBytes)
+            return fileMessage(msg::FileTooLarge, path);
+        data.append(buffer, static_cast<std::size_t>(got));
+    }
+}
+
 } // namespace
 
 std::filesystem::path pathFromUtf8(std::string_view utf8) {
@@ -37,23 +65,28 @@ std::string pathToUtf8(const std::filesystem::path& path) {
     return std::string(text.begin(), text.end());
 }
 
+std::optional<UserMessage> checkReadableFile(const std::string& path, std::size_t maxBytes) {
+    struct stat st {};
+    if (::stat(pathFromUtf8(path).c_str(), &st) != 0) return fileMessage(msg::FileCannotOpen, path);
+    return judgeReadable(st, maxBytes, path);
+}
+
 std::optional<UserMessage> readWholeFile(const std::string& path, std::size_t maxBytes,
                                          std::string& content) {
-    std::error_code ec;
-    const std::filesystem::path p = pathFromUtf8(path);
-    if (std::filesystem::is_directory(p, ec)) return fileMessage(msg::FileCannotOpen, path);
-    std::ifstream in(p, std::ios::binary);
-    if (!in) return fileMessage(msg::FileCannotOpen, path);
-
+    // Looked at before opening, so that no device is ever opened; looked at
+    // again once open, in case the path was swapped in between. O_NONBLOCK
+    // keeps even that open from waiting for a pipe's writer.
+    if (auto refusal = checkReadableFile(path, maxBytes)) return refusal;
+    const int fd = ::open(pathFromUtf8(path).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) return fileMessage(msg::FileCannotOpen, path);
+    struct stat st {};
+    std::optional<UserMessage> failure = ::fstat(fd, &st) != 0
+                                             ? fileMessage(msg::FileCannotOpen, path)
+                                             : judgeReadable(st, maxBytes, path);
     std::string data;
-    char buffer[65536];
-    while (in) {
-        in.read(buffer, sizeof buffer);
-        const auto got = static_cast<std::size_t>(in.gcount());
-        if (data.size() + got > maxBytes) return fileMessage(msg::FileTooLarge, path);
-        data.append(buffer, got);
-    }
-    if (in.bad()) return fileMessage(msg::FileCannotOpen, path);
+    if (!failure) failure = readBounded(fd, maxBytes, path, data);
+    ::close(fd);
+    if (failure) return failure;
     content = std::move(data);
     return std::nullopt;
 }

@@ -1,6 +1,7 @@
 #pragma once
-// Reading and writing whole files safely: reads are bounded, and a write
-// replaces the old file only once the new one is complete.
+// Reading and writing whole files safely: only regular files are read, and
+// within a bound; a write replaces the old file only once the new one is
+// complete.
 
 #include "core/messages/user_message.h"
 
@@ -16,7 +17,12 @@ namespace vex {
 std::filesystem::path pathFromUtf8(std::string_view utf8);
 std::string pathToUtf8(const std::filesystem::path& path);
 
-// The whole file, or a message (cannot open, larger than maxBytes).
+// Why `path` cannot be read as a file of at most maxBytes, or nothing when
+// it can. Only a regular file (symbolic links followed) qualifies: a folder,
+// a pipe or a device could block the reader or never end.
+std::optional<UserMessage> checkReadableFile(const std::string& path, std::size_t maxBytes);
+
+// The whole file, or a message (cannot open, not a regular file, larger than maxBytes).
 std::optional<UserMessage> readWholeFile(const std::string& path, std::size_t maxBytes,
                                          std::string& content);
 

@@ -119,6 +119,12 @@ constexpr Entry kCatalogue[] = {
     {msg::SplinePointsTooFew, "Number of points on line must be at least %%1",
      "Количество точек на линии должно быть не меньше %%1"},
     {msg::EnterNumberOfPoints, "Enter the number of points:", "Введите количество точек:"},
+    {msg::PictureHeaderCut, "The picture %%1 is damaged: its header is cut short.",
+     "Изображение %%1 повреждено: его заголовок обрывается."},
+    {msg::PictureTooLarge,
+     "The picture %%1 is too large: %%2 x %%3 pixels, more than the %%4 million pixels that can "
+     "be opened.",
+     "Изображение %%1 слишком велико: %%2 x %%3 пикселей, больше допустимых %%4 млн пикселей."},
 };
 
 constexpr bool strictlyAscending() {

@@ -78,6 +78,9 @@ inline constexpr int PictureUnreadable = 2111;   // %%1 = path
 inline constexpr int PictureDamaged = 2112;      // %%1 = path
 inline constexpr int SplinePointsTooFew = 2113;  // %%1 = the smallest allowed count
 inline constexpr int EnterNumberOfPoints = 2114; // prompt of the points-on-spline dialog
+inline constexpr int PictureHeaderCut = 2120;    // %%1 = path
+// %%1 = path, %%2 x %%3 = its size in pixels, %%4 = the limit in millions of pixels
+inline constexpr int PictureTooLarge = 2121;
 } // namespace msg
 
 // Text of message `number`: Russian when interfaceLanguage is 1, English for any

@@ -4,12 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <bit>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <fstream>
 #include <limits>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace vex {
@@ -105,6 +107,46 @@ TEST(NumberTextWrite, RealRecordsMatchGoldenTable) {
         EXPECT_EQ(realRecord(v), expected);
         EXPECT_EQ(realField(v), expected.substr(1));
         EXPECT_EQ(listDirectedReal(v), trimmed(expected));
+    }
+}
+
+bool readsBackExactly(const std::string& field, float v) {
+    float back = 0.0f;
+    return readReal(field, back) && bits(back) == bits(v);
+}
+
+// The project file writes every real so that it reads back as the same float,
+// in the 7-figure layout wherever that already does.
+TEST(NumberTextWrite, ExactFieldsReadBackToTheSameFloatInTheSameLayout) {
+    const Table t = loadTable("write_real.tsv");
+    for (const auto& row : t.rows) {
+        const float v = floatFromBits(t.at(row, "bits"));
+        if (!std::isfinite(v)) continue;
+        const std::string seven = unbar(t.at(row, "record_7sig")).substr(1);
+        SCOPED_TRACE(t.at(row, "note") + " " + t.at(row, "bits"));
+        const std::string exact = exactRealField(v);
+        EXPECT_TRUE(readsBackExactly(exact, v)) << exact;
+        if (readsBackExactly(seven, v)) {
+            EXPECT_EQ(exact, seven);
+        }
+        EXPECT_EQ(exactRealRecord(v), " " + exact);
+    }
+    const std::pair<float, std::string> longer[] = {
+        {2020.04167f, "   2020.0416   "},   {0.99999994f, "  0.99999994   "},
+        {-0.123456789f, " -0.12345679   "}, {1234567.75f, "   1234567.8   "},
+        {123456789.0f, "  1.2345679E+08"},  {-std::numeric_limits<float>::max(), " -3.4028235E+38"},
+        {1.0f / 3.0f, "  0.33333334   "},
+    };
+    for (const auto& [v, field] : longer) EXPECT_EQ(exactRealField(v), field);
+    // A spread over every exponent and sign, and the neighbours of each pick.
+    for (std::uint64_t pattern = 0; pattern < (1ull << 32); pattern += 0x00100003) {
+        for (std::uint32_t near = 0; near < 3; ++near) {
+            const float v = std::bit_cast<float>(static_cast<std::uint32_t>(pattern) + near);
+            if (!std::isfinite(v)) continue;
+            const std::string exact = exactRealField(v);
+            ASSERT_EQ(exact.size(), 15u) << bits(v);
+            ASSERT_TRUE(readsBackExactly(exact, v)) << bits(v) << " |" << exact << "|";
+        }
     }
 }
 

@@ -61,7 +61,9 @@ const std::string kSmallProject = "    50.00000    \r\n"
                                   "    12.00000    \r\n"
                                   "    34.00000    \r\n"
                                   "   -1.000000    \r\n"
-                                  "   1.2345680E+08\r\n" // the float nearest 123456789 is 123456792
+                                  // The float nearest 123456789 is 123456792: 7 figures
+                                  // would read back as 123456800, so an eighth is written.
+                                  "   1.2345679E+08\r\n"
                                   "   1.0000000E-03\r\n"
                                   "   0.2500000    \r\n"
                                   "         1024\r\n"
@@ -273,6 +275,35 @@ TEST(ProjectFile, RemembersTheZoomItsPositionsWereTakenAt) {
     EXPECT_EQ(loaded.view.PositionsFitZoom, 0.75f);
     rescaleStoredPositions(loaded, 0.0f, 2.0f); // unknown: nothing moves
     EXPECT_FLOAT_EQ(loaded.dep.PixX(1, 1), 1.5f * x);
+}
+
+TEST(ProjectFile, SaveLoadSaveGivesTheSameFileAndTheSameValues) {
+    TempDir dir;
+    AppState s = smallKnownState();
+    // Ranges and positions with more figures than 7, and the zoom of a
+    // 1200-pixel picture fitted into a 1000-pixel view.
+    s.cal.Xmin = 2020.04167f;
+    s.cal.Xmax = 2020.125f;
+    s.cal.Ymax = 0.123456789f;
+    s.dep.PixX(1, 1) = 100.0f / 3.0f;
+    s.cal.MarkerPixY(2) = 10.0f / 3.0f;
+    s.view.PositionsFitZoom = 1000.0f / 1200.0f;
+    s.ProjectPath = dir.file("first.vxr");
+    ASSERT_FALSE(WriteAllProjectFilesVer001(s));
+
+    AppState loaded;
+    CLEARPARAM(loaded);
+    loaded.ProjectPath = s.ProjectPath;
+    ASSERT_FALSE(ReadAllProjectFilesVer001(loaded));
+    // The picture reopens in a view of the same size, as the load command does.
+    rescaleStoredPositions(loaded, loaded.view.PositionsFitZoom, s.view.PositionsFitZoom);
+    EXPECT_EQ(loaded.cal, s.cal);
+    EXPECT_EQ(loaded.dep.PixX(1, 1), s.dep.PixX(1, 1));
+    EXPECT_EQ(loaded.view.PositionsFitZoom, s.view.PositionsFitZoom);
+
+    loaded.ProjectPath = dir.file("second.vxr");
+    ASSERT_FALSE(WriteAllProjectFilesVer001(loaded));
+    EXPECT_EQ(readBytes(loaded.ProjectPath), readBytes(s.ProjectPath));
 }
 
 TEST(ProjectFile, FindsThePictureOfAMovedProjectBesideIt) {

@@ -104,7 +104,25 @@ std::string integerField(std::int32_t v) {
     return rightAligned(listDirectedInteger(v), kIntegerWidth);
 }
 
-std::string realField(float v) {
+namespace {
+
+// Decimal exponent of the first figure of v rounded to `figures` significant figures.
+int roundedExponent(float v, int figures) {
+    char sci[32];
+    const auto end =
+        std::to_chars(sci, sci + sizeof sci, v, std::chars_format::scientific, figures - 1).ptr;
+    const std::string_view text(sci, static_cast<std::size_t>(end - sci));
+    const std::size_t e = text.find('e');
+    int exponent = 0;
+    std::from_chars(text.data() + e + 2, end, exponent);
+    return text[e + 1] == '-' ? -exponent : exponent;
+}
+
+// The field with `figures` (7 to 9) significant figures. The form follows the
+// 7-figure rounding, and so does the column the number starts in: figures
+// beyond the seventh take up the blanks after the fixed form, or the 0 and
+// then one more column of the exponent form.
+std::string fieldWithFigures(float v, int figures) {
     if (std::isnan(v)) return rightAligned("NaN", kRealWidth);
     if (std::isinf(v)) return rightAligned(v < 0 ? "-Infinity" : "Infinity", kRealWidth);
     // Zero has no first significant figure; it is written with 6 decimals.
@@ -112,29 +130,51 @@ std::string realField(float v) {
 
     // Rounding to 7 figures first decides the form: 9999999.5 rounds to 1E7
     // and is therefore written in the exponent form.
-    char sci[32];
-    const auto sciEnd =
-        std::to_chars(sci, sci + sizeof sci, v, std::chars_format::scientific, kSignificant - 1)
-            .ptr;
-    const std::string_view scientific(sci, static_cast<std::size_t>(sciEnd - sci));
-    const std::size_t e = scientific.find('e');
-    int exponent = 0;
-    std::from_chars(scientific.data() + e + 2, sciEnd, exponent);
-    if (scientific[e + 1] == '-') exponent = -exponent;
-
+    const int exponent = roundedExponent(v, kSignificant);
+    const int extra = figures - kSignificant;
     if (exponent >= -1 && exponent < kSignificant) {
-        const int decimals = kSignificant - 1 - exponent;
+        const int decimals = kSignificant - 1 - exponent + extra;
         char fix[32];
         char* fixEnd =
             std::to_chars(fix, fix + sizeof fix - 1, v, std::chars_format::fixed, decimals).ptr;
         if (decimals == 0) *fixEnd++ = '.'; // the point stays, as in "1234568."
-        return fixedForm(std::string_view(fix, static_cast<std::size_t>(fixEnd - fix)));
+        const std::string text =
+            rightAligned(std::string_view(fix, static_cast<std::size_t>(fixEnd - fix)),
+                         kFixedWidth + static_cast<std::size_t>(extra));
+        return text + std::string(kRealWidth - text.size(), ' ');
     }
-    // Seven figures after the point, the eighth always 0: "1.0000000E-05".
+    char sci[32];
+    const auto sciEnd =
+        std::to_chars(sci, sci + sizeof sci, v, std::chars_format::scientific, figures - 1).ptr;
+    const std::string_view scientific(sci, static_cast<std::size_t>(sciEnd - sci));
+    const std::size_t e = scientific.find('e');
+    // Seven figures after the point, the eighth 0 when only 7 are meant: "1.0000000E-05".
     std::string text(scientific.substr(0, e));
-    text += "0E";
+    if (extra == 0) text += '0';
+    text += 'E';
     text += scientific.substr(e + 1);
     return rightAligned(text, kRealWidth);
+}
+
+bool readsBackAs(const std::string& field, float v) {
+    float back = 0.0f;
+    return readReal(field, back) && back == v && std::signbit(back) == std::signbit(v);
+}
+
+} // namespace
+
+std::string realField(float v) {
+    return fieldWithFigures(v, kSignificant);
+}
+
+std::string exactRealField(float v) {
+    // Nine significant figures tell every two floats apart.
+    constexpr int kDistinguishing = 9;
+    for (int figures = kSignificant; figures < kDistinguishing; ++figures) {
+        std::string field = fieldWithFigures(v, figures);
+        if (!std::isfinite(v) || readsBackAs(field, v)) return field;
+    }
+    return fieldWithFigures(v, kDistinguishing);
 }
 
 std::string integerRecord(std::int32_t v) {
@@ -143,6 +183,10 @@ std::string integerRecord(std::int32_t v) {
 
 std::string realRecord(float v) {
     return record({realField(v)});
+}
+
+std::string exactRealRecord(float v) {
+    return record({exactRealField(v)});
 }
 
 std::string pointRecord(float x, float y) {

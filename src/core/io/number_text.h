@@ -26,6 +26,14 @@ std::string integerRecord(std::int32_t v);
 std::string realField(float v);
 // One blank, then the real field (16 characters).
 std::string realRecord(float v);
+
+// The real field with as few figures beyond 7 as it takes for readReal to give
+// back exactly v (at most 9): the 7-figure field whenever that reads back, so
+// most values look as realField writes them; otherwise the same form with the
+// further figures in the blanks after a fixed form ("   2020.0416   ") or in
+// place of the exponent form's closing 0 ("  1.2345679E+08", " 1.23456784E+08").
+std::string exactRealField(float v);
+std::string exactRealRecord(float v);
 // One blank, then the fields of x and y (31 characters).
 std::string pointRecord(float x, float y);
 

@@ -127,19 +127,19 @@ std::string projectFileText(const AppState& s) {
     const Dep2D& d = s.dep;
     std::string out;
     for (int k = 1; k <= 4; ++k) {
-        appendRecord(out, realRecord(s.cal.MarkerPixX(k)));
-        appendRecord(out, realRecord(s.cal.MarkerPixY(k)));
+        appendRecord(out, exactRealRecord(s.cal.MarkerPixX(k)));
+        appendRecord(out, exactRealRecord(s.cal.MarkerPixY(k)));
     }
     appendRecord(out, integerRecord(d.NLines));
     for (int j = 1; j <= d.NLines; ++j) {
         appendRecord(out, integerRecord(d.NPoints(j)));
         for (int k = 1; k <= d.NPoints(j); ++k) {
-            appendRecord(out, realRecord(d.PixX(j, k)));
-            appendRecord(out, realRecord(d.PixY(j, k)));
+            appendRecord(out, exactRealRecord(d.PixX(j, k)));
+            appendRecord(out, exactRealRecord(d.PixY(j, k)));
         }
     }
     for (float v : {s.cal.Xmin, s.cal.Xmax, s.cal.Ymin, s.cal.Ymax})
-        appendRecord(out, realRecord(v));
+        appendRecord(out, exactRealRecord(v));
     appendRecord(out, integerRecord(s.image.ImageWidth));
     appendRecord(out, integerRecord(s.image.ImageHeight));
 
@@ -148,8 +148,8 @@ std::string projectFileText(const AppState& s) {
     if (!path.empty()) path += '\0';
     appendRecord(out, path);
 
-    for (int j = 1; j <= d.NLines; ++j) appendRecord(out, realRecord(d.LineParam(j)));
-    if (s.view.PositionsFitZoom > 0.0f) appendRecord(out, realRecord(s.view.PositionsFitZoom));
+    for (int j = 1; j <= d.NLines; ++j) appendRecord(out, exactRealRecord(d.LineParam(j)));
+    if (s.view.PositionsFitZoom > 0.0f) appendRecord(out, exactRealRecord(s.view.PositionsFitZoom));
     return out;
 }
 

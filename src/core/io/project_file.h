@@ -34,7 +34,9 @@ struct ProjectContent {
     float PositionsFitZoom = 0.0f; // 0 when the file does not say
 };
 
-// The bytes of the project file for the current state.
+// The bytes of the project file for the current state. Every real is
+// written with the figures it takes to read back as the same float, so
+// Save, Load and Save again give the same file.
 std::string projectFileText(const AppState& s);
 
 // Reads the records into `out`; a message when the text is not a sound

@@ -257,6 +257,9 @@ TEST(ImageViewZoom, ControlWheelZoomsAboutThePointerAndSnapsBack) {
 
     wheel(60, Qt::ControlModifier); // half a notch from a fine wheel: wait for the rest
     EXPECT_FLOAT_EQ(f.state().view.ViewScale, 1.2f * 1.5f);
+    now += 1000;
+    wheel(-120, Qt::ControlModifier); // turned back: a whole notch out, the half forgotten
+    EXPECT_FLOAT_EQ(f.state().view.ViewScale, 1.5f);
     for (int i = 0; i < 10; ++i) {
         now += 1000;
         wheel(-120, Qt::ControlModifier);

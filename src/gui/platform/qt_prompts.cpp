@@ -92,6 +92,9 @@ std::optional<QString> QtPrompts::askForFile(FileKind kind, bool save) {
     QFileDialog dialog(owner_);
     dialog.setDirectory(startFolder_);
     dialog.setNameFilters(filters);
+    // The descriptions name their patterns already; the patterns in brackets
+    // are for the dialog to match files by, not to show a second time.
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setDefaultSuffix(qt(info.defaultSuffix));
     if (save) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);

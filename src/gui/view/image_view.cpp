@@ -176,8 +176,12 @@ void ImageView::wheelEvent(QWheelEvent* event) {
     const QPoint pointer = event->position().toPoint();
     apply(vex::mouseMove(s_, pointer.x(), pointer.y(), {}));
     // Fine-grained wheels and touchpads send parts of a notch; a zoom step
-    // waits for a whole one, in either direction.
-    wheelRemainder_ += event->angleDelta().y();
+    // waits for a whole one, in either direction. Turning back starts afresh:
+    // a part left over the other way would swallow the first notch back.
+    const int delta = event->angleDelta().y();
+    if ((delta > 0 && wheelRemainder_ < 0) || (delta < 0 && wheelRemainder_ > 0))
+        wheelRemainder_ = 0;
+    wheelRemainder_ += delta;
     const int notches = wheelRemainder_ / kNotch;
     wheelRemainder_ -= notches * kNotch;
     if (notches == 0) return;

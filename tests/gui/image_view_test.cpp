@@ -20,6 +20,7 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <vector>
 
 namespace vex {
 namespace {
@@ -93,8 +94,8 @@ TEST(ImageViewLoading, AwkwardFilesLoadOrLeaveEverythingAsItWas) {
         bool loads;
         const char* saying = "";
     } cases[] = {{data + "empty.bmp", false},
-                 {data + "truncated_header.bmp", false},
-                 {data + "truncated_pixels.bmp", false},
+                 {data + "truncated_header.bmp", false, "its header"},
+                 {data + "truncated_pixels.bmp", false, "pixel data"},
                  {data + "does_not_exist.bmp", false},
                  {pipe, false},
                  {folder, false},
@@ -125,6 +126,35 @@ TEST(ImageViewLoading, AwkwardFilesLoadOrLeaveEverythingAsItWas) {
         EXPECT_EQ(f.window->picture().image(), pictureBefore) << c.file;
     }
     EXPECT_EQ(f.prompts.unexpected(), 0);
+}
+
+// A run-length BMP may end its data early on purpose (or skip pixels with a
+// delta): the pixels it leaves out are colour 0 of its palette at every load,
+// never what the memory held before.
+TEST(ImageViewLoading, PixelsARunLengthPictureLeavesOutAreColourZero) {
+    ViewFixture f;
+    const std::string file = f.dir.file("sparse.bmp");
+    // 64 x 64, bottom-up: the last row starts with 10 white pixels, then the data ends.
+    testing::writeBytes(file, testing::rleBmp(64, 64, 8, std::string("\x0a\xff\0\1", 4)));
+    for (int load = 0; load < 3; ++load) {
+        {
+            std::vector<QImage> used; // memory of the picture's size, left full of colour 7
+            for (int i = 0; i < 20; ++i) {
+                used.emplace_back(64, 64, QImage::Format_Indexed8);
+                used.back().fill(7);
+            }
+        }
+        f.prompts.chooseFile(QString::fromStdString(file));
+        f.window->command(cmd::OpenBmpImage);
+        QCoreApplication::processEvents();
+        ASSERT_TRUE(f.prompts.shown().empty());
+        const QImage& picture = f.window->picture().image();
+        int wrong = 0;
+        for (int y = 0; y < 64; ++y)
+            for (int x = 0; x < 64; ++x)
+                wrong += picture.pixel(x, y) != (y == 63 && x < 10 ? 0xffffffffu : 0xff000000u);
+        EXPECT_EQ(wrong, 0) << "load " << load;
+    }
 }
 
 TEST(ImageViewLoading, AnImportAtAMagnificationStartsAtTheFittedView) {

@@ -12,6 +12,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
+#include <filesystem>
+
 namespace vex {
 namespace {
 
@@ -105,6 +110,34 @@ TEST(QtSettings, TheLanguageSurvivesInItsIniFile) {
 TEST(QtSettings, AnUnwritableFileIsReported) {
     QtSettingsStore store("/proc/vexilor-cannot-write/settings.ini");
     EXPECT_FALSE(writeInterfaceLanguage(store, 2));
+}
+
+// The settings are read whole when they are opened: a pipe there would stop
+// the start for good, a device would never end, a huge file fill the memory;
+// and a write would put a regular file in their place.
+TEST(QtSettings, OnlyARegularFileOfModestSizeIsReadOrWritten) {
+    TempDir dir;
+    const std::string device = dir.file("device.ini"), pipe = dir.file("pipe.ini");
+    const std::string huge = dir.file("huge.ini"), folder = dir.file("folder.ini");
+    testing::writeBytes(huge, "[SOFTWARE/Classes/VXR_File/AppData]\nLanguage=1\n" +
+                                  std::string(4 << 20, ';'));
+    std::filesystem::create_directory(folder);
+    std::vector<std::string> files{huge, folder};
+    if (::mknod(device.c_str(), S_IFCHR | 0600, makedev(1, 3)) == 0) files.push_back(device);
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    files.push_back(pipe);
+    for (const std::string& file : files) {
+        const auto kind = std::filesystem::status(file).type();
+        const auto size =
+            std::filesystem::is_regular_file(file) ? std::filesystem::file_size(file) : 0;
+        QtSettingsStore store(QString::fromStdString(file));
+        EXPECT_EQ(readInterfaceLanguage(store), 0) << file;
+        EXPECT_FALSE(writeInterfaceLanguage(store, 2)) << file;
+        EXPECT_EQ(std::filesystem::status(file).type(), kind) << file;
+        if (size > 0) {
+            EXPECT_EQ(std::filesystem::file_size(file), size) << file;
+        }
+    }
 }
 
 } // namespace

@@ -7,9 +7,13 @@
 
 namespace vex {
 
-// False when `bytes` is a BMP whose header is cut or whose pixel data is
-// shorter than its header announces; true for complete BMPs and for
-// anything that is not a BMP at all (other readers judge those).
-bool bmpPixelDataComplete(std::string_view bytes);
+enum class BmpCompleteness {
+    Complete,    // a whole BMP, or no BMP at all (other readers judge those)
+    HeaderCut,   // the file ends inside its headers
+    PixelDataCut // the pixel data is shorter than the headers announce, or a
+                 // run-length stream ends before its end marker and last row
+};
+
+BmpCompleteness checkBmpCompleteness(std::string_view bytes);
 
 } // namespace vex

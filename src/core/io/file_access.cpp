@@ -6,30 +6,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <cerrno>
-#include <chrono>
 #include <cstdint>
-#include <cstdio>
-#include <system_error>
 
 namespace vex {
 namespace {
-
-UserMessage fileMessage(int number, const std::string& path) {
-    UserMessage m;
-    m.number = number;
-    m.kind = MessageKind::Warning;
-    m.args[0] = path;
-    return m;
-}
-
-std::string temporaryNameFor(const std::string& path, int attempt) {
-    static std::atomic<unsigned> counter{0};
-    const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-    return path + ".saving-" + std::to_string(stamp % 1000000007) + "-" +
-           std::to_string(counter++) + "-" + std::to_string(attempt);
-}
 
 std::optional<UserMessage> judgeReadable(const struct stat& st, std::size_t maxBytes,
                                          const std::string& path) {
@@ -55,6 +36,14 @@ std::optional<UserMessage> readBounded(int fd, std::size_t maxBytes, const std::
 }
 
 } // namespace
+
+UserMessage fileMessage(int number, const std::string& path) {
+    UserMessage m;
+    m.number = number;
+    m.kind = MessageKind::Warning;
+    m.args[0] = path;
+    return m;
+}
 
 std::filesystem::path pathFromUtf8(std::string_view utf8) {
     return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
@@ -89,33 +78,6 @@ std::optional<UserMessage> readWholeFile(const std::string& path, std::size_t ma
     if (failure) return failure;
     content = std::move(data);
     return std::nullopt;
-}
-
-std::optional<UserMessage> replaceFileContent(const std::string& path, std::string_view content) {
-    const std::filesystem::path target = pathFromUtf8(path);
-    std::error_code ec;
-    if (std::filesystem::is_directory(target, ec)) return fileMessage(msg::FileCannotWrite, path);
-
-    for (int attempt = 0; attempt < 5; ++attempt) {
-        const std::string tempName = temporaryNameFor(path, attempt);
-        const std::filesystem::path temp = pathFromUtf8(tempName);
-        // "x": never reuse or clobber an existing file of that name.
-        std::FILE* f = std::fopen(temp.c_str(), "wbx");
-        if (!f) continue;
-        bool ok = std::fwrite(content.data(), 1, content.size(), f) == content.size();
-        ok = std::fflush(f) == 0 && ok;
-        ok = std::fclose(f) == 0 && ok;
-        if (ok) {
-            std::filesystem::rename(temp, target, ec);
-            ok = !ec;
-        }
-        if (!ok) {
-            std::filesystem::remove(temp, ec);
-            return fileMessage(msg::FileCannotWrite, path);
-        }
-        return std::nullopt;
-    }
-    return fileMessage(msg::FileCannotWrite, path);
 }
 
 } // namespace vex

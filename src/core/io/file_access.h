@@ -17,6 +17,9 @@ namespace vex {
 std::filesystem::path pathFromUtf8(std::string_view utf8);
 std::string pathToUtf8(const std::filesystem::path& path);
 
+// A warning about the file at `path` (the message's first argument).
+UserMessage fileMessage(int number, const std::string& path);
+
 // Why `path` cannot be read as a file of at most maxBytes, or nothing when
 // it can. Only a regular file (symbolic links followed) qualifies: a folder,
 // a pipe or a device could block the reader or never end.
@@ -26,8 +29,16 @@ std::optional<UserMessage> checkReadableFile(const std::string& path, std::size_
 std::optional<UserMessage> readWholeFile(const std::string& path, std::size_t maxBytes,
                                          std::string& content);
 
-// Writes to a new file beside `path`, then renames it over `path`. On any
-// failure the previous file is untouched and the temporary one removed.
+// Saves `content` as the file at `path`: written to a new file beside the
+// target, synced, then renamed over it, so that the target holds either its
+// old or its new content, never a part. Symbolic links are followed to the
+// file they lead to, which is replaced while the links stay. A target that
+// is not a regular file (a folder, a pipe, a device, a socket) is refused.
+// The new file keeps the old one's permissions. A file with other hard links
+// gets a new file under this name, and the other names keep the old content:
+// rewriting it in place would keep the links but could leave it half-written.
+// On any failure the previous file is untouched and nothing is left beside
+// it; what a killed save left beside it is cleared by the next save.
 std::optional<UserMessage> replaceFileContent(const std::string& path, std::string_view content);
 
 } // namespace vex

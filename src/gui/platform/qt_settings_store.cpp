@@ -1,6 +1,9 @@
 #include "gui/platform/qt_settings_store.h"
 
+#include "core/io/file_access.h"
+
 #include <QSettings>
+#include <QStandardPaths>
 
 #include <memory>
 
@@ -20,34 +23,51 @@ QString valueText(std::string_view data) {
 
 } // namespace
 
-QtSettingsStore::QtSettingsStore() = default;
+// Elsewhere than Windows the store is one INI file in the user's
+// configuration folder, named here so that it can be looked at before
+// QSettings reads it.
+QtSettingsStore::QtSettingsStore()
+#ifndef Q_OS_WIN
+    : iniFile_(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+               QStringLiteral("/Vexilor/vexilor.ini"))
+#endif
+{
+}
 
 QtSettingsStore::QtSettingsStore(QString iniFile) : iniFile_(std::move(iniFile)) {}
 
 namespace {
 
+// QSettings reads its file whole as soon as it is made, and writes by
+// putting a new file in its place: a pipe there would stop the program for
+// good, a device would be read without end (and replaced), a huge file fill
+// the memory. Only a missing file or a regular one of modest size is used.
+bool usableSettingsFile(const QString& iniFile) {
+    constexpr std::size_t kLargestSettingsFile = 1u << 20;
+    const std::string path = iniFile.toStdString();
+    std::error_code ec;
+    const bool present = std::filesystem::exists(pathFromUtf8(path), ec) || ec;
+    return !present || !checkReadableFile(path, kLargestSettingsFile);
+}
+
+// Nothing when the settings file must be left alone.
 std::unique_ptr<QSettings> openSettings(const QString& iniFile, std::string_view key) {
-    if (!iniFile.isEmpty()) {
-        auto s = std::make_unique<QSettings>(iniFile, QSettings::IniFormat);
-        s->beginGroup(keyPath(key));
-        return s;
-    }
 #ifdef Q_OS_WIN
-    return std::make_unique<QSettings>("HKEY_LOCAL_MACHINE\\" + keyPath(key).replace('/', '\\'),
-                                       QSettings::NativeFormat);
-#else
-    auto s = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, "Vexilor",
-                                         "vexilor");
+    if (iniFile.isEmpty())
+        return std::make_unique<QSettings>("HKEY_LOCAL_MACHINE\\" + keyPath(key).replace('/', '\\'),
+                                           QSettings::NativeFormat);
+#endif
+    if (!usableSettingsFile(iniFile)) return nullptr;
+    auto s = std::make_unique<QSettings>(iniFile, QSettings::IniFormat);
     s->beginGroup(keyPath(key));
     return s;
-#endif
 }
 
 } // namespace
 
 std::optional<SettingsStore::Values> QtSettingsStore::values(std::string_view key) const {
     const std::unique_ptr<QSettings> settings = openSettings(iniFile_, key);
-    if (settings->status() != QSettings::NoError) return std::nullopt;
+    if (!settings || settings->status() != QSettings::NoError) return std::nullopt;
     Values values;
     for (const QString& name : settings->childKeys())
         values.emplace_back(name.toStdString(), settings->value(name).toString().toStdString());
@@ -56,6 +76,7 @@ std::optional<SettingsStore::Values> QtSettingsStore::values(std::string_view ke
 
 bool QtSettingsStore::setValue(std::string_view key, std::string_view name, std::string_view data) {
     const std::unique_ptr<QSettings> settings = openSettings(iniFile_, key);
+    if (!settings) return false;
     settings->setValue(QString::fromStdString(std::string(name)), valueText(data));
     settings->sync();
     return settings->status() == QSettings::NoError && settings->isWritable();

@@ -31,12 +31,38 @@ std::optional<UserMessage> refuseGiant(const QSize& size, const QString& path) {
     return m;
 }
 
+// The messages for a BMP cut short, or nothing when it is whole.
+std::optional<UserMessage> refuseCutBmp(const std::string& bytes, const QString& path) {
+    switch (checkBmpCompleteness(bytes)) {
+    case BmpCompleteness::HeaderCut:
+        return failure(msg::PictureHeaderCut, path);
+    case BmpCompleteness::PixelDataCut:
+        return failure(msg::PictureDamaged, path);
+    case BmpCompleteness::Complete:
+        break;
+    }
+    return std::nullopt;
+}
+
+// Decodes into a picture made blank beforehand where the header tells its
+// size and format: pixels a file leaves out (runs skipped by a compressed
+// BMP) then come out as colour 0, never as whatever memory held.
+QImage decodeOntoBlank(QImageReader& reader) {
+    QImage image;
+    if (reader.size().isValid() && reader.imageFormat() != QImage::Format_Invalid) {
+        image = QImage(reader.size(), reader.imageFormat());
+        image.fill(0);
+    }
+    if (!reader.read(&image)) return QImage();
+    return image;
+}
+
 } // namespace
 
 std::optional<UserMessage> Picture::load(const QString& path) {
     std::string bytes;
     if (const auto refusal = readWholeFile(path.toStdString(), kLargestFile, bytes)) return refusal;
-    if (!bmpPixelDataComplete(bytes)) return failure(msg::PictureDamaged, path);
+    if (const auto refusal = refuseCutBmp(bytes, path)) return refusal;
 
     QBuffer buffer;
     // The reader works on the bytes where they are, without a copy.
@@ -46,7 +72,7 @@ std::optional<UserMessage> Picture::load(const QString& path) {
     reader.setAutoTransform(true);
     reader.setAllocationLimit(2048); // megabytes: a decoded picture beyond this is refused
     if (const auto refusal = refuseGiant(reader.size(), path)) return refusal;
-    const QImage image = reader.read();
+    const QImage image = decodeOntoBlank(reader);
     if (image.isNull()) return failure(msg::PictureUnreadable, path);
     if (const auto refusal = refuseGiant(image.size(), path)) return refusal;
     setImage(image);

@@ -119,6 +119,13 @@ constexpr Entry kCatalogue[] = {
     {msg::SplinePointsTooFew, "Number of points on line must be at least %%1",
      "Количество точек на линии должно быть не меньше %%1"},
     {msg::EnterNumberOfPoints, "Enter the number of points:", "Введите количество точек:"},
+    {msg::NumberTooLarge, "The number %%1 is too large to be stored. Nothing was changed.",
+     "Число %%1 слишком велико, чтобы его сохранить. Ничего не изменено."},
+    {msg::PointNotPlaceable,
+     "The point X = %%1, Y = %%2 lies too far outside the chart to be placed on the picture with "
+     "the current calibration. Nothing was changed.",
+     "Точка X = %%1, Y = %%2 лежит слишком далеко за пределами графика, чтобы поместить её на "
+     "изображение при текущей калибровке. Ничего не изменено."},
 };
 
 constexpr bool strictlyAscending() {

@@ -78,6 +78,9 @@ inline constexpr int PictureUnreadable = 2111;   // %%1 = path
 inline constexpr int PictureDamaged = 2112;      // %%1 = path
 inline constexpr int SplinePointsTooFew = 2113;  // %%1 = the smallest allowed count
 inline constexpr int EnterNumberOfPoints = 2114; // prompt of the points-on-spline dialog
+// Values the program cannot hold: refused where they come in.
+inline constexpr int NumberTooLarge = 2140;    // %%1 = the number as typed
+inline constexpr int PointNotPlaceable = 2141; // %%1 = X, %%2 = Y
 } // namespace msg
 
 // Text of message `number`: Russian when interfaceLanguage is 1, English for any

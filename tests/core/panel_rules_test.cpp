@@ -1,4 +1,5 @@
 #include "core/data/clear_param.h"
+#include "core/messages/catalogue.h"
 #include "core/ui/command_ids.h"
 #include "core/ui/panel_commands.h"
 #include "core/ui/panel_rules.h"
@@ -230,6 +231,47 @@ TEST(PanelCommands, LinesAndNavigation) {
     s.dep.CurPoint = 3;
     ASSERT_TRUE(nextLine(s));
     EXPECT_EQ(s.dep.CurPoint, 1); // the empty line has no point 3
+}
+
+// Each of these once went in and was saved as a number the project file
+// cannot read back: too large for a float, or a point whose stored position
+// overflows or lies beyond where the inversion can find it again.
+TEST(PanelCommands, TypedValuesTheProjectCannotHoldAreRefusedWithAMessage) {
+    enum class Edit { X, Y, Parameter };
+    struct Case {
+        Edit edit;
+        const char* text;
+        int message;
+    };
+    const Case cases[] = {
+        {Edit::X, "1e999", msg::NumberTooLarge},
+        {Edit::Y, "-1e999", msg::NumberTooLarge},
+        {Edit::X, "3.4e38", msg::PointNotPlaceable},
+        {Edit::Y, "3.4e38", msg::PointNotPlaceable},
+        {Edit::X, "1e30", msg::PointNotPlaceable},
+        {Edit::X, "-15", msg::PointNotPlaceable},
+        {Edit::Parameter, "1e999", msg::NumberTooLarge},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        AppState s = withPoints({3});
+        s.dep.CurPoint = 2;
+        const AppState before = s;
+        const TypedEdit typed = c.edit == Edit::X   ? typePointX(s, c.text)
+                                : c.edit == Edit::Y ? typePointY(s, c.text)
+                                                    : typeBundleParameter(s, c.text);
+        EXPECT_FALSE(typed);
+        EXPECT_EQ(s.dep, before.dep);
+        ASSERT_TRUE(typed.refusal);
+        EXPECT_EQ(typed.refusal->number, c.message);
+        if (c.message == msg::NumberTooLarge) {
+            EXPECT_EQ(typed.refusal->args[0], c.text);
+        }
+    }
+    // Far outside the chart, but still where the inversion finds it.
+    AppState s = withPoints({3});
+    EXPECT_TRUE(typePointX(s, "-9"));
+    EXPECT_TRUE(typePointY(s, "9.5"));
 }
 
 TEST(PanelCommands, TypedValuesStoreOnlyWhatReads) {

@@ -127,6 +127,12 @@ TEST(FunctionPanel, PointButtonsAndEdits) {
     EXPECT_EQ(f.state().dep.ArgX(1, 4), 7.0f);
     f.type(ctl::YEdit, "");
     EXPECT_EQ(f.state().dep.ProjectModified, 1);
+    // A number no project can hold is refused with a warning as it is typed.
+    f.type(ctl::XEdit, "1e999");
+    ASSERT_FALSE(f.prompts.shown().empty());
+    EXPECT_EQ(f.prompts.shown().back().text,
+              "The number 1e999 is too large to be stored. Nothing was changed.");
+    EXPECT_EQ(f.state().dep.ArgX(1, 4), 1.0f); // the "1" it began with
 
     // Delete with the Delete key, while the view has the focus, down to two points.
     f.window->view().setFocus();

@@ -43,7 +43,7 @@ void INVERTMOUSEXYTOARGANDPAR(const Calibration& c, double targetX, double targe
 
 PlanePoint imageToChart(Calibration& c, double pixX, double pixY, std::ostream& diagnostics) {
     // A strongly converging quadrilateral gets the narrow box; NaN falls there too.
-    const double bound = c.PerspectiveDistance >= 1000.0f ? 10.0 : 2.0;
+    const double bound = c.PerspectiveDistance >= 1000.0f ? WideSearchBox : NarrowSearchBox;
     const double lo[2] = {-bound, -bound};
     const double hi[2] = {bound, bound};
     double ab[2] = {0.5, 0.5};

@@ -16,6 +16,11 @@ struct PlanePoint {
     double y = 0.0;
 };
 
+// Half widths of the inversion's search box for the normalised coordinates:
+// the wide box for a nearly rectangular calibration, the narrow one otherwise.
+inline constexpr double WideSearchBox = 10.0;
+inline constexpr double NarrowSearchBox = 2.0;
+
 // Image position of the normalised chart position (a, b): a = 0 on the side
 // of markers 1 and 4, 1 on the side of 2 and 3; b = 0 on the Ymax side (1, 2),
 // 1 on the Ymin side (4, 3). Values outside 0..1 extrapolate.

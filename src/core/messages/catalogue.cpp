@@ -125,6 +125,13 @@ constexpr Entry kCatalogue[] = {
      "The picture %%1 is too large: %%2 x %%3 pixels, more than the %%4 million pixels that can "
      "be opened.",
      "Изображение %%1 слишком велико: %%2 x %%3 пикселей, больше допустимых %%4 млн пикселей."},
+    {msg::NumberTooLarge, "The number %%1 is too large to be stored. Nothing was changed.",
+     "Число %%1 слишком велико, чтобы его сохранить. Ничего не изменено."},
+    {msg::PointNotPlaceable,
+     "The point X = %%1, Y = %%2 lies too far outside the chart to be placed on the picture with "
+     "the current calibration. Nothing was changed.",
+     "Точка X = %%1, Y = %%2 лежит слишком далеко за пределами графика, чтобы поместить её на "
+     "изображение при текущей калибровке. Ничего не изменено."},
 };
 
 constexpr bool strictlyAscending() {

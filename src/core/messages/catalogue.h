@@ -81,6 +81,9 @@ inline constexpr int EnterNumberOfPoints = 2114; // prompt of the points-on-spli
 inline constexpr int PictureHeaderCut = 2120;    // %%1 = path
 // %%1 = path, %%2 x %%3 = its size in pixels, %%4 = the limit in millions of pixels
 inline constexpr int PictureTooLarge = 2121;
+// Values the program cannot hold: refused where they come in.
+inline constexpr int NumberTooLarge = 2140;    // %%1 = the number as typed
+inline constexpr int PointNotPlaceable = 2141; // %%1 = X, %%2 = Y
 } // namespace msg
 
 // Text of message `number`: Russian when interfaceLanguage is 1, English for any

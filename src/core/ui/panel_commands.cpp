@@ -2,8 +2,11 @@
 
 #include "core/coords/chart_values.h"
 #include "core/coords/mapping.h"
+#include "core/coords/placeable.h"
 #include "core/io/number_text.h"
+#include "core/messages/catalogue.h"
 #include "core/numerics/spline.h"
+#include "core/ui/typed_number.h"
 
 #include <algorithm>
 #include <utility>
@@ -204,31 +207,49 @@ void setSplinePointMode(AppState& s, bool on) {
     d.SplinePointMode = on ? 1 : 0;
 }
 
-bool typeBundleParameter(AppState& s, std::string_view text) {
-    return readReal(text, s.dep.LineParam(s.dep.CurLine));
-}
-
 namespace {
 
-bool typeCoordinate(AppState& s, std::string_view text, bool x) {
+TypedEdit refused(std::optional<UserMessage> refusal) {
+    return {false, std::move(refusal)};
+}
+
+UserMessage notPlaceable(float X, float Y) {
+    return {msg::PointNotPlaceable,
+            MessageKind::Warning,
+            {listDirectedReal(X), listDirectedReal(Y), {}, {}}};
+}
+
+TypedEdit typeCoordinate(AppState& s, std::string_view text, bool x) {
     Dep2D& d = s.dep;
-    if (d.NPoints(d.CurLine) < d.CurPoint) return false; // no such point yet
-    float& value = x ? d.ArgX(d.CurLine, d.CurPoint) : d.ValY(d.CurLine, d.CurPoint);
-    if (!readReal(text, value)) return false;
+    if (d.NPoints(d.CurLine) < d.CurPoint) return {}; // no such point yet
+    const TypedNumber typed = readTypedNumber(text);
+    if (!typed.value) return refused(typed.refusal);
+    const float X = x ? *typed.value : d.ArgX(d.CurLine, d.CurPoint);
+    const float Y = x ? d.ValY(d.CurLine, d.CurPoint) : *typed.value;
+    if (!chartPointPlaceable(s.cal, X, Y)) return refused(notPlaceable(X, Y));
+    d.ArgX(d.CurLine, d.CurPoint) = X;
+    d.ValY(d.CurLine, d.CurPoint) = Y;
     d.ArgLine = d.CurLine;
     d.ArgPoint = d.CurPoint;
     INVERTARGANDPARTOMOUSEXY(s.cal, d);
     d.ProjectModified = 1;
     refreshSpline(s);
-    return true;
+    return {true, std::nullopt};
 }
 
 } // namespace
 
-bool typePointX(AppState& s, std::string_view text) {
+TypedEdit typeBundleParameter(AppState& s, std::string_view text) {
+    const TypedNumber typed = readTypedNumber(text);
+    if (!typed.value) return refused(typed.refusal);
+    s.dep.LineParam(s.dep.CurLine) = *typed.value;
+    return {true, std::nullopt};
+}
+
+TypedEdit typePointX(AppState& s, std::string_view text) {
     return typeCoordinate(s, text, true);
 }
-bool typePointY(AppState& s, std::string_view text) {
+TypedEdit typePointY(AppState& s, std::string_view text) {
     return typeCoordinate(s, text, false);
 }
 

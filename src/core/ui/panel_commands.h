@@ -7,8 +7,10 @@
 // its image positions whenever those change (sort, insert, delete), so that
 // the panel and an export never show values of points that moved.
 
+#include "core/messages/user_message.h"
 #include "core/state/app_state.h"
 
+#include <optional>
 #include <string_view>
 
 namespace vex {
@@ -28,11 +30,21 @@ void setCaptureMode(AppState& s, bool on);
 void setSplineShown(AppState& s, bool on);
 void setSplinePointMode(AppState& s, bool on);
 
+// What a typed edit did: stored the value, or left it alone, either quietly
+// (the text is not a number, or not yet one) or with a refusal to show.
+struct TypedEdit {
+    bool stored = false;
+    std::optional<UserMessage> refusal;
+    explicit operator bool() const { return stored; }
+};
+
 // Edits: store what reads (the first item of a list-directed read) and
-// leave the value alone otherwise. X and Y move the point on the picture.
-bool typeBundleParameter(AppState& s, std::string_view text);
-bool typePointX(AppState& s, std::string_view text);
-bool typePointY(AppState& s, std::string_view text);
+// leave the value alone otherwise. X and Y move the point on the picture; a
+// number too large to store, or a point that cannot be placed on the picture
+// and found there again, is refused.
+TypedEdit typeBundleParameter(AppState& s, std::string_view text);
+TypedEdit typePointX(AppState& s, std::string_view text);
+TypedEdit typePointY(AppState& s, std::string_view text);
 bool typeGridCount(AppState& s, bool xGrid, std::string_view text);
 
 } // namespace vex

@@ -262,15 +262,17 @@ void FunctionPanel::endCalibration(bool askForRanges) {
 
 void FunctionPanel::editTyped(int id, const QString& text) {
     const std::string t = text.toStdString();
+    TypedEdit typed;
     switch (id) {
     case ctl::BundleParameter:
-        if (typeBundleParameter(s_, t)) s_.dep.ProjectModified = 1;
+        typed = typeBundleParameter(s_, t);
+        if (typed) s_.dep.ProjectModified = 1;
         break;
     case ctl::XEdit:
-        typePointX(s_, t);
+        typed = typePointX(s_, t);
         break;
     case ctl::YEdit:
-        typePointY(s_, t);
+        typed = typePointY(s_, t);
         break;
     case ctl::XGridEdit:
     case ctl::YGridEdit: {
@@ -285,6 +287,9 @@ void FunctionPanel::editTyped(int id, const QString& text) {
     default:
         return;
     }
+    if (typed.refusal)
+        prompts_.message(typed.refusal->kind,
+                         QString::fromStdString(typed.refusal->text(s_.InterfaceLanguage)));
     shell_.repaintView();
 }
 

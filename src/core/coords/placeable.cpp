@@ -1,0 +1,47 @@
+#include "core/coords/placeable.h"
+
+#include "core/coords/mapping.h"
+
+#include <cmath>
+#include <ostream>
+
+namespace vex {
+namespace {
+
+// Normalised coordinates of the inversion that count as the same place.
+constexpr double kFoundAgain = 1.0e-3;
+
+bool finiteAsFloat(double v) {
+    return std::isfinite(static_cast<float>(v));
+}
+
+} // namespace
+
+bool chartPointPlaceable(const Calibration& c, float X, float Y) {
+    if (!std::isfinite(X) || !std::isfinite(Y)) return false;
+    const PlanePoint position = chartToImage(c, X, Y);
+    if (!finiteAsFloat(position.x) || !finiteAsFloat(position.y)) return false;
+
+    // The inversion works on the stored floats; a solve that cannot reach the
+    // position says nothing, so a silent stream takes what it would print.
+    Calibration probe = c;
+    std::ostream quiet(nullptr);
+    const PlanePoint chart =
+        imageToChart(probe, static_cast<float>(position.x), static_cast<float>(position.y), quiet);
+    if (!finiteAsFloat(chart.x) || !finiteAsFloat(chart.y)) return false;
+    const double a = (X - c.Xmin) / (static_cast<double>(c.Xmax) - c.Xmin);
+    const double b = (c.Ymax - Y) / (static_cast<double>(c.Ymax) - c.Ymin);
+    return std::fabs(probe.LastSolvedA - a) <= kFoundAgain &&
+           std::fabs(probe.LastSolvedB - b) <= kFoundAgain;
+}
+
+bool rangesKeepChartValuesFinite(const Calibration& c) {
+    for (const double edge : {-WideSearchBox, WideSearchBox}) {
+        const double x = c.Xmin + edge * (static_cast<double>(c.Xmax) - c.Xmin);
+        const double y = c.Ymax - edge * (static_cast<double>(c.Ymax) - c.Ymin);
+        if (!finiteAsFloat(x) || !finiteAsFloat(y)) return false;
+    }
+    return true;
+}
+
+} // namespace vex

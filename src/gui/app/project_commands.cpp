@@ -62,6 +62,7 @@ void ProjectCommands::newProject() {
     s_.ProjectPath.clear();
     s_.dep.ProjectNamed = 0;
     s_.dep.ProjectModified = 0;
+    shell_.dropPicture(); // and the zoomed scroll bars with it
     shell_.resetPanel(0);
     shell_.prepareToolBarIcons(0);
     shell_.prepContextMenu(1);

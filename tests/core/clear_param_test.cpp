@@ -28,6 +28,9 @@ TEST(ClearParam, ResetsDataModesCalibrationAndView) {
     s.view.ViewScale = 4.0f;
     s.view.ScrollX = -20;
     s.view.ScrollY = 30;
+    s.view.ScrollMinX = -40; // the ranges of a zoomed picture
+    s.view.ScrollMaxX = 2400;
+    s.view.ScrollMaxY = 1800;
     s.cal.Xmin = -5.0f;
     s.cal.MarkerPixX(2) = 1.0f;
     s.cal.PerspectiveDistance = 123.0f;
@@ -53,6 +56,10 @@ TEST(ClearParam, ResetsDataModesCalibrationAndView) {
     EXPECT_EQ(s.view.ViewScale, 1.0f);
     EXPECT_EQ(s.view.ScrollX, 0);
     EXPECT_EQ(s.view.ScrollY, 0);
+    // Without a picture there is nothing to scroll to.
+    EXPECT_EQ(s.view.ScrollMinX, 0);
+    EXPECT_EQ(s.view.ScrollMaxX, 0);
+    EXPECT_EQ(s.view.ScrollMaxY, 0);
     EXPECT_EQ(s.mouse.SelectionCount, 1);
     EXPECT_EQ(s.mouse.Selection(1), 1);
 

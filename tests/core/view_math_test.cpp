@@ -97,6 +97,24 @@ TEST(ViewMath, ZoomClampsAndSnapsBack) {
     EXPECT_EQ(f.v.ScrollY, 0);
 }
 
+TEST(ViewMath, APictureFittedAfterAZoomScrollsOnlyItsFittedRange) {
+    Fitted f(800, 600, 800, 600);
+    std::int64_t t = 0;
+    for (int i = 0; i < 3; ++i) zoomStep(f.v, f.image, 1, t += 1000, 700, 500);
+    ASSERT_GT(f.v.ScrollMaxX, 0);
+    ASSERT_GT(f.v.ScrollX, 0);
+
+    fitPicture(f.v, f.image, 400, 400); // FitZoom 1.5: 600 x 600 in the 800 x 600 canvas
+    EXPECT_FLOAT_EQ(f.v.ViewScale, 1.0f);
+    EXPECT_EQ(horizontalBar(f.v), (ScrollBarInfo{-200, 800, 800, 0}));
+    EXPECT_EQ(verticalBar(f.v), (ScrollBarInfo{0, 600, 600, 0}));
+    // Page after page the picture stays on the canvas.
+    std::int32_t x = f.v.ScrollX;
+    for (int i = 0; i < 3; ++i)
+        x = scrollBarPosition(ScrollCode::PageDown, horizontalBar(f.v), x, 0);
+    EXPECT_LE(x, 1);
+}
+
 TEST(ViewMath, ThePicturePointUnderThePointerStaysPut) {
     Fitted f(800, 600, 1600, 1200); // FitZoom 0.5
     const int wx = 300, wy = 200;

@@ -168,6 +168,43 @@ TEST(ImageViewLoading, AnImportAtAMagnificationStartsAtTheFittedView) {
     EXPECT_FLOAT_EQ(f.state().view.Zoom, f.state().view.FitZoom);
 }
 
+TEST(ImageViewLoading, AfterAZoomANewPictureScrollsOnlyItsFittedRange) {
+    ViewFixture f;
+    std::int64_t now = 1000;
+    f.view().setTickSource([&] { return now; });
+    auto zoomIn = [&] {
+        for (int i = 0; i < 3; ++i) {
+            now += 1000;
+            const QPoint at(300, 200);
+            QWheelEvent e(at, f.view().viewport()->mapToGlobal(at), {}, {0, 120}, Qt::NoButton,
+                          Qt::ControlModifier, Qt::NoScrollPhase, false);
+            QCoreApplication::sendEvent(f.view().viewport(), &e);
+        }
+        ASSERT_GT(f.state().view.ScrollMaxX, 0);
+    };
+    // Three page clicks on each bar leave the picture's top left corner in view.
+    auto pagesStayOnThePicture = [&](const char* after) {
+        for (QScrollBar* bar : {f.view().horizontalScrollBar(), f.view().verticalScrollBar()})
+            for (int i = 0; i < 3; ++i) bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        EXPECT_EQ(f.at(10, 10), QColor(200, 200, 200)) << after;
+        EXPECT_LE(f.view().horizontalScrollBar()->maximum(), 1) << after;
+    };
+
+    ASSERT_TRUE(f.load(quadrants(800, 600)));
+    zoomIn();
+    ASSERT_TRUE(f.load(quadrants(800, 600), "second.bmp"));
+    pagesStayOnThePicture("a second picture");
+
+    zoomIn();
+    f.prompts.answer(Answer::No); // drop the work on it
+    f.run(cmd::NewProject);
+    for (int i = 0; i < 3; ++i)
+        f.view().horizontalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    ASSERT_TRUE(f.load(quadrants(800, 600), "third.bmp"));
+    pagesStayOnThePicture("a new project");
+    EXPECT_EQ(f.prompts.unexpected(), 0);
+}
+
 TEST(ImageViewOverlay, MarkersPointsAndGridAtTheirPlaces) {
     ViewFixture f;
     ASSERT_TRUE(f.load(quadrants(600, 400)));

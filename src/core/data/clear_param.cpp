@@ -13,6 +13,8 @@ void CLEARPARAM(AppState& s) {
     d.SplinePointMode = 0;
     s.view.ScrollX = 0;
     s.view.ScrollY = 0;
+    s.view.ScrollMinX = s.view.ScrollMaxX = 0; // no picture, nothing to scroll to
+    s.view.ScrollMinY = s.view.ScrollMaxY = 0;
     d.SplineNumPoints = 0;
 
     s.cal.resetMarkersAndRanges();

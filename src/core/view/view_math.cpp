@@ -81,11 +81,12 @@ void fitPicture(ViewState& v, ImageFacts& image, std::int32_t width, std::int32_
     v.Zoom = v.FitZoom;
     image.ImageWidth = width;
     image.ImageHeight = height;
-    v.ScrollMinX =
-        truncToInt(static_cast<float>(width) * v.FitZoom - static_cast<float>(v.CanvasWidth));
-    v.ScrollMinY =
-        truncToInt(static_cast<float>(height) * v.FitZoom - static_cast<float>(v.CanvasHeight));
-    // The bar's top end is the highest position, which the load leaves as it was.
+    // Whatever the zoom and position of the picture before, markers and
+    // points are drawn at the fitted view, unscrolled, with the picture under
+    // them; a range kept from a zoom would let the picture scroll out of sight.
+    v.ViewScale = 1.0f;
+    v.ScrollX = v.ScrollY = 0;
+    applyScrollRangeRule(v, image);
 }
 
 void zoomStep(ViewState& v, const ImageFacts& image, int notches, std::int64_t now, std::int32_t wx,

@@ -63,7 +63,8 @@ std::int32_t scrollBarPosition(ScrollCode code, const ScrollBarInfo& bar, std::i
                                std::int32_t trackPosition);
 
 // Fits a freshly loaded picture of width × height pixels into the canvas:
-// FitZoom, MaxZoom, Zoom, the picture's size and the scroll ranges.
+// FitZoom, MaxZoom, Zoom, the picture's size, and the fitted view: no
+// magnification, no scrolling, the scroll ranges of the picture at FitZoom.
 void fitPicture(ViewState& v, ImageFacts& image, std::int32_t width, std::int32_t height);
 
 // One wheel notch with CONTROL held (notches > 0 zooms in) at the pointer

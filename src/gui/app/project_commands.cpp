@@ -62,6 +62,7 @@ void ProjectCommands::newProject() {
     s_.ProjectPath.clear();
     s_.dep.ProjectNamed = 0;
     s_.dep.ProjectModified = 0;
+    shell_.dropPicture(); // and the zoomed scroll bars with it
     shell_.resetPanel(0);
     shell_.prepareToolBarIcons(0);
     shell_.prepContextMenu(1);
@@ -95,13 +96,13 @@ void ProjectCommands::loadProject() {
     loaded.image.ImagePath = resolveImagePath(storedImagePath, path);
     s_ = std::move(loaded);
     const float savedFitZoom = s_.view.PositionsFitZoom;
-    if (reopenPicture_()) {
+    const bool pictureOpened = reopenPicture_();
+    if (pictureOpened) {
         // Positions taken in a view of another size move with the picture.
         rescaleStoredPositions(s_, savedFitZoom, s_.view.FitZoom);
     } else {
         keepWithoutPicture(storedImagePath);
         s_.view.PositionsFitZoom = savedFitZoom;
-        tell(plain(msg::BitmapNotFound, MessageKind::Warning));
     }
     s_.view.FitZoom = s_.view.Zoom * 1.0f;
     s_.view.MaxZoom = s_.view.Zoom * 50.0f;
@@ -117,6 +118,8 @@ void ProjectCommands::loadProject() {
     shell_.prepStatusBar(0);
     shell_.repaintToolBar();
     shell_.repaintView();
+    // Told over the window as it now is, not over the picture of the work before.
+    if (!pictureOpened) tell(plain(msg::BitmapNotFound, MessageKind::Warning));
 }
 
 void ProjectCommands::keepWithoutPicture(const std::string& storedImagePath) {

@@ -94,12 +94,6 @@ bool ImageView::LOADBMPFROMFILE1(bool fromProject, Prompts& prompts) {
     s_.image.ImagePath = path.toStdString();
     s_.dep.ProjectNamed = 0;
     s_.dep.ImageLoaded = -1;
-    // Markers and points are drawn at ViewScale while the picture is drawn at
-    // Zoom; starting the new picture at the fitted view keeps the two together.
-    if (s_.view.ViewScale != 1.0f) {
-        s_.view.ViewScale = 1.0f;
-        s_.view.ScrollX = s_.view.ScrollY = 0;
-    }
     s_.view.CanvasWidth = viewport()->width();
     s_.view.CanvasHeight = viewport()->height();
     fitPicture(s_.view, s_.image, picture_.width(), picture_.height());

@@ -2,13 +2,16 @@
 // a window or starts the program.
 #include "core/cli/command_line.h"
 #include "core/io/batch_export.h"
+#include "core/io/file_access.h"
 #include "core/settings/settings_store.h"
 #include "gui/app/main_window.h"
 #include "gui/platform/clipboard_text.h"
+#include "gui/platform/console_prompts.h"
 #include "gui/platform/qt_prompts.h"
 #include "gui/platform/qt_settings_store.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QLibraryInfo>
 #include <QScreen>
 #include <QTimer>
@@ -18,6 +21,7 @@
 #include <cstdlib>
 #include <iostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -87,12 +91,51 @@ void installToolkitTranslation(QApplication& app, std::int32_t language) {
         QApplication::installTranslator(translator);
 }
 
-int saveScreenshot(QWidget& window, const QString& file) {
-    if (!window.grab().save(file, "PNG")) {
-        std::cerr << "vexilor: cannot write " << file.toStdString() << "\n";
+// The PNG is made in memory and saved whole, so that a failed write (a full
+// disk) leaves an older screenshot of that name as it was.
+int saveScreenshot(QWidget& window, const std::string& file, std::int32_t language) {
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!window.grab().save(&buffer, "PNG")) {
+        std::cerr << "vexilor: the window could not be rendered\n";
+        return 1;
+    }
+    const std::string_view bytes(png.constData(), static_cast<std::size_t>(png.size()));
+    if (const auto failure = vex::replaceFileContent(file, bytes)) {
+        std::cerr << "vexilor: " << failure->text(language) << "\n";
         return 1;
     }
     return 0;
+}
+
+// Renders the window once the project named with it has loaded. Nobody is
+// at the screen: messages went to stderr, and after any warning the
+// screenshot would not show what was asked for, so none is written.
+int runScreenshot(QApplication& app, vex::MainWindow& window, const vex::ConsolePrompts& prompts,
+                  const vex::CommandLine& cl) {
+    // A fixed size, so that screenshots do not depend on the screen.
+    window.resize(1280, 800);
+    window.show();
+    int status = 0;
+    auto shoot = [&] {
+        if (prompts.troubleShown()) {
+            std::cerr << "vexilor: no screenshot written to " << cl.screenshotFile << "\n";
+            status = 1;
+        } else {
+            status = saveScreenshot(window, cl.screenshotFile, window.state().InterfaceLanguage);
+        }
+        app.quit();
+    };
+    if (!cl.projectFile.empty()) {
+        QObject::connect(&window, &vex::MainWindow::startProjectHandled, &app,
+                         [&] { QTimer::singleShot(200, &app, shoot); });
+        window.openAtStart(cl.projectFile);
+    } else {
+        QTimer::singleShot(300, &app, shoot);
+    }
+    app.exec();
+    return status;
 }
 
 } // namespace
@@ -118,30 +161,16 @@ int main(int argc, char** argv) {
     vex::QtSettingsStore settings;
     installToolkitTranslation(app, vex::readInterfaceLanguage(settings));
     vex::MainWindow* window = nullptr;
-    vex::QtPrompts prompts([&window] { return window ? window->state().InterfaceLanguage : 0; });
+    vex::QtPrompts screenPrompts(
+        [&window] { return window ? window->state().InterfaceLanguage : 0; });
+    vex::ConsolePrompts consolePrompts;
+    const bool screenshot = !cl.screenshotFile.empty();
+    vex::Prompts& prompts = screenshot ? static_cast<vex::Prompts&>(consolePrompts) : screenPrompts;
     vex::SystemClipboardText clipboard;
     vex::MainWindow mainWindow(vex::Platform{prompts, settings, clipboard});
     window = &mainWindow;
+    if (screenshot) return runScreenshot(app, mainWindow, consolePrompts, cl);
 
-    if (!cl.screenshotFile.empty()) {
-        // A fixed size, so that screenshots do not depend on the screen.
-        mainWindow.resize(1280, 800);
-        mainWindow.show();
-        int status = 0;
-        auto shoot = [&] {
-            status = saveScreenshot(mainWindow, QString::fromStdString(cl.screenshotFile));
-            app.quit();
-        };
-        if (!cl.projectFile.empty()) {
-            QObject::connect(&mainWindow, &vex::MainWindow::startProjectHandled, &app,
-                             [&] { QTimer::singleShot(200, &app, shoot); });
-            mainWindow.openAtStart(cl.projectFile);
-        } else {
-            QTimer::singleShot(300, &app, shoot);
-        }
-        app.exec();
-        return status;
-    }
     // Without a window manager "maximised" means nothing; take the screen ourselves.
     mainWindow.setGeometry(mainWindow.screen()->availableGeometry());
     mainWindow.showMaximized();

@@ -126,6 +126,12 @@ constexpr Entry kCatalogue[] = {
      "the current calibration. Nothing was changed.",
      "Точка X = %%1, Y = %%2 лежит слишком далеко за пределами графика, чтобы поместить её на "
      "изображение при текущей калибровке. Ничего не изменено."},
+    {msg::RangeUnusable,
+     "%%1 = %%2 and %%3 = %%4 cannot be used as a range: the two must differ, and the chart "
+     "values around them must stay within the numbers the program can store.",
+     "%%1 = %%2 и %%3 = %%4 нельзя использовать как диапазон: значения должны различаться, а "
+     "значения графика вокруг них должны оставаться в пределах чисел, которые программа может "
+     "сохранить."},
 };
 
 constexpr bool strictlyAscending() {

@@ -81,6 +81,7 @@ inline constexpr int EnterNumberOfPoints = 2114; // prompt of the points-on-spli
 // Values the program cannot hold: refused where they come in.
 inline constexpr int NumberTooLarge = 2140;    // %%1 = the number as typed
 inline constexpr int PointNotPlaceable = 2141; // %%1 = X, %%2 = Y
+inline constexpr int RangeUnusable = 2142;     // %%1, %%3 = the names, %%2, %%4 = the values
 } // namespace msg
 
 // Text of message `number`: Russian when interfaceLanguage is 1, English for any

@@ -132,6 +132,17 @@ constexpr Entry kCatalogue[] = {
      "%%1 = %%2 и %%3 = %%4 нельзя использовать как диапазон: значения должны различаться, а "
      "значения графика вокруг них должны оставаться в пределах чисел, которые программа может "
      "сохранить."},
+    {msg::FilePointNotPlaceable,
+     "The file %%1 holds the point X = %%2, Y = %%3, which lies too far outside the chart to be "
+     "placed on the picture with the current calibration. Nothing was loaded.",
+     "Файл %%1 содержит точку X = %%2, Y = %%3, которая лежит слишком далеко за пределами "
+     "графика, чтобы поместить её на изображение при текущей калибровке. Ничего не загружено."},
+    {msg::ClipboardPointNotPlaceable,
+     "The clipboard table holds the point X = %%1, Y = %%2, which lies too far outside the chart "
+     "to be placed on the picture with the current calibration. The table was not changed.",
+     "Таблица в буфере обмена содержит точку X = %%1, Y = %%2, которая лежит слишком далеко за "
+     "пределами графика, чтобы поместить её на изображение при текущей калибровке. Таблица не "
+     "изменена."},
 };
 
 constexpr bool strictlyAscending() {

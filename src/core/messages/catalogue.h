@@ -79,9 +79,11 @@ inline constexpr int PictureDamaged = 2112;      // %%1 = path
 inline constexpr int SplinePointsTooFew = 2113;  // %%1 = the smallest allowed count
 inline constexpr int EnterNumberOfPoints = 2114; // prompt of the points-on-spline dialog
 // Values the program cannot hold: refused where they come in.
-inline constexpr int NumberTooLarge = 2140;    // %%1 = the number as typed
-inline constexpr int PointNotPlaceable = 2141; // %%1 = X, %%2 = Y
-inline constexpr int RangeUnusable = 2142;     // %%1, %%3 = the names, %%2, %%4 = the values
+inline constexpr int NumberTooLarge = 2140;        // %%1 = the number as typed
+inline constexpr int PointNotPlaceable = 2141;     // %%1 = X, %%2 = Y
+inline constexpr int RangeUnusable = 2142;         // %%1, %%3 = the names, %%2, %%4 = the values
+inline constexpr int FilePointNotPlaceable = 2143; // %%1 = path, %%2 = X, %%3 = Y
+inline constexpr int ClipboardPointNotPlaceable = 2144; // %%1 = X, %%2 = Y
 } // namespace msg
 
 // Text of message `number`: Russian when interfaceLanguage is 1, English for any

@@ -177,6 +177,7 @@ TEST(ProjectFile, DamagedFilesAreRejectedAndLeaveTheStateAlone) {
         {head + "1\n-1\n", msg::FileCountOutOfRange, "10"},
         {head + "1\n1\n1e39\n2\n", msg::FileValueNotFinite, "11"},
         {"50\n10\n600\n10\n600\n500\n50\n5OO\n", msg::FileNotANumber, "8"},
+        {head + "1\n0\n-3e38\n3e38\n0\n1\n", msg::FileRangesUnusable, "11"},
     };
     for (const Case& k : cases) {
         AppState s = smallKnownState();
@@ -250,6 +251,35 @@ TEST(ProjectFile, RemembersTheZoomItsPositionsWereTakenAt) {
     EXPECT_EQ(loaded.view.PositionsFitZoom, 0.75f);
     rescaleStoredPositions(loaded, 0.0f, 2.0f); // unknown: nothing moves
     EXPECT_FLOAT_EQ(loaded.dep.PixX(1, 1), 1.5f * x);
+}
+
+// A zoom record of 1E-38 once multiplied every position by 10^38 on load.
+TEST(ProjectFile, AZoomNoViewCouldHaveIsIgnoredAndRescalingNeverOverflows) {
+    for (const char* zoom : {"1.0E-38", "1.0E-30", "2.0E+4", "0"}) {
+        ProjectContent c;
+        ASSERT_FALSE(parseProjectFile(kSmallProject + zoom + "\r\n", "p.vxr", c));
+        EXPECT_EQ(c.PositionsFitZoom, 0.0f) << zoom;
+        AppState loaded;
+        CLEARPARAM(loaded);
+        applyProjectContent(loaded, c);
+        rescaleStoredPositions(loaded, loaded.view.PositionsFitZoom, 0.8f);
+        EXPECT_EQ(loaded.dep.PixX(1, 1), 100.25f) << zoom;
+    }
+    // The zooms a view can fit a picture at are written and read back.
+    for (const float zoom : {FitZoomLowest, 1000.0f / 1200.0f, FitZoomHighest}) {
+        AppState s = smallKnownState();
+        s.view.PositionsFitZoom = zoom;
+        ProjectContent c;
+        ASSERT_FALSE(parseProjectFile(projectFileText(s), "p.vxr", c));
+        EXPECT_EQ(c.PositionsFitZoom, zoom);
+    }
+    // Positions that a rescale would carry beyond a float stay where they are.
+    AppState s = smallKnownState();
+    s.dep.PixX(1, 2) = 3.0E38f;
+    const Dep2D before = s.dep;
+    EXPECT_FALSE(rescaleStoredPositions(s, 0.5f, 1.0f));
+    EXPECT_EQ(s.dep, before);
+    EXPECT_EQ(s.cal.MarkerPixX(1), 50.0f);
 }
 
 TEST(ProjectFile, SaveLoadSaveGivesTheSameFileAndTheSameValues) {

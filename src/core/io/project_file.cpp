@@ -1,5 +1,6 @@
 #include "core/io/project_file.h"
 
+#include "core/coords/placeable.h"
 #include "core/io/file_access.h"
 #include "core/io/number_text.h"
 #include "core/messages/catalogue.h"
@@ -69,6 +70,13 @@ class ProjectReader {
         return trimmedBlanks(cutAtFirstNul(record));
     }
 
+    // A failure found after the records were read; `record` counts from 1.
+    bool failAt(int number, std::size_t record) {
+        failure_ = message(number);
+        failure_->args[1] = listDirectedInteger(static_cast<std::int32_t>(record));
+        return false;
+    }
+
     bool atEnd() const { return position_ >= records_.size(); }
     std::size_t position() const { return position_; }
     void rewind(std::size_t position) { position_ = position; }
@@ -117,10 +125,43 @@ void readLineParams(ProjectReader& in, ProjectContent& out) {
     out.hasLineParams = true;
     // Then, in our own files, the zoom at which the positions were taken.
     float fitZoom = 0.0f;
-    if (!in.atEnd() && in.real(fitZoom) && fitZoom > 0.0f) out.PositionsFitZoom = fitZoom;
+    if (!in.atEnd() && in.real(fitZoom) && fitZoomStorable(fitZoom)) out.PositionsFitZoom = fitZoom;
+}
+
+// Chart ranges that the inversion's results stay finite under.
+bool readRanges(ProjectReader& in, ProjectContent& c) {
+    const std::size_t first = in.position() + 1;
+    for (float* v : {&c.Xmin, &c.Xmax, &c.Ymin, &c.Ymax}) {
+        if (!in.real(*v)) return false;
+    }
+    Calibration ranges;
+    ranges.Xmin = c.Xmin;
+    ranges.Xmax = c.Xmax;
+    ranges.Ymin = c.Ymin;
+    ranges.Ymax = c.Ymax;
+    return rangesKeepChartValuesFinite(ranges) || in.failAt(msg::FileRangesUnusable, first);
+}
+
+// Every coordinate of the markers and of the points, one at a time.
+template <class Visit> void forEachStoredPosition(AppState& s, Visit visit) {
+    for (int k = 1; k <= 4; ++k) {
+        visit(s.cal.MarkerPixX(k));
+        visit(s.cal.MarkerPixY(k));
+    }
+    Dep2D& d = s.dep;
+    for (int j = 1; j <= d.NLines; ++j) {
+        for (int k = 1; k <= d.NPoints(j); ++k) {
+            visit(d.PixX(j, k));
+            visit(d.PixY(j, k));
+        }
+    }
 }
 
 } // namespace
+
+bool fitZoomStorable(float zoom) {
+    return zoom >= FitZoomLowest && zoom <= FitZoomHighest;
+}
 
 std::string projectFileText(const AppState& s) {
     const Dep2D& d = s.dep;
@@ -148,7 +189,8 @@ std::string projectFileText(const AppState& s) {
     appendRecord(out, path);
 
     for (int j = 1; j <= d.NLines; ++j) appendRecord(out, exactRealRecord(d.LineParam(j)));
-    if (s.view.PositionsFitZoom > 0.0f) appendRecord(out, exactRealRecord(s.view.PositionsFitZoom));
+    if (fitZoomStorable(s.view.PositionsFitZoom))
+        appendRecord(out, exactRealRecord(s.view.PositionsFitZoom));
     return out;
 }
 
@@ -166,9 +208,7 @@ parseProjectFile(std::string_view text, const std::string& pathForMessages, Proj
             if (!in.real(c.PixX(j, k)) || !in.real(c.PixY(j, k))) return in.failure();
         }
     }
-    for (float* v : {&c.Xmin, &c.Xmax, &c.Ymin, &c.Ymax}) {
-        if (!in.real(*v)) return in.failure();
-    }
+    if (!readRanges(in, c)) return in.failure();
     constexpr std::int32_t kLargestSide = 1 << 30;
     if (!in.count(c.ImageWidth, 0, kLargestSide) || !in.count(c.ImageHeight, 0, kLargestSide))
         return in.failure();
@@ -204,21 +244,15 @@ void applyProjectContent(AppState& s, const ProjectContent& c) {
     s.view.PositionsFitZoom = c.PositionsFitZoom;
 }
 
-void rescaleStoredPositions(AppState& s, float fromFitZoom, float toFitZoom) {
-    if (!(fromFitZoom > 0.0f) || !(toFitZoom > 0.0f) || fromFitZoom == toFitZoom) return;
+bool rescaleStoredPositions(AppState& s, float fromFitZoom, float toFitZoom) {
+    if (!(fromFitZoom > 0.0f) || !(toFitZoom > 0.0f) || fromFitZoom == toFitZoom) return true;
     const float f = toFitZoom / fromFitZoom;
-    for (int k = 1; k <= 4; ++k) {
-        s.cal.MarkerPixX(k) *= f;
-        s.cal.MarkerPixY(k) *= f;
-    }
-    Dep2D& d = s.dep;
-    for (int j = 1; j <= d.NLines; ++j) {
-        for (int k = 1; k <= d.NPoints(j); ++k) {
-            d.PixX(j, k) *= f;
-            d.PixY(j, k) *= f;
-        }
-    }
+    bool finite = true;
+    forEachStoredPosition(s, [&](float& v) { finite = finite && std::isfinite(v * f); });
+    if (!finite) return false;
+    forEachStoredPosition(s, [f](float& v) { v *= f; });
     s.view.PositionsFitZoom = toFitZoom;
+    return true;
 }
 
 std::optional<UserMessage> WriteAllProjectFilesVer001(const AppState& s) {

@@ -143,6 +143,11 @@ constexpr Entry kCatalogue[] = {
      "Таблица в буфере обмена содержит точку X = %%1, Y = %%2, которая лежит слишком далеко за "
      "пределами графика, чтобы поместить её на изображение при текущей калибровке. Таблица не "
      "изменена."},
+    {msg::FileRangesUnusable,
+     "Line %%2 of the file %%1 begins chart ranges so wide that chart values cannot be stored. "
+     "Nothing was loaded.",
+     "Строка %%2 файла %%1 начинает диапазоны графика настолько широкие, что значения графика "
+     "невозможно сохранить. Ничего не загружено."},
 };
 
 constexpr bool strictlyAscending() {

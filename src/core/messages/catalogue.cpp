@@ -148,6 +148,11 @@ constexpr Entry kCatalogue[] = {
      "Nothing was loaded.",
      "Строка %%2 файла %%1 начинает диапазоны графика настолько широкие, что значения графика "
      "невозможно сохранить. Ничего не загружено."},
+    {msg::SplineSamplesUnusable,
+     "The curve of this line runs beyond the numbers the program can store, so no points can be "
+     "taken from it. The line was not changed.",
+     "Кривая этой линии выходит за пределы чисел, которые программа может сохранить, поэтому "
+     "взять с неё точки нельзя. Линия не изменена."},
 };
 
 constexpr bool strictlyAscending() {

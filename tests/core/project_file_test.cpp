@@ -229,6 +229,35 @@ TEST(ProjectFile, SavingReplacesTheOldFileOnlyWhenComplete) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }
 
+// A save that wrote Infinity or NaN replaced a good file with one Load refuses.
+TEST(ProjectFile, AProjectThatWouldNotReadBackIsNotWritten) {
+    struct Case {
+        const char* what;
+        void (*spoil)(AppState&);
+        std::string line;
+    };
+    const Case cases[] = {
+        {"infinite parameter", [](AppState& s) { s.dep.LineParam(2) = INFINITY; }, "29"},
+        {"NaN position", [](AppState& s) { s.dep.PixY(1, 2) = NAN; }, "14"},
+        {"infinite range", [](AppState& s) { s.cal.Ymax = -INFINITY; }, "24"},
+        {"negative picture size", [](AppState& s) { s.image.ImageWidth = -1; }, "25"},
+        {"NUL inside the path", [](AppState& s) { s.image.ImagePath = "a\0b.bmp"s; }, "27"},
+    };
+    for (const Case& c : cases) {
+        TempDir dir;
+        AppState s = smallKnownState();
+        c.spoil(s);
+        s.ProjectPath = dir.file("work.vxr");
+        writeBytes(s.ProjectPath, "previous content");
+        const std::optional<UserMessage> failure = WriteAllProjectFilesVer001(s);
+        ASSERT_TRUE(failure) << c.what;
+        EXPECT_EQ(failure->number, msg::ProjectNotReadBack) << c.what;
+        EXPECT_EQ(failure->args[0], s.ProjectPath);
+        EXPECT_EQ(failure->args[1], c.line) << c.what;
+        EXPECT_EQ(readBytes(s.ProjectPath), "previous content") << c.what;
+    }
+}
+
 TEST(ProjectFile, RemembersTheZoomItsPositionsWereTakenAt) {
     AppState s = smallKnownState();
     s.view.PositionsFitZoom = 0.5f;

@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <filesystem>
+#include <memory>
 #include <vector>
 
 namespace vex {
@@ -157,6 +158,25 @@ template <class Visit> void forEachStoredPosition(AppState& s, Visit visit) {
     }
 }
 
+// The first line of a written project that its reader refuses or reads as
+// something else: read into a fresh state and written again, the text must
+// come back as it was.
+std::optional<std::string> lineNotReadBack(const std::string& text) {
+    ProjectContent content;
+    if (std::optional<UserMessage> failure = parseProjectFile(text, {}, content))
+        return failure->args[1];
+    const auto back = std::make_unique<AppState>(); // too large for the stack
+    applyProjectContent(*back, content);
+    const std::vector<std::string_view> written = splitRecords(text);
+    const std::string rewritten = projectFileText(*back);
+    const std::vector<std::string_view> again = splitRecords(rewritten);
+    for (std::size_t i = 0; i < std::max(written.size(), again.size()); ++i) {
+        if (i >= written.size() || i >= again.size() || written[i] != again[i])
+            return listDirectedInteger(static_cast<std::int32_t>(i + 1));
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 bool fitZoomStorable(float zoom) {
@@ -264,7 +284,15 @@ std::optional<UserMessage> WriteAllProjectFilesVer001(const AppState& s) {
         m.args[0] = path;
         return m;
     }
-    return replaceFileContent(path, projectFileText(s));
+    const std::string text = projectFileText(s);
+    if (std::optional<std::string> line = lineNotReadBack(text)) {
+        UserMessage m;
+        m.number = msg::ProjectNotReadBack;
+        m.args[0] = path;
+        m.args[1] = std::move(*line);
+        return m;
+    }
+    return replaceFileContent(path, text);
 }
 
 std::optional<UserMessage> ReadAllProjectFilesVer001(AppState& s) {

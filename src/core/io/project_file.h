@@ -59,7 +59,10 @@ parseProjectFile(std::string_view text, const std::string& pathForMessages, Proj
 // alone. ImageLoaded is set when the file names a picture.
 void applyProjectContent(AppState& s, const ProjectContent& c);
 
-// Writes to s.ProjectPath, replacing the old file only once the new one is complete.
+// Writes to s.ProjectPath, replacing the old file only once the new one is
+// complete, and only when what it writes reads back as the same project: a
+// value the reader would refuse or read otherwise (not finite, a count out of
+// its range, a path that reads shorter) is reported with its line instead.
 std::optional<UserMessage> WriteAllProjectFilesVer001(const AppState& s);
 
 // Stored positions taken at one FitZoom, moved to another, so that they sit

@@ -153,6 +153,11 @@ constexpr Entry kCatalogue[] = {
      "taken from it. The line was not changed.",
      "Кривая этой линии выходит за пределы чисел, которые программа может сохранить, поэтому "
      "взять с неё точки нельзя. Линия не изменена."},
+    {msg::ProjectNotReadBack,
+     "The project was not saved: line %%2 of the file %%1 would not read back as it was "
+     "written. The previous file is unchanged.",
+     "Проект не сохранён: строка %%2 файла %%1 не прочиталась бы так, как была записана. "
+     "Прежний файл не изменён."},
 };
 
 constexpr bool strictlyAscending() {

@@ -86,6 +86,7 @@ inline constexpr int FilePointNotPlaceable = 2143; // %%1 = path, %%2 = X, %%3 =
 inline constexpr int ClipboardPointNotPlaceable = 2144; // %%1 = X, %%2 = Y
 inline constexpr int FileRangesUnusable = 2145;         // %%1 = path, %%2 = the line of Xmin
 inline constexpr int SplineSamplesUnusable = 2146;
+inline constexpr int ProjectNotReadBack = 2147; // %%1 = path, %%2 = the line
 } // namespace msg
 
 // Text of message `number`: Russian when interfaceLanguage is 1, English for any

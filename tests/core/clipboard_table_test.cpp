@@ -186,6 +186,7 @@ TEST(ClipboardPaste, TakesATableTypedElsewhere) {
 
 TEST(ClipboardPaste, CutsAnOversizedLineAndReadsTheNextBlock) {
     auto s = smallTableState();
+    pixelUnitCalibration(s->cal); // a chart wide enough for the pasted points
     std::string text = "Dep2D_CD\r\n       2\r\n1\r\n250\r\n";
     for (int k = 1; k <= 250; ++k) text += std::to_string(k) + "\t" + std::to_string(-k) + "\r\n";
     text += "7\r\n2\r\n0.25\t0.5\r\n0.75\t1\r\n";
@@ -242,6 +243,17 @@ TEST(ClipboardPaste, EveryFailureKeepsThePreviousTable) {
         {"second block faulty", lfText({"H", "2", "1", "2", "1 2", "3 4", "5", "0"}), {readFailed}},
         {"NUL inside the table", "H\n1\n1\n2\n1 2\n\0003 4\n"s, {readFailed}},
         {"cut line short of its surplus", oversizedThenShort, {cut, readFailed}},
+        // Stored positions that overflow, or that the inversion cannot find again.
+        {"X too far for a position",
+         lfText({"H", "1", "1.0", "2", "1 2", "3e38 4"}),
+         {UserMessage{msg::ClipboardPointNotPlaceable,
+                      MessageKind::Error,
+                      {"3.0000000E+38", "4.000000", "", ""}}}},
+        {"X beyond the inversion",
+         lfText({"H", "1", "1.0", "2", "1e30 2", "3 4"}),
+         {UserMessage{msg::ClipboardPointNotPlaceable,
+                      MessageKind::Error,
+                      {"1.0000000E+30", "2.000000", "", ""}}}},
     };
 
     for (const Case& c : cases) {

@@ -1,8 +1,11 @@
+#include "core/messages/catalogue.h"
 #include "core/numerics/points_on_spline.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cmath>
+#include <limits>
 #include <utility>
 #include <vector>
 
@@ -98,6 +101,47 @@ TEST(ResampleLine, EndSamplesSitOnTheFirstAndLastPointsForAnyCount) {
         EXPECT_NEAR(s.dep.PixX(2, n), 140.0f, 1e-3) << n;
         EXPECT_NEAR(s.dep.PixY(2, n), 44.0f, 1e-3) << n;
     }
+}
+
+// Two captures in one image column made every sample NaN, and Save then
+// wrote NaN positions that Load refuses.
+TEST(ResampleLine, PointsInOneImageColumnGiveFinitePoints) {
+    const Points lines[] = {
+        {{10.0f, 30.0f}, {10.0f, 50.0f}},
+        {{10.0f, 30.0f}, {20.0f, 50.0f}, {20.0f, 40.0f}},
+        {{10.0f, 30.0f}, {20.0f, 50.0f}, {20.0f, 40.0f}, {35.0f, 45.0f}},
+        {{10.0f, 30.0f},
+         {20.0f, 50.0f},
+         {20.0f, 40.0f},
+         {35.0f, 45.0f},
+         {50.0f, 20.0f},
+         {60.0f, 25.0f}},
+        {{10.0f, 30.0f}, {30.0f, 50.0f}, {10.0f, 40.0f}, {40.0f, 45.0f}, {50.0f, 20.0f}},
+        {{10.0f, 30.0f}, {20.0f, 50.0f}, {20.0f, 40.0f}, {20.0f, 45.0f}, {50.0f, 20.0f}},
+    };
+    for (const Points& pts : lines) {
+        SCOPED_TRACE(pts.size());
+        AppState s = stateWithLine(pts);
+        s.dep.SplineNumPoints = 41;
+        ASSERT_FALSE(resampleCurrentLine(s));
+        ASSERT_EQ(s.dep.NPoints(2), 41);
+        for (int k = 1; k <= 41; ++k) {
+            ASSERT_TRUE(std::isfinite(s.dep.PixX(2, k)) && std::isfinite(s.dep.PixY(2, k))) << k;
+        }
+        EXPECT_EQ(s.dep.PixY(2, 1), pts.front().second);
+    }
+}
+
+// Stored positions near the float limit have samples beyond it.
+TEST(ResampleLine, ACurveBeyondWhatAFloatHoldsLeavesTheLineAsItWas) {
+    const float big = std::numeric_limits<float>::max();
+    AppState s = stateWithLine({{-big, 5.0f}, {0.0f, 9.0f}, {big, 2.0f}});
+    s.dep.SplineNumPoints = 5;
+    const Dep2D before = s.dep;
+    const std::optional<UserMessage> refusal = resampleCurrentLine(s);
+    ASSERT_TRUE(refusal);
+    EXPECT_EQ(refusal->number, msg::SplineSamplesUnusable);
+    EXPECT_EQ(s.dep, before);
 }
 
 } // namespace

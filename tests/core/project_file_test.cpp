@@ -202,6 +202,7 @@ TEST(ProjectFile, DamagedFilesAreRejectedAndLeaveTheStateAlone) {
         {head + "1\n-1\n", msg::FileCountOutOfRange, "10"},
         {head + "1\n1\n1e39\n2\n", msg::FileValueNotFinite, "11"},
         {"50\n10\n600\n10\n600\n500\n50\n5OO\n", msg::FileNotANumber, "8"},
+        {head + "1\n0\n-3e38\n3e38\n0\n1\n", msg::FileRangesUnusable, "11"},
     };
     for (const Case& k : cases) {
         AppState s = smallKnownState();
@@ -253,6 +254,35 @@ TEST(ProjectFile, SavingReplacesTheOldFileOnlyWhenComplete) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }
 
+// A save that wrote Infinity or NaN replaced a good file with one Load refuses.
+TEST(ProjectFile, AProjectThatWouldNotReadBackIsNotWritten) {
+    struct Case {
+        const char* what;
+        void (*spoil)(AppState&);
+        std::string line;
+    };
+    const Case cases[] = {
+        {"infinite parameter", [](AppState& s) { s.dep.LineParam(2) = INFINITY; }, "29"},
+        {"NaN position", [](AppState& s) { s.dep.PixY(1, 2) = NAN; }, "14"},
+        {"infinite range", [](AppState& s) { s.cal.Ymax = -INFINITY; }, "24"},
+        {"negative picture size", [](AppState& s) { s.image.ImageWidth = -1; }, "25"},
+        {"NUL inside the path", [](AppState& s) { s.image.ImagePath = "a\0b.bmp"s; }, "27"},
+    };
+    for (const Case& c : cases) {
+        TempDir dir;
+        AppState s = smallKnownState();
+        c.spoil(s);
+        s.ProjectPath = dir.file("work.vxr");
+        writeBytes(s.ProjectPath, "previous content");
+        const std::optional<UserMessage> failure = WriteAllProjectFilesVer001(s);
+        ASSERT_TRUE(failure) << c.what;
+        EXPECT_EQ(failure->number, msg::ProjectNotReadBack) << c.what;
+        EXPECT_EQ(failure->args[0], s.ProjectPath);
+        EXPECT_EQ(failure->args[1], c.line) << c.what;
+        EXPECT_EQ(readBytes(s.ProjectPath), "previous content") << c.what;
+    }
+}
+
 TEST(ProjectFile, RemembersTheZoomItsPositionsWereTakenAt) {
     AppState s = smallKnownState();
     s.view.PositionsFitZoom = 0.5f;
@@ -275,6 +305,35 @@ TEST(ProjectFile, RemembersTheZoomItsPositionsWereTakenAt) {
     EXPECT_EQ(loaded.view.PositionsFitZoom, 0.75f);
     rescaleStoredPositions(loaded, 0.0f, 2.0f); // unknown: nothing moves
     EXPECT_FLOAT_EQ(loaded.dep.PixX(1, 1), 1.5f * x);
+}
+
+// A zoom record of 1E-38 once multiplied every position by 10^38 on load.
+TEST(ProjectFile, AZoomNoViewCouldHaveIsIgnoredAndRescalingNeverOverflows) {
+    for (const char* zoom : {"1.0E-38", "1.0E-30", "2.0E+4", "0"}) {
+        ProjectContent c;
+        ASSERT_FALSE(parseProjectFile(kSmallProject + zoom + "\r\n", "p.vxr", c));
+        EXPECT_EQ(c.PositionsFitZoom, 0.0f) << zoom;
+        AppState loaded;
+        CLEARPARAM(loaded);
+        applyProjectContent(loaded, c);
+        rescaleStoredPositions(loaded, loaded.view.PositionsFitZoom, 0.8f);
+        EXPECT_EQ(loaded.dep.PixX(1, 1), 100.25f) << zoom;
+    }
+    // The zooms a view can fit a picture at are written and read back.
+    for (const float zoom : {FitZoomLowest, 1000.0f / 1200.0f, FitZoomHighest}) {
+        AppState s = smallKnownState();
+        s.view.PositionsFitZoom = zoom;
+        ProjectContent c;
+        ASSERT_FALSE(parseProjectFile(projectFileText(s), "p.vxr", c));
+        EXPECT_EQ(c.PositionsFitZoom, zoom);
+    }
+    // Positions that a rescale would carry beyond a float stay where they are.
+    AppState s = smallKnownState();
+    s.dep.PixX(1, 2) = 3.0E38f;
+    const Dep2D before = s.dep;
+    EXPECT_FALSE(rescaleStoredPositions(s, 0.5f, 1.0f));
+    EXPECT_EQ(s.dep, before);
+    EXPECT_EQ(s.cal.MarkerPixX(1), 50.0f);
 }
 
 TEST(ProjectFile, SaveLoadSaveGivesTheSameFileAndTheSameValues) {

@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <fstream>
 #include <limits>
+#include <memory>
 #include <random>
 #include <string>
 
@@ -146,20 +147,44 @@ TEST(TextTableRoundTrip, FullTableAtTheLimitsKeepsSevenFigures) {
     ASSERT_FALSE(Save2DepInTxt(d, path));
     EXPECT_EQ(readBytes(path), textTableText(d));
 
-    AppState target = busyState(); // same calibration, other data
-    const Dep2D before = target.dep;
-    const TableReadResult r = Load2DepFromTxt(target, path);
+    const auto table = std::make_unique<ImportedTable>();
+    const TableReadResult r = parseTextTable(readBytes(path), path, *table);
     ASSERT_FALSE(r.failure) << r.failure->text(2);
     ASSERT_EQ(r.code, TableLoaded);
-
-    const Dep2D& t = target.dep;
-    EXPECT_EQ(t.NLines, LinesMax);
+    EXPECT_EQ(table->NLines, LinesMax);
     for (int j = 1; j <= LinesMax; ++j) {
-        ASSERT_EQ(t.NPoints(j), PointsMax);
-        EXPECT_EQ(t.LineParam(j), sevenFigures(d.LineParam(j))) << j;
+        ASSERT_EQ(table->NPoints(j), PointsMax);
+        EXPECT_EQ(table->LineParam(j), sevenFigures(d.LineParam(j))) << j;
+        for (int k = 1; k <= PointsMax; ++k) {
+            ASSERT_EQ(table->ArgX(j, k), sevenFigures(d.ArgX(j, k))) << j << "," << k;
+            ASSERT_EQ(table->ValY(j, k), sevenFigures(d.ValY(j, k))) << j << "," << k;
+        }
+    }
+
+    // Imported, the points get their image positions from the calibration.
+    // Values far outside the chart have none, so this table is refused whole ...
+    AppState target = busyState(); // same calibration, other data
+    const Dep2D before = target.dep;
+    const TableReadResult refused = Load2DepFromTxt(target, path);
+    ASSERT_TRUE(refused.failure);
+    EXPECT_EQ(refused.failure->number, msg::FilePointNotPlaceable);
+    EXPECT_TRUE(target.dep == before);
+
+    // ... while one within reach of the chart is placed point by point.
+    std::uniform_real_distribution<float> across(-1.0f, 2.0f);
+    for (int j = 1; j <= LinesMax; ++j) {
+        for (int k = 1; k <= PointsMax; ++k) {
+            d.ArgX(j, k) = source.cal.Xmin + across(rng) * (source.cal.Xmax - source.cal.Xmin);
+            d.ValY(j, k) = source.cal.Ymin + across(rng) * (source.cal.Ymax - source.cal.Ymin);
+        }
+    }
+    ASSERT_FALSE(Save2DepInTxt(d, path));
+    const TableReadResult placed = Load2DepFromTxt(target, path);
+    ASSERT_FALSE(placed.failure) << placed.failure->text(2);
+    const Dep2D& t = target.dep;
+    for (int j = 1; j <= LinesMax; ++j) {
         for (int k = 1; k <= PointsMax; ++k) {
             ASSERT_EQ(t.ArgX(j, k), sevenFigures(d.ArgX(j, k))) << j << "," << k;
-            ASSERT_EQ(t.ValY(j, k), sevenFigures(d.ValY(j, k))) << j << "," << k;
             const PlanePoint p = chartToImage(target.cal, t.ArgX(j, k), t.ValY(j, k));
             ASSERT_EQ(t.PixX(j, k), static_cast<float>(p.x)) << j << "," << k;
             ASSERT_EQ(t.PixY(j, k), static_cast<float>(p.y)) << j << "," << k;
@@ -279,6 +304,9 @@ TEST(TextTableImport, EveryRefusalLeavesTheStateAlone) {
         {dir.write("early.dat", "2\n2\n1\n0 0\n1 1\n2\n1\n0 0\n"), 0, msg::FileEndsEarly},
         {dir.write("word.dat", "1\n2\n1\n0 0\nten 1\n"), 0, msg::FileNotANumber},
         {dir.write("huge.dat", "1\n2\n1\n0 0\n1e40 1\n"), 0, msg::FileValueNotFinite},
+        // Stored positions that overflow, or that the inversion cannot find again.
+        {dir.write("far.dat", "1\n2\n1\n0 0\n3e38 1\n"), 0, msg::FilePointNotPlaceable},
+        {dir.write("beyond.dat", "1\n2\n1\n0 1e30\n1 1\n"), 0, msg::FilePointNotPlaceable},
         {dir.write("too-large.dat", tooLarge), 0, msg::FileTooLarge},
         {dir.file("missing.dat"), 0, msg::FileCannotOpen},
         {dir.file(""), 0, msg::FileCannotOpen}, // the folder itself
@@ -298,7 +326,7 @@ TEST(TextTableImport, EveryRefusalLeavesTheStateAlone) {
 TEST(TextTableImport, CurrentPositionIsPulledInsideTheNewData) {
     ScratchDir dir;
     const std::string path =
-        dir.write("small.dat", "2\n3\n1\n0 0\n1 1\n2 2\n4\n2\n0 0\n1 1\n2 2\n3 3\n");
+        dir.write("small.dat", "2\n3\n1\n0 0\n1 .1\n2 .2\n4\n2\n0 0\n1 .1\n2 .2\n3 .3\n");
 
     AppState s = busyState(); // CurLine 6 at point 150, SavedLine 5 at point 140, 3 selected
     const Dep2D before = s.dep;

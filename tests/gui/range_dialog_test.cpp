@@ -150,6 +150,42 @@ TEST(RangeDialogOk, MovesAFaultyMinimumOneUnitBelowItsMaximum) {
     }
 }
 
+// Ranges that once closed the dialog and then gave chart values or a project
+// file that cannot be read: OK keeps the dialog open with a warning, and
+// Cancel still puts back what it opened with.
+TEST(RangeDialogOk, StaysOpenWhileARangeCannotBeUsed) {
+    const QString tail = QStringLiteral(
+        " cannot be used as a range: the two must differ, and the chart values around them must "
+        "stay within the numbers the program can store.");
+    const std::pair<Typing, QString> cases[] = {
+        {{{"xmax", "1e999"}}, "The number 1e999 is too large to be stored. Nothing was changed."},
+        {{{"xmin", "1e10"}, {"xmax", "1e10"}},
+         "Xmin = 1.0000000E+10 and Xmax = 1.0000000E+10" + tail},
+        {{{"ymin", "-3e38"}, {"ymax", "3e38"}},
+         "Ymin = -3.0000000E+38 and Ymax = 3.0000000E+38" + tail},
+    };
+    for (const auto& [typing, message] : cases) {
+        SCOPED_TRACE(message.toStdString());
+        RangeDialogRun r;
+        const Calibration opened = r.s.cal;
+        int afterOk = -1;
+        r.prompts.onDialog([&, typing = typing](QDialog& d) {
+            for (const auto& [name, text] : typing) retype(d, name, text);
+            press(d, "ok");
+            afterOk = d.result();
+            press(d, "cancel");
+            return d.result();
+        });
+        EXPECT_EQ(r.run(), 0);
+        EXPECT_EQ(afterOk, 0); // OK did not close it
+        EXPECT_EQ(r.messages(), QStringList{message});
+        EXPECT_EQ(r.s.cal.Xmin, opened.Xmin);
+        EXPECT_EQ(r.s.cal.Xmax, opened.Xmax);
+        EXPECT_EQ(r.s.cal.Ymin, opened.Ymin);
+        EXPECT_EQ(r.s.cal.Ymax, opened.Ymax);
+    }
+}
+
 TEST(RangeDialogTyping, StoresEachReadableChangeAtOnceAndIgnoresTheRest) {
     RangeDialogRun r;
     r.s.cal.Xmax = 12.3456789f; // more figures than the edit shows: untouched, so not rounded

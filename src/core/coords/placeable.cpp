@@ -35,13 +35,16 @@ bool chartPointPlaceable(const Calibration& c, float X, float Y) {
            std::fabs(probe.LastSolvedB - b) <= kFoundAgain;
 }
 
-bool rangesKeepChartValuesFinite(const Calibration& c) {
+bool axisKeepsChartValuesFinite(float from, float to) {
     for (const double edge : {-WideSearchBox, WideSearchBox}) {
-        const double x = c.Xmin + edge * (static_cast<double>(c.Xmax) - c.Xmin);
-        const double y = c.Ymax - edge * (static_cast<double>(c.Ymax) - c.Ymin);
-        if (!finiteAsFloat(x) || !finiteAsFloat(y)) return false;
+        if (!finiteAsFloat(from + edge * (static_cast<double>(to) - from))) return false;
     }
     return true;
+}
+
+bool rangesKeepChartValuesFinite(const Calibration& c) {
+    // The value axis runs from Ymax at the top (b = 0) to Ymin at the bottom.
+    return axisKeepsChartValuesFinite(c.Xmin, c.Xmax) && axisKeepsChartValuesFinite(c.Ymax, c.Ymin);
 }
 
 } // namespace vex

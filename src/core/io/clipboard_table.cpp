@@ -1,6 +1,7 @@
 #include "core/io/clipboard_table.h"
 
 #include "core/coords/mapping.h"
+#include "core/coords/placeable.h"
 #include "core/io/number_text.h"
 #include "core/messages/catalogue.h"
 
@@ -161,6 +162,20 @@ TableRead readTable(std::string_view text, std::vector<PastedLine>& lines,
     return TableRead::Table;
 }
 
+// The first pasted point that the calibration cannot hold, as a message.
+std::optional<UserMessage> unplaceablePoint(const Calibration& c,
+                                            const std::vector<PastedLine>& lines) {
+    for (const PastedLine& line : lines) {
+        for (const auto& [X, Y] : line.points) {
+            if (chartPointPlaceable(c, X, Y)) continue;
+            return UserMessage{msg::ClipboardPointNotPlaceable,
+                               MessageKind::Error,
+                               {listDirectedReal(X), listDirectedReal(Y), {}, {}}};
+        }
+    }
+    return std::nullopt;
+}
+
 void storeTable(const std::vector<PastedLine>& lines, AppState& s) {
     Dep2D& d = s.dep;
     const auto n = static_cast<std::int32_t>(lines.size());
@@ -242,6 +257,10 @@ PasteResult PASTEBINARYDEP2DFROMBMP(std::string_view clipboardText, AppState& s)
     }
     std::vector<PastedLine> lines;
     if (readTable(text, lines, result.messages) != TableRead::Table) return result;
+    if (std::optional<UserMessage> refusal = unplaceablePoint(s.cal, lines)) {
+        result.messages.push_back(std::move(*refusal));
+        return result;
+    }
     storeTable(lines, s);
     result.changed = true;
     return result;

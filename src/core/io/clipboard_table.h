@@ -38,7 +38,8 @@ struct PasteResult {
 // positions of the pasted points. Header line ignored; CR LF or LF line ends;
 // a NUL ends the text. A count above PointsMax is cut with a warning; any
 // other fault (no text, an unreadable or missing number, a count <= 0, more
-// than LinesMax lines) leaves the state exactly as it was. A line count <= 0
+// than LinesMax lines, a point the calibration cannot place on the picture
+// and find there again) leaves the state exactly as it was. A line count <= 0
 // pastes nothing and says nothing.
 PasteResult PASTEBINARYDEP2DFROMBMP(std::string_view clipboardText, AppState& s);
 

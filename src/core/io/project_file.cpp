@@ -1,5 +1,6 @@
 #include "core/io/project_file.h"
 
+#include "core/coords/placeable.h"
 #include "core/data/current_inside.h"
 #include "core/io/file_access.h"
 #include "core/io/number_text.h"
@@ -7,6 +8,7 @@
 
 #include <cmath>
 #include <filesystem>
+#include <memory>
 #include <vector>
 
 namespace vex {
@@ -70,6 +72,13 @@ class ProjectReader {
         return trimmedBlanks(cutAtFirstNul(record));
     }
 
+    // A failure found after the records were read; `record` counts from 1.
+    bool failAt(int number, std::size_t record) {
+        failure_ = message(number);
+        failure_->args[1] = listDirectedInteger(static_cast<std::int32_t>(record));
+        return false;
+    }
+
     bool atEnd() const { return position_ >= records_.size(); }
     std::size_t position() const { return position_; }
     void rewind(std::size_t position) { position_ = position; }
@@ -118,10 +127,62 @@ void readLineParams(ProjectReader& in, ProjectContent& out) {
     out.hasLineParams = true;
     // Then, in our own files, the zoom at which the positions were taken.
     float fitZoom = 0.0f;
-    if (!in.atEnd() && in.real(fitZoom) && fitZoom > 0.0f) out.PositionsFitZoom = fitZoom;
+    if (!in.atEnd() && in.real(fitZoom) && fitZoomStorable(fitZoom)) out.PositionsFitZoom = fitZoom;
+}
+
+// Chart ranges that the inversion's results stay finite under.
+bool readRanges(ProjectReader& in, ProjectContent& c) {
+    const std::size_t first = in.position() + 1;
+    for (float* v : {&c.Xmin, &c.Xmax, &c.Ymin, &c.Ymax}) {
+        if (!in.real(*v)) return false;
+    }
+    Calibration ranges;
+    ranges.Xmin = c.Xmin;
+    ranges.Xmax = c.Xmax;
+    ranges.Ymin = c.Ymin;
+    ranges.Ymax = c.Ymax;
+    return rangesKeepChartValuesFinite(ranges) || in.failAt(msg::FileRangesUnusable, first);
+}
+
+// Every coordinate of the markers and of the points, one at a time.
+template <class Visit> void forEachStoredPosition(AppState& s, Visit visit) {
+    for (int k = 1; k <= 4; ++k) {
+        visit(s.cal.MarkerPixX(k));
+        visit(s.cal.MarkerPixY(k));
+    }
+    Dep2D& d = s.dep;
+    for (int j = 1; j <= d.NLines; ++j) {
+        for (int k = 1; k <= d.NPoints(j); ++k) {
+            visit(d.PixX(j, k));
+            visit(d.PixY(j, k));
+        }
+    }
+}
+
+// The first line of a written project that its reader refuses or reads as
+// something else: read into a fresh state and written again, the text must
+// come back as it was.
+std::optional<std::string> lineNotReadBack(const std::string& text) {
+    ProjectContent content;
+    if (std::optional<UserMessage> failure = parseProjectFile(text, {}, content))
+        return failure->args[1];
+    const auto back = std::make_unique<AppState>(); // too large for the stack
+    applyProjectContent(*back, content);
+    const std::vector<std::string_view> written = splitRecords(text);
+    const std::string rewritten = projectFileText(*back);
+    const std::vector<std::string_view> again = splitRecords(rewritten);
+    for (std::size_t i = 0; i < std::max(written.size(), again.size()); ++i) {
+        if (i >= written.size() || i >= again.size() || written[i] != again[i])
+            return listDirectedInteger(static_cast<std::int32_t>(i + 1));
+    }
+    return std::nullopt;
 }
 
 } // namespace
+
+bool fitZoomStorable(float zoom) {
+    return zoom >= FitZoomLowest && zoom <= FitZoomHighest;
+}
 
 std::string projectFileText(const AppState& s) {
     const Dep2D& d = s.dep;
@@ -149,7 +210,8 @@ std::string projectFileText(const AppState& s) {
     appendRecord(out, path);
 
     for (int j = 1; j <= d.NLines; ++j) appendRecord(out, exactRealRecord(d.LineParam(j)));
-    if (s.view.PositionsFitZoom > 0.0f) appendRecord(out, exactRealRecord(s.view.PositionsFitZoom));
+    if (fitZoomStorable(s.view.PositionsFitZoom))
+        appendRecord(out, exactRealRecord(s.view.PositionsFitZoom));
     return out;
 }
 
@@ -167,9 +229,7 @@ parseProjectFile(std::string_view text, const std::string& pathForMessages, Proj
             if (!in.real(c.PixX(j, k)) || !in.real(c.PixY(j, k))) return in.failure();
         }
     }
-    for (float* v : {&c.Xmin, &c.Xmax, &c.Ymin, &c.Ymax}) {
-        if (!in.real(*v)) return in.failure();
-    }
+    if (!readRanges(in, c)) return in.failure();
     constexpr std::int32_t kLargestSide = 1 << 30;
     if (!in.count(c.ImageWidth, 0, kLargestSide) || !in.count(c.ImageHeight, 0, kLargestSide))
         return in.failure();
@@ -207,21 +267,15 @@ void applyProjectContent(AppState& s, const ProjectContent& c) {
     keepCurrentInsideData(d, s.mouse);
 }
 
-void rescaleStoredPositions(AppState& s, float fromFitZoom, float toFitZoom) {
-    if (!(fromFitZoom > 0.0f) || !(toFitZoom > 0.0f) || fromFitZoom == toFitZoom) return;
+bool rescaleStoredPositions(AppState& s, float fromFitZoom, float toFitZoom) {
+    if (!(fromFitZoom > 0.0f) || !(toFitZoom > 0.0f) || fromFitZoom == toFitZoom) return true;
     const float f = toFitZoom / fromFitZoom;
-    for (int k = 1; k <= 4; ++k) {
-        s.cal.MarkerPixX(k) *= f;
-        s.cal.MarkerPixY(k) *= f;
-    }
-    Dep2D& d = s.dep;
-    for (int j = 1; j <= d.NLines; ++j) {
-        for (int k = 1; k <= d.NPoints(j); ++k) {
-            d.PixX(j, k) *= f;
-            d.PixY(j, k) *= f;
-        }
-    }
+    bool finite = true;
+    forEachStoredPosition(s, [&](float& v) { finite = finite && std::isfinite(v * f); });
+    if (!finite) return false;
+    forEachStoredPosition(s, [f](float& v) { v *= f; });
     s.view.PositionsFitZoom = toFitZoom;
+    return true;
 }
 
 std::optional<UserMessage> WriteAllProjectFilesVer001(const AppState& s) {
@@ -233,7 +287,15 @@ std::optional<UserMessage> WriteAllProjectFilesVer001(const AppState& s) {
         m.args[0] = path;
         return m;
     }
-    return replaceFileContent(path, projectFileText(s));
+    const std::string text = projectFileText(s);
+    if (std::optional<std::string> line = lineNotReadBack(text)) {
+        UserMessage m;
+        m.number = msg::ProjectNotReadBack;
+        m.args[0] = path;
+        m.args[1] = std::move(*line);
+        return m;
+    }
+    return replaceFileContent(path, text);
 }
 
 std::optional<UserMessage> ReadAllProjectFilesVer001(AppState& s) {

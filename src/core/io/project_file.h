@@ -16,6 +16,14 @@ namespace vex {
 
 inline constexpr std::size_t ProjectFileMaxBytes = 16u << 20;
 
+// The fitted zooms a project may name for its positions: a view fits its
+// picture at its own size over the picture's, which stays far inside these
+// for any picture a screen can show. A zoom outside them (1E-30 would move
+// every point 10^30 times further out) is not written and, read, is ignored.
+inline constexpr float FitZoomLowest = 1.0E-4f;
+inline constexpr float FitZoomHighest = 1.0E4f;
+bool fitZoomStorable(float zoom);
+
 // What a project file holds, read into scratch storage first so that a
 // damaged file never reaches the live data.
 struct ProjectContent {
@@ -41,7 +49,7 @@ std::string projectFileText(const AppState& s);
 
 // Reads the records into `out`; a message when the text is not a sound
 // project (ends early, a non-number, a count outside its limits, a value
-// that is not finite).
+// that is not finite, chart ranges so wide that chart values overflow).
 std::optional<UserMessage>
 parseProjectFile(std::string_view text, const std::string& pathForMessages, ProjectContent& out);
 
@@ -53,12 +61,16 @@ parseProjectFile(std::string_view text, const std::string& pathForMessages, Proj
 // the file names a picture.
 void applyProjectContent(AppState& s, const ProjectContent& c);
 
-// Writes to s.ProjectPath, replacing the old file only once the new one is complete.
+// Writes to s.ProjectPath, replacing the old file only once the new one is
+// complete, and only when what it writes reads back as the same project: a
+// value the reader would refuse or read otherwise (not finite, a count out of
+// its range, a path that reads shorter) is reported with its line instead.
 std::optional<UserMessage> WriteAllProjectFilesVer001(const AppState& s);
 
 // Stored positions taken at one FitZoom, moved to another, so that they sit
-// on the same picture pixels in a view of another size.
-void rescaleStoredPositions(AppState& s, float fromFitZoom, float toFitZoom);
+// on the same picture pixels in a view of another size. Nothing moves, and
+// false is returned, when a moved position would not be a finite float.
+bool rescaleStoredPositions(AppState& s, float fromFitZoom, float toFitZoom);
 
 // Reads s.ProjectPath into the state; on any failure the state is unchanged.
 // Reopening the picture is the view's business.

@@ -1,6 +1,7 @@
 #include "core/io/text_table.h"
 
 #include "core/coords/mapping.h"
+#include "core/coords/placeable.h"
 #include "core/data/current_inside.h"
 #include "core/io/file_access.h"
 #include "core/io/number_text.h"
@@ -162,6 +163,21 @@ class ListDirectedReader {
     std::optional<UserMessage> failure_;
 };
 
+// The first point of the table that the calibration cannot hold, as a message.
+std::optional<UserMessage> unplaceablePoint(const Calibration& c, const ImportedTable& t,
+                                            const std::string& path) {
+    for (int j = 1; j <= t.NLines; ++j) {
+        for (int k = 1; k <= t.NPoints(j); ++k) {
+            const float X = t.ArgX(j, k), Y = t.ValY(j, k);
+            if (chartPointPlaceable(c, X, Y)) continue;
+            return UserMessage{msg::FilePointNotPlaceable,
+                               MessageKind::Warning,
+                               {path, listDirectedReal(X), listDirectedReal(Y), {}}};
+        }
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 std::string textTableText(const Dep2D& d) {
@@ -242,16 +258,22 @@ std::optional<UserMessage> Save2DepInTxt(const Dep2D& d, const std::string& path
     return replaceFileContent(path, textTableText(d));
 }
 
+TableReadResult importTextTable(AppState& s, std::string_view text,
+                                const std::string& pathForMessages) {
+    // Two 40 × 200 float tables: too big to sit on the stack comfortably.
+    const auto table = std::make_unique<ImportedTable>();
+    TableReadResult result = parseTextTable(text, pathForMessages, *table);
+    if (result.code != TableLoaded || result.failure) return result;
+    if ((result.failure = unplaceablePoint(s.cal, *table, pathForMessages))) return result;
+    applyImportedTable(s, *table);
+    return result;
+}
+
 TableReadResult Load2DepFromTxt(AppState& s, const std::string& path) {
     TableReadResult result;
     std::string text;
     if ((result.failure = readWholeFile(path, TextTableMaxBytes, text))) return result;
-
-    // Two 40 × 200 float tables: too big to sit on the stack comfortably.
-    const auto table = std::make_unique<ImportedTable>();
-    result = parseTextTable(text, path, *table);
-    if (result.code == TableLoaded && !result.failure) applyImportedTable(s, *table);
-    return result;
+    return importTextTable(s, text, path);
 }
 
 std::optional<UserMessage> importCodeMessage(int code) {

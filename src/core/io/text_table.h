@@ -65,6 +65,13 @@ TableReadResult parseTextTable(std::string_view text, const std::string& pathFor
 // line and point and the point selection are pulled back inside the new data.
 void applyImportedTable(AppState& s, const ImportedTable& t);
 
+// The import of a table's text: parsed, then refused with a message when a
+// point cannot be placed on the picture with the current calibration (and
+// found there again), otherwise applied. On a refusal or failure the state
+// is unchanged.
+TableReadResult importTextTable(AppState& s, std::string_view text,
+                                const std::string& pathForMessages);
+
 // Writes the table to `path`; a failed write leaves any previous file as it was.
 std::optional<UserMessage> Save2DepInTxt(const Dep2D& d, const std::string& path);
 

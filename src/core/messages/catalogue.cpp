@@ -132,6 +132,38 @@ constexpr Entry kCatalogue[] = {
      "the current calibration. Nothing was changed.",
      "Точка X = %%1, Y = %%2 лежит слишком далеко за пределами графика, чтобы поместить её на "
      "изображение при текущей калибровке. Ничего не изменено."},
+    {msg::RangeUnusable,
+     "%%1 = %%2 and %%3 = %%4 cannot be used as a range: the two must differ, and the chart "
+     "values around them must stay within the numbers the program can store.",
+     "%%1 = %%2 и %%3 = %%4 нельзя использовать как диапазон: значения должны различаться, а "
+     "значения графика вокруг них должны оставаться в пределах чисел, которые программа может "
+     "сохранить."},
+    {msg::FilePointNotPlaceable,
+     "The file %%1 holds the point X = %%2, Y = %%3, which lies too far outside the chart to be "
+     "placed on the picture with the current calibration. Nothing was loaded.",
+     "Файл %%1 содержит точку X = %%2, Y = %%3, которая лежит слишком далеко за пределами "
+     "графика, чтобы поместить её на изображение при текущей калибровке. Ничего не загружено."},
+    {msg::ClipboardPointNotPlaceable,
+     "The clipboard table holds the point X = %%1, Y = %%2, which lies too far outside the chart "
+     "to be placed on the picture with the current calibration. The table was not changed.",
+     "Таблица в буфере обмена содержит точку X = %%1, Y = %%2, которая лежит слишком далеко за "
+     "пределами графика, чтобы поместить её на изображение при текущей калибровке. Таблица не "
+     "изменена."},
+    {msg::FileRangesUnusable,
+     "Line %%2 of the file %%1 begins chart ranges so wide that chart values cannot be stored. "
+     "Nothing was loaded.",
+     "Строка %%2 файла %%1 начинает диапазоны графика настолько широкие, что значения графика "
+     "невозможно сохранить. Ничего не загружено."},
+    {msg::SplineSamplesUnusable,
+     "The curve of this line runs beyond the numbers the program can store, so no points can be "
+     "taken from it. The line was not changed.",
+     "Кривая этой линии выходит за пределы чисел, которые программа может сохранить, поэтому "
+     "взять с неё точки нельзя. Линия не изменена."},
+    {msg::ProjectNotReadBack,
+     "The project was not saved: line %%2 of the file %%1 would not read back as it was "
+     "written. The previous file is unchanged.",
+     "Проект не сохранён: строка %%2 файла %%1 не прочиталась бы так, как была записана. "
+     "Прежний файл не изменён."},
 };
 
 constexpr bool strictlyAscending() {

@@ -82,8 +82,14 @@ inline constexpr int PictureHeaderCut = 2120;    // %%1 = path
 // %%1 = path, %%2 x %%3 = its size in pixels, %%4 = the limit in millions of pixels
 inline constexpr int PictureTooLarge = 2121;
 // Values the program cannot hold: refused where they come in.
-inline constexpr int NumberTooLarge = 2140;    // %%1 = the number as typed
-inline constexpr int PointNotPlaceable = 2141; // %%1 = X, %%2 = Y
+inline constexpr int NumberTooLarge = 2140;        // %%1 = the number as typed
+inline constexpr int PointNotPlaceable = 2141;     // %%1 = X, %%2 = Y
+inline constexpr int RangeUnusable = 2142;         // %%1, %%3 = the names, %%2, %%4 = the values
+inline constexpr int FilePointNotPlaceable = 2143; // %%1 = path, %%2 = X, %%3 = Y
+inline constexpr int ClipboardPointNotPlaceable = 2144; // %%1 = X, %%2 = Y
+inline constexpr int FileRangesUnusable = 2145;         // %%1 = path, %%2 = the line of Xmin
+inline constexpr int SplineSamplesUnusable = 2146;
+inline constexpr int ProjectNotReadBack = 2147; // %%1 = path, %%2 = the line
 } // namespace msg
 
 // Text of message `number`: Russian when interfaceLanguage is 1, English for any

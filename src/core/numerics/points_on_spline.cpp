@@ -1,6 +1,9 @@
 #include "core/numerics/points_on_spline.h"
 
+#include "core/messages/catalogue.h"
 #include "core/numerics/spline.h"
+
+#include <cmath>
 
 namespace vex {
 
@@ -10,17 +13,24 @@ ResampleCheck checkResampleCount(std::int32_t n) {
     return ResampleCheck::Ok;
 }
 
-void resampleCurrentLine(AppState& s) {
-    SPLINEINTERPOLATION(SplineResample, s.dep, s.spline);
+std::optional<UserMessage> resampleCurrentLine(AppState& s) {
+    SplineSamples samples = s.spline;
+    SPLINEINTERPOLATION(SplineResample, s.dep, samples);
     // The curve routine reports how many samples it took: the requested count,
     // or none for an empty line.
+    const std::int32_t count = samples.SplinePixCount;
+    for (std::int32_t k = 1; k <= count; ++k) {
+        if (!std::isfinite(samples.SplinePixX(k)) || !std::isfinite(samples.SplinePixY(k)))
+            return UserMessage{msg::SplineSamplesUnusable, MessageKind::Warning, {}};
+    }
+    s.spline = samples;
     const std::int32_t line = s.dep.CurLine;
-    const std::int32_t count = s.spline.SplinePixCount;
     s.dep.NPoints(line) = count;
     for (std::int32_t k = 1; k <= count; ++k) {
-        s.dep.PixX(line, k) = s.spline.SplinePixX(k);
-        s.dep.PixY(line, k) = s.spline.SplinePixY(k);
+        s.dep.PixX(line, k) = samples.SplinePixX(k);
+        s.dep.PixY(line, k) = samples.SplinePixY(k);
     }
+    return std::nullopt;
 }
 
 } // namespace vex

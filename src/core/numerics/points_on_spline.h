@@ -3,9 +3,11 @@
 // its curve, evenly spaced in the image's horizontal direction, from the
 // line's first to its last point in stored order.
 
+#include "core/messages/user_message.h"
 #include "core/state/app_state.h"
 
 #include <cstdint>
+#include <optional>
 
 namespace vex {
 
@@ -21,7 +23,9 @@ ResampleCheck checkResampleCount(std::int32_t n);
 // Samples the curve of the current line at s.dep.SplineNumPoints abscissae
 // (into s.spline, as the curve routine does) and makes those samples the
 // line's points. ArgX/ValY and CurPoint are left as they are. The caller has
-// checked the count; an empty line has no curve and stays empty.
-void resampleCurrentLine(AppState& s);
+// checked the count; an empty line has no curve and stays empty. A curve
+// whose samples are not all finite floats (positions near the float limit
+// swing beyond it) leaves the line as it was and says so.
+std::optional<UserMessage> resampleCurrentLine(AppState& s);
 
 } // namespace vex

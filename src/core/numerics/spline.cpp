@@ -24,8 +24,32 @@ struct Parabola {
     double slope(double xv) const { return 2.0 * c2 * xv + c1; }
 };
 
+// Straight line through the points a and b (0-based), which differ in x.
+Parabola lineThrough(const double* x, const double* y, int a, int b) {
+    const double slope = (y[b] - y[a]) / (x[b] - x[a]);
+    return {y[a] - slope * x[a], slope, 0.0};
+}
+
+// Two points in one image column have no parabola through them: the
+// straight line through the first pair that differs in x stands in, so the
+// curve steps from one point of the column to the other instead of being
+// NaN; a triple in one column gives its first point's y.
+Parabola lineInColumns(const double* x, const double* y, int j) {
+    if (x[j] != x[j + 1]) return lineThrough(x, y, j, j + 1);
+    if (x[j + 1] != x[j + 2]) return lineThrough(x, y, j + 1, j + 2);
+    return {y[j], 0.0, 0.0};
+}
+
+bool allColumnsDiffer(const double* x, int n) {
+    for (int i = 0; i < n; ++i)
+        for (int k = i + 1; k < n; ++k)
+            if (x[i] == x[k]) return false;
+    return true;
+}
+
 // Parabola through the points j, j+1, j+2 (0-based j).
 Parabola parabolaThrough(const double* x, const double* y, int j) {
+    if (!allColumnsDiffer(x + j, 3)) return lineInColumns(x, y, j);
     std::array<double, 9> a{}; // column-major: columns 1, x, x²
     std::array<double, 3> b{};
     std::array<double, 3> c{};
@@ -185,6 +209,8 @@ double GK1E(const double* x, const double* y, double xv, int n) {
             }
         }
     }
+    // A pair in one column: its left point left of the column, else its right one.
+    if (x[a] == x[a + 1]) return xv < x[a] ? y[a] : y[a + 1];
     return y[a] + (xv - x[a]) * (y[a + 1] - y[a]) / (x[a + 1] - x[a]);
 }
 
@@ -217,7 +243,9 @@ double F3INP2(const double* x, const double* y, double xv, int n) {
     if (n == 1) return y[0];
     if (n == 2) return GK1E(x, y, xv, n);
     if (n == 3) return F3EXTPARAB(x, y, xv, n);
-    if (n == 4) return cubicThroughFour(x, y, xv);
+    // Four points in fewer columns have no cubic through them.
+    if (n == 4)
+        return allColumnsDiffer(x, 4) ? cubicThroughFour(x, y, xv) : F3EXTPARAB(x, y, xv, n);
     return piecewiseCubic(x, y, xv, n);
 }
 

@@ -7,7 +7,10 @@
 //
 // The work is done in double precision; results are stored as float. Tables
 // are expected in increasing x order and are neither sorted nor checked:
-// other orders give meaningless curves, equal x values give NaN.
+// other orders give meaningless curves. Points in one image column cannot
+// both lie on a curve y(x); where a parabola or cubic would need them to, a
+// straight line through neighbours in different columns stands in, so the
+// curve steps across the column and stays finite.
 
 #include "core/data/dep2d.h"
 #include "core/numerics/spline_samples.h"
@@ -22,8 +25,9 @@ inline constexpr int SplineAtPoint = 2;  // SplinePointY at SplinePointX
 inline constexpr int SplineDrawSamples = 100;
 
 // Straight line through the neighbouring pair that holds xv, scanning from the
-// left; the first pair left of the table, the last pair from xn on. Fewer than
-// two points fall back to F3INP2.
+// left; the first pair left of the table, the last pair from xn on. A pair in
+// one column gives its left point's y left of the column, its right point's y
+// from there on. Fewer than two points fall back to F3INP2.
 double GK1E(const double* x, const double* y, double xv, int n);
 
 // Parabola through the consecutive triple nearest to xv (least sum of squared
@@ -38,7 +42,8 @@ void MGAUS1(double* A, double* B, double* X, int m);
 
 // The curve through the n points (x, y) evaluated at xv. One point gives its
 // y everywhere, two to four points the polynomial through all of them (also
-// outside the table); five or more the piecewise cubic, flat outside the
+// outside the table; four points in fewer than four columns the parabola of
+// the nearest three); five or more the piecewise cubic, flat outside the
 // table. An empty table reads nothing and gives NaN.
 double F3INP2(const double* x, const double* y, double xv, int n);
 

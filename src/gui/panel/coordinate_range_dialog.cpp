@@ -2,9 +2,9 @@
 
 #include "core/coords/search_box.h"
 #include "core/io/number_text.h"
-#include "core/messages/catalogue.h"
-#include "core/messages/message_format.h"
+#include "core/messages/user_message.h"
 #include "core/state/app_state.h"
+#include "core/ui/range_entry.h"
 #include "gui/panel/dialog_units.h"
 #include "gui/platform/prompts.h"
 
@@ -33,10 +33,10 @@ CoordinateRangeDialog::CoordinateRangeDialog(Calibration& cal, Prompts& prompts,
     setWindowTitle(QStringLiteral("Coordinate system"));
     const QFontMetrics fm(font());
 
-    addRangeRow(QStringLiteral("Xmin"), 14, cal_.Xmin);
-    addRangeRow(QStringLiteral("Xmax"), 30, cal_.Xmax);
-    addRangeRow(QStringLiteral("Ymin"), 47, cal_.Ymin);
-    addRangeRow(QStringLiteral("Ymax"), 64, cal_.Ymax);
+    edits_ = {addRangeRow(QStringLiteral("Xmin"), 14, cal_.Xmin),
+              addRangeRow(QStringLiteral("Xmax"), 30, cal_.Xmax),
+              addRangeRow(QStringLiteral("Ymin"), 47, cal_.Ymin),
+              addRangeRow(QStringLiteral("Ymax"), 64, cal_.Ymax)};
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("ok"));
@@ -53,7 +53,7 @@ CoordinateRangeDialog::CoordinateRangeDialog(Calibration& cal, Prompts& prompts,
 }
 
 // The label sits one unit lower than its edit, as in the template.
-void CoordinateRangeDialog::addRangeRow(const QString& name, int top, float& field) {
+QLineEdit* CoordinateRangeDialog::addRangeRow(const QString& name, int top, float& field) {
     const QFontMetrics fm(font());
     auto* caption = new QLabel(name + QStringLiteral(" = "), this);
     caption->setGeometry(dialogUnitsToPixels(fm, 7, top + 1, 25, 11));
@@ -68,21 +68,18 @@ void CoordinateRangeDialog::addRangeRow(const QString& name, int top, float& fie
 
     // Only what the user types is read back; an unreadable text keeps the value.
     connect(edit, &QLineEdit::textEdited, this,
-            [&field](const QString& text) { readReal(text.toStdString(), field); });
+            [&field](const QString& text) { storeTypedRange(field, text.toStdString()); });
+    return edit;
 }
 
 void CoordinateRangeDialog::done(int result) {
     if (result == QDialog::Accepted) {
-        if (!(cal_.Xmax > cal_.Xmin)) {
-            prompts_.message(MessageKind::Warning,
-                             QString::fromStdString(GETWM4(msg::ArgumentRangeInverted, language_)));
-            cal_.Xmin = cal_.Xmax - 1.0f;
-        }
-        if (!(cal_.Ymax > cal_.Ymin)) {
-            prompts_.message(MessageKind::Warning,
-                             QString::fromStdString(GETWM4(msg::ValueRangeInverted, language_)));
-            cal_.Ymin = cal_.Ymax - 1.0f;
-        }
+        std::array<std::string, 4> texts;
+        for (std::size_t i = 0; i < texts.size(); ++i) texts[i] = edits_[i]->text().toStdString();
+        const RangeConfirmation confirmed = confirmRanges(cal_, texts);
+        for (const UserMessage& m : confirmed.messages)
+            prompts_.message(m.kind, QString::fromStdString(m.text(language_)));
+        if (!confirmed.accepted) return; // stays open for the user to mend or cancel
     } else {
         cal_.Xmin = opening_[0];
         cal_.Xmax = opening_[1];

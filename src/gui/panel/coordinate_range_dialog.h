@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 
+class QLineEdit;
 class QWidget;
 
 namespace vex {
@@ -16,9 +17,10 @@ struct Calibration;
 class Prompts;
 
 // Edits the four ranges of the calibration in place: every typed change that
-// reads as a number is stored at once. OK insists on Xmax > Xmin and
+// reads as a finite number is stored at once. OK insists on Xmax > Xmin and
 // Ymax > Ymin, moving a faulty minimum one unit below its maximum after a
-// warning; Cancel (or closing the dialog) puts back the values it opened with,
+// warning, and stays open with a warning while a range cannot be used even
+// so; Cancel (or closing the dialog) puts back the values it opened with,
 // since the mappings divide by the range widths.
 class CoordinateRangeDialog : public QDialog {
     Q_OBJECT
@@ -30,12 +32,13 @@ class CoordinateRangeDialog : public QDialog {
 
   private:
     // "Name = " and the edit bound to `field`, whose top is at `top` dialog units.
-    void addRangeRow(const QString& name, int top, float& field);
+    QLineEdit* addRangeRow(const QString& name, int top, float& field);
 
     Calibration& cal_;
     Prompts& prompts_;
     std::int32_t language_;
-    std::array<float, 4> opening_; // Xmin, Xmax, Ymin, Ymax
+    std::array<float, 4> opening_;      // Xmin, Xmax, Ymin, Ymax
+    std::array<QLineEdit*, 4> edits_{}; // in the same order
 };
 
 // Runs the dialog over `owner` as the panel does: `panel` and `host` (either

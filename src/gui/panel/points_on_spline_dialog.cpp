@@ -75,7 +75,10 @@ bool SetNumPointsOnLine(AppState& s, Prompts& prompts, QWidget* owner) {
     case ResampleCheck::Ok:
         break;
     }
-    resampleCurrentLine(s);
+    if (const std::optional<UserMessage> refusal = resampleCurrentLine(s)) {
+        prompts.message(refusal->kind, qt(refusal->text(s.InterfaceLanguage)));
+        return false;
+    }
     return true;
 }
 

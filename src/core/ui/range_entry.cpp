@@ -1,0 +1,66 @@
+#include "core/ui/range_entry.h"
+
+#include "core/coords/placeable.h"
+#include "core/io/number_text.h"
+#include "core/messages/catalogue.h"
+#include "core/ui/typed_number.h"
+
+namespace vex {
+namespace {
+
+// One range, from its minimum to its maximum.
+struct Range {
+    const char* lowName;
+    float& low;
+    const char* highName;
+    float high;
+    int invertedMessage;
+};
+
+float repairedLow(const Range& r) {
+    return r.high > r.low ? r.low : r.high - 1.0f;
+}
+
+bool usableOnceRepaired(const Range& r) {
+    const float low = repairedLow(r);
+    return r.high > low && axisKeepsChartValuesFinite(low, r.high);
+}
+
+UserMessage unusable(const Range& r) {
+    return {msg::RangeUnusable,
+            MessageKind::Warning,
+            {r.lowName, listDirectedReal(r.low), r.highName, listDirectedReal(r.high)}};
+}
+
+} // namespace
+
+bool storeTypedRange(float& field, std::string_view text) {
+    const TypedNumber typed = readTypedNumber(text);
+    if (typed.value) field = *typed.value;
+    return typed.value.has_value();
+}
+
+RangeConfirmation confirmRanges(Calibration& c, const std::array<std::string, 4>& texts) {
+    RangeConfirmation result;
+    for (const std::string& text : texts) {
+        if (auto refusal = readTypedNumber(text).refusal) {
+            result.messages.push_back(std::move(*refusal));
+            return result;
+        }
+    }
+    const Range ranges[] = {{"Xmin", c.Xmin, "Xmax", c.Xmax, msg::ArgumentRangeInverted},
+                            {"Ymin", c.Ymin, "Ymax", c.Ymax, msg::ValueRangeInverted}};
+    for (const Range& r : ranges)
+        if (!usableOnceRepaired(r)) result.messages.push_back(unusable(r));
+    if (!result.messages.empty()) return result;
+
+    for (const Range& r : ranges) {
+        if (r.high > r.low) continue;
+        result.messages.push_back({r.invertedMessage, MessageKind::Warning, {}});
+        r.low = repairedLow(r);
+    }
+    result.accepted = true;
+    return result;
+}
+
+} // namespace vex

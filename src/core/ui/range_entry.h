@@ -1,0 +1,33 @@
+#pragma once
+// The rules of the coordinate range dialog, apart from its widgets: what a
+// typed value does at once, and what OK does with the four ranges.
+
+#include "core/coords/calibration.h"
+#include "core/messages/user_message.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vex {
+
+// A typed range value is stored at once when it reads as a finite number;
+// any other text leaves the field as it was.
+bool storeTypedRange(float& field, std::string_view text);
+
+struct RangeConfirmation {
+    bool accepted = false;             // the dialog may close
+    std::vector<UserMessage> messages; // to show, in this order
+};
+
+// OK, given the texts of the Xmin, Xmax, Ymin and Ymax edits. The dialog
+// stays open, with the ranges left as they are, when a text reads as a number
+// too large to store, or when a range stays unusable even after its repair:
+// its ends still equal (1e10 less one is 1e10), or its chart values beyond
+// what a float holds. Otherwise a range whose minimum is not below its
+// maximum is warned about and repaired by moving the minimum one unit below
+// the maximum, the argument range first.
+RangeConfirmation confirmRanges(Calibration& c, const std::array<std::string, 4>& texts);
+
+} // namespace vex

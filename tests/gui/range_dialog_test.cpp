@@ -163,6 +163,8 @@ TEST(RangeDialogOk, StaysOpenWhileARangeCannotBeUsed) {
          "Xmin = 1.0000000E+10 and Xmax = 1.0000000E+10" + tail},
         {{{"ymin", "-3e38"}, {"ymax", "3e38"}},
          "Ymin = -3.0000000E+38 and Ymax = 3.0000000E+38" + tail},
+        // Values are measured down from Ymax: ten ranges above it overflow.
+        {{{"ymax", "3.24e37"}}, "Ymin = 0.000000 and Ymax = 3.2400000E+37" + tail},
     };
     for (const auto& [typing, message] : cases) {
         SCOPED_TRACE(message.toStdString());

@@ -15,6 +15,14 @@ bool finiteAsFloat(double v) {
     return std::isfinite(static_cast<float>(v));
 }
 
+// Chart values from + t·(to − from) for |t| up to the widest search box.
+bool axisKeepsChartValuesFinite(float from, float to) {
+    for (const double edge : {-WideSearchBox, WideSearchBox}) {
+        if (!finiteAsFloat(from + edge * (static_cast<double>(to) - from))) return false;
+    }
+    return true;
+}
+
 } // namespace
 
 bool chartPointPlaceable(const Calibration& c, float X, float Y) {
@@ -35,16 +43,18 @@ bool chartPointPlaceable(const Calibration& c, float X, float Y) {
            std::fabs(probe.LastSolvedB - b) <= kFoundAgain;
 }
 
-bool axisKeepsChartValuesFinite(float from, float to) {
-    for (const double edge : {-WideSearchBox, WideSearchBox}) {
-        if (!finiteAsFloat(from + edge * (static_cast<double>(to) - from))) return false;
-    }
-    return true;
+bool argumentRangeKeepsChartValuesFinite(float Xmin, float Xmax) {
+    return axisKeepsChartValuesFinite(Xmin, Xmax);
+}
+
+bool valueRangeKeepsChartValuesFinite(float Ymin, float Ymax) {
+    // The value axis runs from Ymax at the top (b = 0) to Ymin at the bottom.
+    return axisKeepsChartValuesFinite(Ymax, Ymin);
 }
 
 bool rangesKeepChartValuesFinite(const Calibration& c) {
-    // The value axis runs from Ymax at the top (b = 0) to Ymin at the bottom.
-    return axisKeepsChartValuesFinite(c.Xmin, c.Xmax) && axisKeepsChartValuesFinite(c.Ymax, c.Ymin);
+    return argumentRangeKeepsChartValuesFinite(c.Xmin, c.Xmax) &&
+           valueRangeKeepsChartValuesFinite(c.Ymin, c.Ymax);
 }
 
 } // namespace vex

@@ -15,9 +15,10 @@ namespace vex {
 bool chartPointPlaceable(const Calibration& c, float X, float Y);
 
 // Whether the chart values of every normalised position in the widest search
-// box (the most the inversion can return) are finite floats: along one axis,
-// from + t·(to − from) for |t| up to the box; for both axes of a calibration.
-bool axisKeepsChartValuesFinite(float from, float to);
+// box (the most the inversion can return) are finite floats: for the argument
+// range, for the value range (measured down from Ymax), for both.
+bool argumentRangeKeepsChartValuesFinite(float Xmin, float Xmax);
+bool valueRangeKeepsChartValuesFinite(float Ymin, float Ymax);
 bool rangesKeepChartValuesFinite(const Calibration& c);
 
 } // namespace vex

@@ -15,6 +15,7 @@ struct Range {
     const char* highName;
     float high;
     int invertedMessage;
+    bool (*keepsChartValuesFinite)(float low, float high);
 };
 
 float repairedLow(const Range& r) {
@@ -23,7 +24,7 @@ float repairedLow(const Range& r) {
 
 bool usableOnceRepaired(const Range& r) {
     const float low = repairedLow(r);
-    return r.high > low && axisKeepsChartValuesFinite(low, r.high);
+    return r.high > low && r.keepsChartValuesFinite(low, r.high);
 }
 
 UserMessage unusable(const Range& r) {
@@ -48,8 +49,10 @@ RangeConfirmation confirmRanges(Calibration& c, const std::array<std::string, 4>
             return result;
         }
     }
-    const Range ranges[] = {{"Xmin", c.Xmin, "Xmax", c.Xmax, msg::ArgumentRangeInverted},
-                            {"Ymin", c.Ymin, "Ymax", c.Ymax, msg::ValueRangeInverted}};
+    const Range ranges[] = {{"Xmin", c.Xmin, "Xmax", c.Xmax, msg::ArgumentRangeInverted,
+                             argumentRangeKeepsChartValuesFinite},
+                            {"Ymin", c.Ymin, "Ymax", c.Ymax, msg::ValueRangeInverted,
+                             valueRangeKeepsChartValuesFinite}};
     for (const Range& r : ranges)
         if (!usableOnceRepaired(r)) result.messages.push_back(unusable(r));
     if (!result.messages.empty()) return result;

@@ -1,41 +1,49 @@
-// Any bytes as a text table: the reader must neither crash nor hand back a
-// table that breaks the record's limits once it is applied.
+// Any bytes as a text table, through what Import does with it: either a
+// refusal that leaves the state exactly as it was, or a table within the
+// limits whose points are placed on the picture, and after which the project
+// saves into a file that reads back as the same project.
 #include "core/io/text_table.h"
+#include "fuzz_checks.h"
 
-#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string_view>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using vex::fuzz::require;
+    static const std::unique_ptr<const vex::AppState> original = vex::fuzz::knownState();
+    static const auto s = std::make_unique<vex::AppState>();
+    *s = *original;
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    const auto table = std::make_unique<vex::ImportedTable>();
-    const vex::TableReadResult r = vex::parseTextTable(text, "fuzz.dat", *table);
-    if (r.failure && r.code != vex::TableLoaded) __builtin_trap();
-    if (r.code < vex::TableLoaded || r.code > vex::TableTooManyPoints) __builtin_trap();
+
+    const vex::TableReadResult r = vex::importTextTable(*s, text, "fuzz.dat");
+    require(!(r.failure && r.code != vex::TableLoaded));
+    require(r.code >= vex::TableLoaded && r.code <= vex::TableTooManyPoints);
     if (r.failure || r.code != vex::TableLoaded) {
-        if (r.failure && r.failure->args[0] != "fuzz.dat") __builtin_trap();
+        require(!r.failure || r.failure->args[0] == "fuzz.dat");
+        require(s->dep == original->dep);
         return 0;
     }
 
-    const auto s = std::make_unique<vex::AppState>();
-    vex::applyImportedTable(*s, *table);
     const vex::Dep2D& d = s->dep;
-    if (d.NLines < 1 || d.NLines > vex::LinesMax) __builtin_trap();
+    require(d.NLines >= 1 && d.NLines <= vex::LinesMax);
     for (int j = 1; j <= d.NLines; ++j) {
-        if (d.NPoints(j) < 2 || d.NPoints(j) > vex::PointsMax) __builtin_trap();
-        if (!std::isfinite(d.LineParam(j))) __builtin_trap();
+        require(d.NPoints(j) >= 2 && d.NPoints(j) <= vex::PointsMax);
+        require(std::isfinite(d.LineParam(j)));
         for (int k = 1; k <= d.NPoints(j); ++k)
-            if (!std::isfinite(d.ArgX(j, k)) || !std::isfinite(d.ValY(j, k))) __builtin_trap();
+            require(std::isfinite(d.PixX(j, k)) && std::isfinite(d.PixY(j, k)));
     }
-    if (d.CurLine < 1 || d.CurLine > d.NLines) __builtin_trap();
-    if (d.CurPoint < 1 || d.CurPoint > d.NPoints(d.CurLine)) __builtin_trap();
+    require(d.CurLine >= 1 && d.CurLine <= d.NLines);
+    require(d.CurPoint >= 1 && d.CurPoint <= d.NPoints(d.CurLine));
 
-    // What was read writes back and reads again to the same counts.
+    // What was imported exports and imports again to the same counts.
     const auto again = std::make_unique<vex::ImportedTable>();
     const vex::TableReadResult back = vex::parseTextTable(vex::textTableText(d), "x", *again);
-    if (back.failure || back.code != vex::TableLoaded || again->NLines != d.NLines)
-        __builtin_trap();
+    require(!back.failure && back.code == vex::TableLoaded && again->NLines == d.NLines);
+
+    vex::fuzz::requireProjectReadsBack(*s);
+    vex::fuzz::requireFiniteChartValues(*s);
+    vex::fuzz::requireProjectReadsBack(*s);
     return 0;
 }

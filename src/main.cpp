@@ -1,6 +1,7 @@
 // Entry point: reads the command line, then either runs a batch job without
 // a window or starts the program.
 #include "core/cli/command_line.h"
+#include "core/cli/toolkit_options.h"
 #include "core/io/batch_export.h"
 #include "core/io/file_access.h"
 #include "core/settings/settings_store.h"
@@ -17,7 +18,6 @@
 #include <QTimer>
 #include <QTranslator>
 
-#include <algorithm>
 #include <cstdlib>
 #include <iostream>
 #include <string>
@@ -26,40 +26,15 @@
 
 namespace {
 
-// Options the toolkit takes for itself (with one dash or two).
-bool isToolkitOption(std::string name) {
-    name.erase(0, name.find_first_not_of('-'));
-    static const char* const known[] = {"platform",      "platformpluginpath",
-                                        "platformtheme", "plugin",
-                                        "style",         "stylesheet",
-                                        "geometry",      "qwindowgeometry",
-                                        "qwindowtitle",  "qwindowicon",
-                                        "display",       "reverse",
-                                        "session",       "widgetcount",
-                                        "name",          "title",
-                                        "visual",        "ncols",
-                                        "cmap",          "dialogs",
-                                        "nograb",        "dograb",
-                                        "sync",          "fontengine"};
-    return std::any_of(std::begin(known), std::end(known),
-                       [&](const char* k) { return name == k; });
-}
-
-// Decided before any window system is touched: help, batch export, and
-// options nobody knows.
-bool asksForBatchWork(const std::vector<std::string>& args) {
-    for (const std::string& a : args) {
-        if (a == "--") return false;
-        if (a == "--help" || a == "-h" || a == "--export-table") return true;
-        if (a.size() > 1 && a[0] == '-' && a != "--screenshot" && !isToolkitOption(a)) return true;
-    }
-    return false;
+bool setInEnvironment(const char* name) {
+    const char* value = std::getenv(name);
+    return value && *value; // an empty value names no display either
 }
 
 bool displayAvailable() {
 #if defined(Q_OS_LINUX)
-    return std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY") ||
-           std::getenv("QT_QPA_PLATFORM");
+    return setInEnvironment("DISPLAY") || setInEnvironment("WAYLAND_DISPLAY") ||
+           setInEnvironment("QT_QPA_PLATFORM");
 #else
     return true;
 #endif
@@ -141,10 +116,13 @@ int runScreenshot(QApplication& app, vex::MainWindow& window, const vex::Console
 } // namespace
 
 int main(int argc, char** argv) {
-    const std::vector<std::string> raw(argv + 1, argv + argc);
-    if (asksForBatchWork(raw)) return runBatch(vex::parseCommandLine(raw));
+    // Help, a batch export and mistakes are dealt with before any window
+    // system is touched.
+    const vex::CommandLine early =
+        vex::parseCommandLine(vex::withoutToolkitOptions({argv + 1, argv + argc}));
+    if (early.action != vex::CommandLine::Action::Run) return runBatch(early);
     if (!displayAvailable()) {
-        if (std::find(raw.begin(), raw.end(), "--screenshot") == raw.end()) {
+        if (early.screenshotFile.empty()) {
             std::cerr << "vexilor: no display is available (set DISPLAY, or render the window "
                          "with --screenshot FILE.png)\n";
             return 1;

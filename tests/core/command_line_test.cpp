@@ -1,4 +1,5 @@
 #include "core/cli/command_line.h"
+#include "core/cli/toolkit_options.h"
 
 #include <gtest/gtest.h>
 
@@ -38,6 +39,25 @@ TEST(CommandLine, MistakesAreReportedNotGuessed) {
     const CommandLine cl = parseCommandLine({"--frobnicate"});
     EXPECT_EQ(cl.action, Action::Invalid);
     EXPECT_NE(cl.error.find("--frobnicate"), std::string::npos);
+}
+
+// Decided before the toolkit starts, as the program does: its options and
+// their values are not ours, and a value of ours may begin with a dash.
+TEST(CommandLine, ToolkitOptionsAreLookedPastBeforeTheWindowStarts) {
+    using Args = std::vector<std::string>;
+    EXPECT_EQ(withoutToolkitOptions({"-platform", "offscreen", "--style=fusion", "-reverse",
+                                     "--stylesheet", "look.qss", "chart.vxr"}),
+              (Args{"chart.vxr"}));
+    EXPECT_EQ(withoutToolkitOptions({"--", "-style", "x.vxr"}), (Args{"--", "-style", "x.vxr"}));
+
+    auto early = [](const Args& args) { return parseCommandLine(withoutToolkitOptions(args)); };
+    const CommandLine shot = early({"--screenshot", "-shot.png", "-platform", "xcb"});
+    EXPECT_EQ(shot.action, Action::Run);
+    EXPECT_EQ(shot.screenshotFile, "-shot.png");
+    EXPECT_EQ(early({"-style", "fusion", "--export-table", "p.vxr", "o.dat"}).action,
+              Action::ExportTable);
+    EXPECT_EQ(early({"-display", ":0", "--frobnicate"}).action, Action::Invalid);
+    EXPECT_EQ(early({"-geometry=800x600", "-h"}).action, Action::Help);
 }
 
 } // namespace

@@ -78,8 +78,8 @@ struct Scene {
         for (int j = 1; j <= vex::LinesMax; ++j) {
             s.dep.NPoints(j) = vex::PointsMax;
             for (int k = 1; k <= vex::PointsMax; ++k) {
-                s.dep.PixX(j, k) = (100 + 29.0f * k) * f;
-                s.dep.PixY(j, k) = (200 + 200.0f * j + 100 * std::sin(k / 15.0f)) * f;
+                s.dep.PixX(j, k) = (100 + 29.0f * float(k)) * f;
+                s.dep.PixY(j, k) = (200 + 200.0f * float(j) + 100 * std::sin(float(k) / 15.0f)) * f;
             }
         }
         s.dep.CurLine = 5;

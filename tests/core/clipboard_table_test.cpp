@@ -60,10 +60,11 @@ std::unique_ptr<AppState> smallTableState() {
     d.NLines = 3;
     const int counts[3] = {3, 4, 2};
     for (int j = 1; j <= 3; ++j) {
-        d.LineParam(j) = 10.0f * j;
+        d.LineParam(j) = 10.0f * float(j);
         d.NPoints(j) = counts[j - 1];
         for (int k = 1; k <= counts[j - 1]; ++k) {
-            setPixel(d, j, k, 60.0f + 37.0f * k + j, 400.0f - 21.0f * k - 3.0f * j);
+            setPixel(d, j, k, 60.0f + 37.0f * float(k) + float(j),
+                     400.0f - 21.0f * float(k) - 3.0f * float(j));
             d.ArgLine = j;
             d.ArgPoint = k;
             SOLUTION_NEWTON(s->cal, d);

@@ -20,8 +20,8 @@ AppState withPoints(std::initializer_list<int> counts, bool image = true) {
         ++j;
         s.dep.NPoints(j) = n;
         for (int k = 1; k <= n; ++k) {
-            s.dep.PixX(j, k) = 60.0f + 5.0f * k;
-            s.dep.PixY(j, k) = 100.0f + 10.0f * j;
+            s.dep.PixX(j, k) = 60.0f + 5.0f * float(k);
+            s.dep.PixY(j, k) = 100.0f + 10.0f * float(j);
         }
     }
     s.dep.NLines = std::max(1, j);
@@ -195,7 +195,7 @@ TEST(PanelCommands, DeletingLines) {
     EXPECT_EQ(only.dep.SavedLine, 1);
 
     AppState s = withPoints({3, 4, 5, 6});
-    for (int j = 1; j <= 4; ++j) s.dep.LineParam(j) = 10.0f * j;
+    for (int j = 1; j <= 4; ++j) s.dep.LineParam(j) = 10.0f * float(j);
     s.dep.CurLine = 2;
     s.dep.CaptureMode = 1;
     deleteLine(s);

@@ -90,11 +90,11 @@ TEST(ProjectFile, RoundTripsAtTheLimitsAndWithEmptyLines) {
     s.dep.NLines = LinesMax;
     for (int j = 1; j <= LinesMax; ++j) {
         s.dep.NPoints(j) = j % 5 == 0 ? 0 : PointsMax;
-        s.dep.LineParam(j) = 0.5f * j;
+        s.dep.LineParam(j) = 0.5f * float(j);
         for (int k = 1; k <= s.dep.NPoints(j); ++k) {
             // Values that need all 7 significant figures of the layout.
-            s.dep.PixX(j, k) = 12.34567f * k + j;
-            s.dep.PixY(j, k) = 0.1234567f * j + 987.6543f;
+            s.dep.PixX(j, k) = 12.34567f * float(k) + float(j);
+            s.dep.PixY(j, k) = 0.1234567f * float(j) + 987.6543f;
         }
     }
     s.image.ImagePath = "/data/chart.bmp";

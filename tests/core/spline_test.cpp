@@ -177,13 +177,13 @@ TEST(SplineSolver, KeepsRowOrderAndZeroesUnknownsOfZeroPivots) {
     EXPECT_EQ(x[1], 3.0);
 }
 
-Dep2D lineData(int line, const std::vector<float>& x, const std::vector<float>& y) {
+Dep2D lineData(int lineNumber, const std::vector<float>& x, const std::vector<float>& y) {
     Dep2D d;
-    d.CurLine = line;
-    d.NPoints(line) = static_cast<std::int32_t>(x.size());
+    d.CurLine = lineNumber;
+    d.NPoints(lineNumber) = static_cast<std::int32_t>(x.size());
     for (std::size_t i = 0; i < x.size(); ++i) {
-        d.PixX(line, static_cast<int>(i) + 1) = x[i];
-        d.PixY(line, static_cast<int>(i) + 1) = y[i];
+        d.PixX(lineNumber, static_cast<int>(i) + 1) = x[i];
+        d.PixY(lineNumber, static_cast<int>(i) + 1) = y[i];
     }
     return d;
 }

@@ -118,13 +118,13 @@ TEST(ViewMath, APictureFittedAfterAZoomScrollsOnlyItsFittedRange) {
 TEST(ViewMath, ThePicturePointUnderThePointerStaysPut) {
     Fitted f(800, 600, 1600, 1200); // FitZoom 0.5
     const int wx = 300, wy = 200;
-    const float pictureX = (wx + f.v.ScrollX) / f.v.Zoom;
-    const float pictureY = (wy + f.v.ScrollY) / f.v.Zoom;
+    const float pictureX = float(wx + f.v.ScrollX) / f.v.Zoom;
+    const float pictureY = float(wy + f.v.ScrollY) / f.v.Zoom;
     std::int64_t t = 0;
     for (int i = 0; i < 5; ++i) {
         zoomStep(f.v, f.image, 1, t += 1000, wx, wy);
-        EXPECT_NEAR((wx + f.v.ScrollX) / f.v.Zoom, pictureX, 2.0f / f.v.Zoom + 0.5f);
-        EXPECT_NEAR((wy + f.v.ScrollY) / f.v.Zoom, pictureY, 2.0f / f.v.Zoom + 0.5f);
+        EXPECT_NEAR(float(wx + f.v.ScrollX) / f.v.Zoom, pictureX, 2.0f / f.v.Zoom + 0.5f);
+        EXPECT_NEAR(float(wy + f.v.ScrollY) / f.v.Zoom, pictureY, 2.0f / f.v.Zoom + 0.5f);
     }
 }
 

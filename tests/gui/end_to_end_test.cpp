@@ -91,8 +91,8 @@ struct Workflow : WindowFixture {
     }
     QPoint markerOnScreen(int k) {
         const ViewState& v = state().view;
-        return {static_cast<int>(v.ViewScale * state().cal.MarkerPixX(k) - v.ScrollX),
-                static_cast<int>(v.ViewScale * state().cal.MarkerPixY(k) - v.ScrollY)};
+        return {static_cast<int>(v.ViewScale * state().cal.MarkerPixX(k) - float(v.ScrollX)),
+                static_cast<int>(v.ViewScale * state().cal.MarkerPixY(k) - float(v.ScrollY))};
     }
 
     void drag(QPoint from, QPoint to) {

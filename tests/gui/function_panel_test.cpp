@@ -33,8 +33,8 @@ struct PanelFixture : WindowFixture {
         Dep2D& d = state().dep;
         d.NPoints(line) = n;
         for (int k = 1; k <= n; ++k) {
-            d.PixX(line, k) = 60.0f + 20.0f * k;
-            d.PixY(line, k) = 100.0f + 30.0f * line;
+            d.PixX(line, k) = 60.0f + 20.0f * float(k);
+            d.PixY(line, k) = 100.0f + 30.0f * float(line);
         }
         window->dialogPartnership();
     }

@@ -64,7 +64,7 @@ TEST(ImageViewLoading, FitsThePictureAndSetsTheScrollRanges) {
     EXPECT_EQ(f.state().image.ImagePath, f.dir.file("chart.bmp"));
     // Wider than the window in proportion: fits horizontally, negative range vertically.
     EXPECT_EQ(v.ScrollMinX, 0);
-    EXPECT_EQ(v.ScrollMinY, int(1000 * v.FitZoom - ch));
+    EXPECT_EQ(v.ScrollMinY, int(1000 * v.FitZoom - float(ch)));
     EXPECT_EQ(f.view().verticalScrollBar()->minimum(), v.ScrollMinY);
 
     // The stretched picture: quadrant colours at their places, white beyond it.

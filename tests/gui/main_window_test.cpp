@@ -30,7 +30,7 @@ std::string writeProject(const TempDir& dir, const std::string& name, int points
     CLEARPARAM(s);
     s.dep.NPoints(1) = points;
     for (int k = 1; k <= points; ++k) {
-        s.dep.PixX(1, k) = 100.0f + 10 * k;
+        s.dep.PixX(1, k) = 100.0f + 10.0f * float(k);
         s.dep.PixY(1, k) = 200.0f;
     }
     s.image.ImagePath = picturePath;

@@ -28,7 +28,7 @@ TEST(QtPrompts, MessageBoxesCarryTheCaptionAndTheirIcon) {
     QtPrompts prompts([&] { return language; });
     QString title;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
-    int buttons = 0;
+    qsizetype buttons = 0;
     ModalAnswer answer([&](QWidget& w) {
         auto& box = dynamic_cast<QMessageBox&>(w);
         title = box.windowTitle();

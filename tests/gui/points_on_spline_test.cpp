@@ -92,7 +92,8 @@ TEST(PointsOnSplineCount, TheCurrentCountStillSpreadsThePointsEvenly) {
     prompts.onDialog(type("5"));
     EXPECT_TRUE(SetNumPointsOnLine(s, prompts, nullptr));
     ASSERT_EQ(s.dep.NPoints(2), 5);
-    for (int k = 1; k <= 5; ++k) EXPECT_NEAR(s.dep.PixX(2, k), 30.0f + 25.0f * (k - 1), 1e-4) << k;
+    for (int k = 1; k <= 5; ++k)
+        EXPECT_NEAR(s.dep.PixX(2, k), 30.0f + 25.0f * float(k - 1), 1e-4) << k;
     EXPECT_NE(s.dep.PixY(2, 2), before.PixY(2, 2)); // re-evaluated at the new abscissa
     EXPECT_EQ(s.dep.CurPoint, 4);
     EXPECT_EQ(s.dep.ArgX, before.ArgX);

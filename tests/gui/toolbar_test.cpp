@@ -63,7 +63,7 @@ TEST(ToolbarWidget, ModeButtonsFollowTheMenuInAndOutOfSplinePointMode) {
     Dep2D& d = f.state().dep;
     d.NPoints(1) = 4;
     for (int k = 1; k <= 4; ++k)
-        d.PixX(1, k) = 100.0f + 50.0f * k, d.PixY(1, k) = 200.0f + 9.0f * k;
+        d.PixX(1, k) = 100.0f + 50.0f * float(k), d.PixY(1, k) = 200.0f + 9.0f * float(k);
     f.click(CaptureSlot);
     ASSERT_EQ(d.CaptureMode, 1);
     auto panelClick = [&](int id) {

@@ -110,7 +110,7 @@ class Overlay {
     }
 
     void drawMarkers(bool scale) {
-        const int r = sizes_.r;
+        const auto r = static_cast<float>(sizes_.r);
         if (scale) {
             p_.setPen(solid(colour(0, 160, 0), 2));
             p_.setBrush(colour(180, 255, 180));

@@ -8,7 +8,7 @@ namespace vex {
 namespace {
 
 using Vector = std::array<double, NewtonMaxVariables>;
-using Matrix = std::array<double, NewtonMaxVariables * NewtonMaxVariables>;
+using Matrix = std::array<double, std::size_t{NewtonMaxVariables} * NewtonMaxVariables>;
 
 // The solver's constants were single-precision literals; keep their values.
 constexpr double kDifferenceStep = static_cast<double>(4.0E-4f);

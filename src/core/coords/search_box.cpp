@@ -11,12 +11,10 @@ void DEFINECOORDLIMITED(Calibration& c) {
                 y4 = c.MarkerPixY(4);
 
     // Upper and lower edges: where do their lines meet, right of marker 2?
-    float dh;
+    float dh = 10000.0f; // two level edges never meet
     const float s1 = (y2 - y1) / (x2 - x1);
     const float s2 = (y3 - y4) / (x3 - x4);
-    if (s1 == 0.0f && s2 == 0.0f) {
-        dh = 10000.0f;
-    } else {
+    if (!(s1 == 0.0f && s2 == 0.0f)) {
         const float c1 = y2 - s1 * x2;
         const float c2 = y3 - s2 * x3;
         const float xv = (c2 - c1) / (s1 - s2);
@@ -25,12 +23,10 @@ void DEFINECOORDLIMITED(Calibration& c) {
     }
 
     // Left and right edges: where do they meet, above marker 1?
-    float dv;
+    float dv = 10000.0f; // nor do two upright ones
     const float t1 = (x1 - x4) / (y1 - y4);
     const float t2 = (x2 - x3) / (y2 - y3);
-    if (t1 == 0.0f && t2 == 0.0f) {
-        dv = 10000.0f;
-    } else {
+    if (!(t1 == 0.0f && t2 == 0.0f)) {
         const float d1 = x1 - t1 * y1;
         const float d2 = x2 - t2 * y2;
         const float yv = (d2 - d1) / (t1 - t2);

@@ -79,7 +79,7 @@ std::optional<pid_t> savingProcess(std::string_view name, const fs::path& target
     const std::string_view rest = name.substr(prefix.size());
     const std::size_t dash = rest.find('-');
     constexpr std::size_t kLongestProcessNumber = 9;
-    if (dash == std::string_view::npos || dash > kLongestProcessNumber ||
+    if (dash > kLongestProcessNumber || // no dash at all is npos
         !allDigits(rest.substr(0, dash)) || !allDigits(rest.substr(dash + 1)))
         return std::nullopt;
     return static_cast<pid_t>(std::atol(std::string(rest.substr(0, dash)).c_str()));

@@ -37,16 +37,15 @@ void layOutToolbar(ToolbarState& t) {
 void PrepareToolBarIcons(int mode, const AppState& s, ToolbarState& t) {
     const Dep2D& d = s.dep;
     if (mode >= 0 && mode <= 2) {
-        bool newSave, load = true, scale, capture;
-        if (mode == 0) {
-            newSave = scale = capture = false;
-        } else if (mode == 1) {
+        // Mode 0 offers loading only.
+        bool newSave = false, scale = false, capture = false;
+        const bool load = true;
+        if (mode == 1) {
             newSave = true;
             scale = d.ImageLoaded != 0 && d.SplinePointMode != 1;
             capture = scale && d.ScaleMode == 0 && d.NPoints(d.CurLine) < PointsMax;
-        } else {
+        } else if (mode == 2) {
             newSave = d.ImageLoaded != 0 || d.NPoints(1) > 0;
-            scale = capture = false;
         }
         setSlot(t.buttons(1), 2, 0, false, 0);
         setSlot(t.buttons(2), 1, 0, newSave, cmd::NewProject);

@@ -76,7 +76,7 @@ RgbImage toolbarPicture(const RgbImage& strip, int column, ToolbarRow row, Rgb f
 
 std::vector<RgbImage> buildToolbarImageList(const RgbImage& strip, Rgb face) {
     std::vector<RgbImage> list;
-    list.reserve(4 * ToolbarColumns);
+    list.reserve(std::size_t{4} * ToolbarColumns);
     for (int row = 0; row < 4; ++row)
         for (int column = 0; column < ToolbarColumns; ++column)
             list.push_back(toolbarPicture(strip, column, static_cast<ToolbarRow>(row), face));

@@ -24,9 +24,14 @@ struct RgbImage {
 
     RgbImage() = default;
     RgbImage(int w, int h, Rgb fill)
-        : width(w), height(h), pixels(static_cast<std::size_t>(w * h), fill) {}
-    Rgb at(int x, int y) const { return pixels[static_cast<std::size_t>(y * width + x)]; }
-    void set(int x, int y, Rgb c) { pixels[static_cast<std::size_t>(y * width + x)] = c; }
+        : width(w), height(h),
+          pixels(static_cast<std::size_t>(w) * static_cast<std::size_t>(h), fill) {}
+    Rgb at(int x, int y) const { return pixels[index(x, y)]; }
+    void set(int x, int y, Rgb c) { pixels[index(x, y)] = c; }
+    std::size_t index(int x, int y) const {
+        return static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
+               static_cast<std::size_t>(x);
+    }
 };
 
 // Picture `column` of `row`, from the strip, with `face` as the button colour.

@@ -38,7 +38,7 @@ class ImageView : public QAbstractScrollArea {
     void setTickSource(std::function<std::int64_t()> ticks) { ticks_ = std::move(ticks); }
 
     // One scroll bar request, as the bars send them.
-    void scrollBy(Qt::Orientation bar, ScrollCode code, std::int32_t trackPosition = 0);
+    void scrollBy(Qt::Orientation orientation, ScrollCode code, std::int32_t trackPosition = 0);
     // Brings both bars up to date with the view state.
     void updateScrollBars();
 
@@ -64,8 +64,8 @@ class ImageView : public QAbstractScrollArea {
     void scrollContentsBy(int, int) override {} // positions are ours, not the bars'
 
   private:
-    void onBarAction(Qt::Orientation bar, int action);
-    void syncBar(Qt::Orientation bar);
+    void onBarAction(Qt::Orientation orientation, int action);
+    void syncBar(Qt::Orientation orientation);
     void drawPicture(QPainter& painter, const QRect& client);
     void apply(const MouseEffects& e);
     void showMarkerPrompt();

@@ -61,8 +61,8 @@ QImage decodeOntoBlank(QImageReader& reader) {
 
 std::optional<UserMessage> Picture::load(const QString& path) {
     std::string bytes;
-    if (const auto refusal = readWholeFile(path.toStdString(), kLargestFile, bytes)) return refusal;
-    if (const auto refusal = refuseCutBmp(bytes, path)) return refusal;
+    if (auto refusal = readWholeFile(path.toStdString(), kLargestFile, bytes)) return refusal;
+    if (auto refusal = refuseCutBmp(bytes, path)) return refusal;
 
     QBuffer buffer;
     // The reader works on the bytes where they are, without a copy.
@@ -71,10 +71,10 @@ std::optional<UserMessage> Picture::load(const QString& path) {
     QImageReader reader(&buffer);
     reader.setAutoTransform(true);
     reader.setAllocationLimit(2048); // megabytes: a decoded picture beyond this is refused
-    if (const auto refusal = refuseGiant(reader.size(), path)) return refusal;
+    if (auto refusal = refuseGiant(reader.size(), path)) return refusal;
     const QImage image = decodeOntoBlank(reader);
     if (image.isNull()) return failure(msg::PictureUnreadable, path);
-    if (const auto refusal = refuseGiant(image.size(), path)) return refusal;
+    if (auto refusal = refuseGiant(image.size(), path)) return refusal;
     setImage(image);
     return std::nullopt;
 }

@@ -6,10 +6,15 @@
 namespace vex {
 namespace {
 
-constexpr std::string_view kTakingAValue[] = {
-    "platform", "platformpluginpath", "platformtheme", "plugin",  "style",      "stylesheet",
-    "geometry", "qwindowgeometry",    "qwindowtitle",  "qwindowicon", "display", "session",
-    "name",     "title",              "visual",        "ncols",   "dialogs",    "fontengine"};
+constexpr std::string_view kTakingAValue[] = {"platform",      "platformpluginpath",
+                                              "platformtheme", "plugin",
+                                              "style",         "stylesheet",
+                                              "geometry",      "qwindowgeometry",
+                                              "qwindowtitle",  "qwindowicon",
+                                              "display",       "session",
+                                              "name",          "title",
+                                              "visual",        "ncols",
+                                              "dialogs",       "fontengine"};
 constexpr std::string_view kStandingAlone[] = {"reverse", "widgetcount", "cmap",
                                                "nograb",  "dograb",      "sync"};
 
@@ -24,7 +29,8 @@ std::size_t toolkitArguments(const std::string& arg) {
     std::string_view name(arg);
     name.remove_prefix(arg[1] == '-' ? 2 : 1);
     const std::size_t equals = name.find('=');
-    if (equals != std::string_view::npos) return among(kTakingAValue, name.substr(0, equals)) ? 1 : 0;
+    if (equals != std::string_view::npos)
+        return among(kTakingAValue, name.substr(0, equals)) ? 1 : 0;
     if (among(kTakingAValue, name)) return 2;
     return among(kStandingAlone, name) ? 1 : 0;
 }
@@ -39,8 +45,10 @@ std::vector<std::string> withoutToolkitOptions(const std::vector<std::string>& a
             break;
         }
         const std::size_t taken = toolkitArguments(args[i]);
-        if (taken == 0) kept.push_back(args[i]);
-        else i += taken - 1;
+        if (taken == 0)
+            kept.push_back(args[i]);
+        else
+            i += taken - 1;
     }
     return kept;
 }

@@ -1,36 +1,49 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs every test. Exits non-zero on any failure.
+# Sets up, builds and runs every test and check. Exits non-zero on any failure.
 set -euo pipefail
 cd "$(dirname "$0")"
 
 scripts/bootstrap.sh
+step() { printf '\n== %s (%s)\n' "$1" "$(date +%T)"; }
 
-# The product build, with warnings as errors: every test of core and GUI.
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DVEXILOR_WERROR=ON >/dev/null
+step "the product build with warnings as errors, the tools too, and every test"
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DVEXILOR_WERROR=ON \
+  -DVEXILOR_BUILD_TOOLS=ON >/dev/null
 cmake --build build
 ctest --test-dir build --output-on-failure -j "$(nproc)"
 
-# The core tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
-cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEXILOR_WERROR=ON \
-  -DVEXILOR_SANITIZE=ON -DVEXILOR_BUILD_GUI=OFF -DVEXILOR_BUILD_BENCH=OFF >/dev/null
+step "every test again, core and GUI, under Address- and UndefinedBehaviorSanitizer"
+CXX=clang++ cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DVEXILOR_WERROR=ON -DVEXILOR_SANITIZE=ON -DVEXILOR_BUILD_BENCH=OFF >/dev/null
 cmake --build build-sanitize
 ctest --test-dir build-sanitize --output-on-failure -j "$(nproc)"
 
-# A short run of every fuzz target (fixed seed), where clang with libFuzzer is present.
-if command -v clang++ >/dev/null 2>&1 &&
-   printf 'extern "C" int LLVMFuzzerTestOneInput(const char*, unsigned long) { return 0; }\n' |
-     clang++ -x c++ -fsanitize=fuzzer - -o /tmp/vexilor-fuzz-probe 2>/dev/null; then
-  CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEXILOR_FUZZ=ON \
-    -DVEXILOR_BUILD_GUI=OFF -DVEXILOR_BUILD_TESTS=OFF -DVEXILOR_BUILD_BENCH=OFF >/dev/null
-  cmake --build build-fuzz
-  for target in build-fuzz/fuzz/*_fuzz; do
-    name=$(basename "$target" _fuzz)
-    corpus=$(mktemp -d)
-    cp fuzz/seeds/"$name"/* "$corpus"/ 2>/dev/null || true
-    echo "fuzz: $name"
-    "$target" -seed=1 -max_total_time=4 -rss_limit_mb=2048 -print_final_stats=0 "$corpus" 2>&1 | tail -1
-    rm -rf "$corpus"
-  done
-else
-  echo "test.sh: clang with libFuzzer is not available, so the fuzz smoke runs are skipped"
-fi
+step "clang-tidy over src/ (the checks are in .clang-tidy)"
+run-clang-tidy -p build-sanitize -quiet -j "$(nproc)" "$PWD/src/" >build-sanitize/clang-tidy.log 2>&1 ||
+  { grep -E 'warning:|error:' -A3 build-sanitize/clang-tidy.log; exit 1; }
+
+step "the layout of the sources (.clang-format)"
+git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
+
+step "every fuzz target for a few seconds, from the seeds in fuzz/seeds"
+CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEXILOR_FUZZ=ON \
+  -DVEXILOR_BUILD_GUI=OFF -DVEXILOR_BUILD_TESTS=OFF -DVEXILOR_BUILD_BENCH=OFF >/dev/null
+cmake --build build-fuzz
+findings="$PWD/build-fuzz/findings"
+mkdir -p "$findings"
+for target in build-fuzz/fuzz/*_fuzz; do
+  name=$(basename "$target" _fuzz)
+  corpus=$(mktemp -d)
+  cp fuzz/seeds/"$name"/* "$corpus"/
+  # The target's own output (solver diagnostics) goes to a log; an input that
+  # fails is left in build-fuzz/findings for a look.
+  if ! "$target" -seed=1 -max_total_time=5 -rss_limit_mb=2048 -print_final_stats=1 \
+      -artifact_prefix="$findings/$name-" "$corpus" >"$findings/$name.log" 2>&1; then
+    tail -40 "$findings/$name.log"
+    echo "fuzz: $name failed; the input is in $findings" >&2
+    exit 1
+  fi
+  echo "fuzz: $name, $(grep -o 'number_of_executed_units: [0-9]*' "$findings/$name.log" | cut -d' ' -f2) runs"
+  rm -rf "$corpus"
+done
+step "all passed"

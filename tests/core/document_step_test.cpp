@@ -62,6 +62,14 @@ TEST(DocumentStep, KeepsOnlyWhatTheEditChanged) {
     ASSERT_TRUE(onePoint);
     EXPECT_LT(onePoint->bytes(), 1024u);
 
+    // A picture opened after the step stays when the step is undone.
+    Document onAnotherPicture = moved;
+    onAnotherPicture.ImagePath = "other.bmp";
+    std::optional<DocumentStep> back = onePoint;
+    back->swapWith(onAnotherPicture);
+    EXPECT_EQ(onAnotherPicture.PixX(7, 150), full.PixX(7, 150));
+    EXPECT_EQ(onAnotherPicture.ImagePath, "other.bmp");
+
     // A parameter alone, or a marker alone, is a step too.
     Document param = full;
     param.LineParam(20) = 5.0f;

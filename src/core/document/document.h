@@ -19,8 +19,8 @@ namespace vex {
 
 struct AppState;
 
-// Everything but the points and parameters of the lines: small, and edited
-// as a whole (the calibration, the picture, the number of lines).
+// The number of lines, the calibration markers and the chart ranges: small,
+// and kept whole by every step of the history.
 struct DocumentFrame {
     std::int32_t NLines = 1;
     OneBased<float, 4> MarkerPixX;
@@ -29,15 +29,21 @@ struct DocumentFrame {
     float Xmax = 1.0f;
     float Ymin = 0.0f;
     float Ymax = 1.0f;
+
+    friend bool operator==(const DocumentFrame&, const DocumentFrame&) = default;
+};
+
+// The picture a project is on, and the fitted zoom its positions were taken at.
+struct DocumentPicture {
     std::string ImagePath;
     std::int32_t ImageWidth = 0;
     std::int32_t ImageHeight = 0;
     float PositionsFitZoom = 0.0f;
 
-    friend bool operator==(const DocumentFrame&, const DocumentFrame&) = default;
+    friend bool operator==(const DocumentPicture&, const DocumentPicture&) = default;
 };
 
-struct Document : DocumentFrame {
+struct Document : DocumentFrame, DocumentPicture {
     OneBased<std::int32_t, LineSlots> NPoints;
     OneBased<float, LineSlots> LineParam;
     OneBased2<float, LineSlots, PointSlots> ArgX;

@@ -53,6 +53,7 @@ std::optional<DocumentStep> DocumentStep::between(const Document& before, const 
     if (before == after) return std::nullopt;
     DocumentStep step;
     step.frame_ = before;
+    if (static_cast<const DocumentPicture&>(before) != after) step.picture_ = before;
     for (int j = 1; j <= LineSlots; ++j) {
         if (std::optional<LinePart> part = changedPart(before, after, j))
             step.lines_.push_back(std::move(*part));
@@ -62,11 +63,12 @@ std::optional<DocumentStep> DocumentStep::between(const Document& before, const 
 
 void DocumentStep::swapWith(Document& doc) {
     std::swap(frame_, static_cast<DocumentFrame&>(doc));
+    if (picture_) std::swap(*picture_, static_cast<DocumentPicture&>(doc));
     for (LinePart& part : lines_) swapPart(part, doc);
 }
 
 std::size_t DocumentStep::bytes() const {
-    std::size_t total = sizeof(*this) + frame_.ImagePath.capacity();
+    std::size_t total = sizeof(*this) + (picture_ ? picture_->ImagePath.capacity() : 0);
     for (const LinePart& part : lines_)
         total += sizeof(part) + part.values.capacity() * sizeof(float);
     return total;

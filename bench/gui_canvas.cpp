@@ -38,6 +38,10 @@ class NoShell : public vex::ShellServices {
     void showBundleParameter() override {}
     void enablePanelControl(int) override {}
     void contextCommand(int) override {}
+    void recordEdit(vex::EditKind) override {}
+    void pictureChanged() override {}
+    void historyStartsAfresh() override {}
+    void projectSaved() override {}
 };
 
 QImage chartPicture() {

@@ -65,7 +65,7 @@ TEST(MainWindowStart, EnglishByDefaultWithTheStartUpMenuStates) {
     for (int stored : {-1, 0, 2, 7}) {
         WindowFixture f(stored);
         EXPECT_EQ(f.window->windowTitle(), "VEXILOR - Version 1.0");
-        EXPECT_EQ(f.menuTitles(), (QStringList{"File", "Function", "Lines", "Points",
+        EXPECT_EQ(f.menuTitles(), (QStringList{"File", "Edit", "Function", "Lines", "Points",
                                                "Export-Import", "Settings", "Help"}));
         EXPECT_EQ(f.window->action(cmd::ExportTable)->text(), "Export two-parameter dependence");
         EXPECT_FALSE(f.checked(cmd::LanguageRussian));
@@ -84,8 +84,8 @@ TEST(MainWindowStart, EnglishByDefaultWithTheStartUpMenuStates) {
 TEST(MainWindowStart, RussianFromTheStoredSetting) {
     WindowFixture f(1);
     EXPECT_EQ(f.window->windowTitle(), "VEXILOR - Version 1.0");
-    EXPECT_EQ(f.menuTitles(), (QStringList{"Файл", "Функции", "Линии", "Точки", "Ввод-вывод",
-                                           "Настройки", "Помощь"}));
+    EXPECT_EQ(f.menuTitles(), (QStringList{"Файл", "Правка", "Функции", "Линии", "Точки",
+                                           "Ввод-вывод", "Настройки", "Помощь"}));
     EXPECT_EQ(f.window->action(cmd::LoadProject)->text(), "Загрузить проект");
     EXPECT_EQ(f.window->action(cmd::OpenBmpImage)->text(), "Open BMP image");
     EXPECT_TRUE(f.checked(cmd::LanguageRussian));
@@ -143,6 +143,7 @@ TEST(ProjectCommandsInWindow, DamagedProjectIsRefusedAndNothingChanges) {
     WindowFixture f;
     writeBytes(dir.file("bad.vxr"), "50\n10\n");
     f.state().dep.LineParam(1) = 5.0f;
+    f.window->historyStartsAfresh(); // the work as if just loaded: no question before the load
     f.prompts.chooseFile(QString::fromStdString(dir.file("bad.vxr")));
     f.run(cmd::LoadProject);
     ASSERT_EQ(f.prompts.shown().size(), 1u);

@@ -26,7 +26,6 @@ void refreshSpline(AppState& s) {
 // After the image positions of the current line changed.
 void lineMoved(AppState& s) {
     recomputeLineChartValues(s.cal, s.dep, s.dep.CurLine);
-    s.dep.ProjectModified = 1;
     refreshSpline(s);
 }
 
@@ -78,7 +77,6 @@ bool addLine(AppState& s) {
     d.LineParam(d.NLines) = 1.0f;
     d.CurPoint = 1;
     selectOnly(s, 1);
-    d.ProjectModified = 1;
     d.SplineShown = 0; // capture starts on the new line; its spline would be empty
     setCaptureMode(s, true);
     return true;
@@ -99,7 +97,6 @@ void deleteLine(AppState& s) {
     d.CurLine = d.NLines;
     d.CurPoint = 1;
     clearLatch(s.toolbar);
-    d.ProjectModified = 1;
     d.CaptureMode = 0;
     releaseCaptureButton(s.toolbar);
     refreshSpline(s);
@@ -232,7 +229,6 @@ TypedEdit typeCoordinate(AppState& s, std::string_view text, bool x) {
     d.ArgLine = d.CurLine;
     d.ArgPoint = d.CurPoint;
     INVERTARGANDPARTOMOUSEXY(s.cal, d);
-    d.ProjectModified = 1;
     refreshSpline(s);
     return {true, std::nullopt};
 }

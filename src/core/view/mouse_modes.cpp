@@ -147,7 +147,6 @@ void capturePoint(AppState& s, MouseEffects& e) {
     d.PixX(d.CurLine, n) = storedX(s, m.MouseX);
     d.PixY(d.CurLine, n) = storedY(s, m.MouseY);
     solveCurrentPoint(s);
-    d.ProjectModified = 1;
     e.enablePanel = {ctl::DeleteLine, ctl::YEdit, ctl::XEdit};
     e.showPoint = e.refreshPanel = e.refreshMenus = e.refreshStatusBar = e.refreshToolbar = true;
     if (n >= PointsMax) {
@@ -269,7 +268,6 @@ MouseEffects mouseMove(AppState& s, std::int32_t x, std::int32_t y, Modifiers ke
         d.PixY(d.CurLine, d.CurPoint) =
             m.PointStartY + static_cast<float>(m.MouseY - m.DragStartY) / s.view.ViewScale;
         solveCurrentPoint(s);
-        d.ProjectModified = 1;
         e.showPoint = true;
         if (d.SplineShown == 1) SPLINEINTERPOLATION(SplinePolyline, d, s.spline);
         e.repaint = true;
@@ -289,7 +287,6 @@ MouseEffects mouseMove(AppState& s, std::int32_t x, std::int32_t y, Modifiers ke
             d.PixX(d.CurLine, m.Selection(j)) = m.GroupStartX(j) + dx;
             d.PixY(d.CurLine, m.Selection(j)) = m.GroupStartY(j) + dy;
         }
-        d.ProjectModified = 1;
         e.repaint = true;
     }
     if (d.SplinePointMode == 1) {
@@ -440,7 +437,6 @@ MouseEffects middleButtonDown(AppState& s, std::int32_t x, std::int32_t y) {
         d.SavedLine = d.CurLine;
         d.SavedPoint = d.CurPoint;
         d.CurPoint = 1;
-        d.ProjectModified = 1;
         recomputeLineChartValues(s.cal, d, line);
     }
     if (d.SplineShown == 1) SPLINEINTERPOLATION(SplinePolyline, d, s.spline);

@@ -8,6 +8,7 @@
 #include "core/settings/settings_store.h"
 #include "core/ui/command_ids.h"
 #include "gui/app/about_dialog.h"
+#include "gui/app/edit_history.h"
 #include "gui/app/help_window.h"
 #include "gui/app/menu_bar.h"
 #include "gui/app/resources.h"
@@ -21,6 +22,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QMenu>
 #include <QMenuBar>
 #include <QTimer>
 
@@ -53,6 +55,10 @@ MainWindow::MainWindow(Platform platform, QWidget* parent)
     buildWorkArea();
     resetPanel(0);
     prepStatusBar(0);
+
+    history_ = new EditHistory(
+        state_, [this] { refreshAll(); }, this);
+    buildEditMenu();
 
     projectCommands_ = std::make_unique<ProjectCommands>(
         state_, platform_.prompts, *this, [this] { return reopenPictureFromProject(); });
@@ -100,6 +106,7 @@ Answer MainWindow::tell(int number, MessageKind kind) {
 }
 
 void MainWindow::command(int id) {
+    recordEdit(EditKind::Edit); // no change stays outside the history, not even over a save
     switch (id) {
     case cmd::LoadProject:
         projectCommands_->loadProject();
@@ -162,6 +169,7 @@ void MainWindow::command(int id) {
     default:
         break;
     }
+    recordEdit(id == cmd::ImportTable ? EditKind::ImportTable : EditKind::Edit);
     applyMenuStates(); // a checkable action toggles itself; the rules decide
 }
 
@@ -229,6 +237,7 @@ bool MainWindow::reopenPictureFromProject() {
 
 bool MainWindow::importPicture() {
     if (!view_->LOADBMPFROMFILE1(false, platform_.prompts)) return false;
+    pictureChanged();
     prepareToolBarIcons(1);
     prepContextMenu(1);
     repaintToolBar();
@@ -302,6 +311,7 @@ void MainWindow::enablePanelControl(int id) {
 void MainWindow::contextCommand(int id) {
     if (id == cmd::CopyTable) copyTable();
     if (id == cmd::PasteTable) pasteTable();
+    recordEdit(id == cmd::PasteTable ? EditKind::PasteTable : EditKind::Edit);
 }
 
 void MainWindow::copyTable() {
@@ -322,7 +332,6 @@ void MainWindow::pasteTable() {
     for (const UserMessage& m : paste.messages)
         platform_.prompts.message(m.kind, QString::fromStdString(m.text(state_.InterfaceLanguage)));
     if (!paste.changed) return;
-    state_.dep.ProjectModified = 1;
     // The curve shown is that of the old points until it is sampled again.
     if (state_.dep.SplineShown == 1) SPLINEINTERPOLATION(SplinePolyline, state_.dep, state_.spline);
     if (state_.dep.NPoints(state_.dep.CurLine) >= PointsMax) leaveCaptureFull(state_.toolbar);
@@ -336,6 +345,60 @@ void MainWindow::pasteTable() {
     prepContextMenu(1);
     repaintToolBar();
     repaintView();
+}
+
+void MainWindow::buildEditMenu() {
+    const std::int32_t language = state_.InterfaceLanguage;
+    auto* menu = new QMenu(QString::fromStdString(editMenuTitle(language)), menuBar());
+    menuBar()->insertMenu(menuBar()->actions().value(1), menu); // after File
+    undoAction_ = menu->addAction(QString::fromStdString(undoWord(language)));
+    undoAction_->setShortcut(QKeySequence::Undo);
+    redoAction_ = menu->addAction(QString::fromStdString(redoWord(language)));
+    redoAction_->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    connect(undoAction_, &QAction::triggered, this, [this] { history_->undo(); });
+    connect(redoAction_, &QAction::triggered, this, [this] { history_->redo(); });
+
+    QUndoStack& stack = history_->stack();
+    const auto follow = [&stack](QAction* action, const std::string& word, bool undo) {
+        const QString prefix = QString::fromStdString(word);
+        auto update = [&stack, action, prefix, undo] {
+            const QString what = undo ? stack.undoText() : stack.redoText();
+            action->setText(what.isEmpty() ? prefix : prefix + QLatin1Char(' ') + what);
+            action->setEnabled(undo ? stack.canUndo() : stack.canRedo());
+        };
+        connect(&stack, &QUndoStack::indexChanged, action, update);
+        connect(&stack, &QUndoStack::cleanChanged, action, update);
+        update();
+    };
+    follow(undoAction_, undoWord(language), true);
+    follow(redoAction_, redoWord(language), false);
+}
+
+void MainWindow::refreshAll() {
+    Dep2D& d = state_.dep;
+    if (d.SplineShown == 1) SPLINEINTERPOLATION(SplinePolyline, d, state_.spline);
+    if (d.NPoints(d.CurLine) >= PointsMax) leaveCaptureFull(state_.toolbar);
+    showCurrentPoint();
+    showBundleParameter();
+    prepareToolBarIcons(d.ImageLoaded != 0 ? 1 : 2);
+    refresh();
+}
+
+void MainWindow::recordEdit(EditKind kind) {
+    history_->record(kind);
+}
+
+void MainWindow::pictureChanged() {
+    history_->takeAsIs();
+}
+
+void MainWindow::historyStartsAfresh() {
+    history_->startAfresh();
+}
+
+void MainWindow::projectSaved() {
+    history_->markSaved();
 }
 
 void MainWindow::leaveCaptureOnToolbar() {

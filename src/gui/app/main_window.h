@@ -16,6 +16,7 @@ class QAction;
 
 namespace vex {
 
+class EditHistory;
 class FunctionPanel;
 class ImageHost;
 class ImageView;
@@ -65,6 +66,12 @@ class MainWindow : public QMainWindow, public ShellServices {
     void showBundleParameter() override;
     void enablePanelControl(int id) override;
     void contextCommand(int id) override;
+    void recordEdit(EditKind kind) override;
+    void pictureChanged() override;
+    void historyStartsAfresh() override;
+    void projectSaved() override;
+
+    EditHistory& history() const { return *history_; }
 
   signals:
     // The project named at start has been loaded (or could not be).
@@ -76,6 +83,10 @@ class MainWindow : public QMainWindow, public ShellServices {
 
   private:
     void buildWorkArea();
+    void buildEditMenu();
+    // The whole screen brought up to date with the state, after a step of
+    // the history replaced the document.
+    void refreshAll();
     void applyMenuStates();
     void setLanguage(std::int32_t language);
     void exitProgram();
@@ -100,6 +111,9 @@ class MainWindow : public QMainWindow, public ShellServices {
     ImageHost* host_ = nullptr;
     std::unique_ptr<ProjectCommands> projectCommands_;
     QWidget* helpWindow_ = nullptr;
+    EditHistory* history_ = nullptr;
+    QAction* undoAction_ = nullptr;
+    QAction* redoAction_ = nullptr;
     bool shuttingDown_ = false;
 };
 

@@ -61,8 +61,8 @@ void ProjectCommands::newProject() {
     // what was dropped the user chose to drop.
     s_.ProjectPath.clear();
     s_.dep.ProjectNamed = 0;
-    s_.dep.ProjectModified = 0;
     shell_.dropPicture(); // and the zoomed scroll bars with it
+    shell_.historyStartsAfresh();
     shell_.resetPanel(0);
     shell_.prepareToolBarIcons(0);
     shell_.prepContextMenu(1);
@@ -111,7 +111,7 @@ void ProjectCommands::loadProject() {
     if (s_.dep.SplineShown == 1) SPLINEINTERPOLATION(SplinePolyline, s_.dep, s_.spline);
 
     s_.dep.ProjectNamed = 1;
-    s_.dep.ProjectModified = 0;
+    shell_.historyStartsAfresh();
     shell_.prepareToolBarIcons(1);
     shell_.dialogPartnership();
     shell_.prepContextMenu(1);
@@ -143,7 +143,7 @@ bool ProjectCommands::writeProject() {
         tell(*failure);
         return false;
     }
-    s_.dep.ProjectModified = 0;
+    shell_.projectSaved();
     return true;
 }
 
@@ -205,7 +205,6 @@ void ProjectCommands::importTable() {
         return;
     }
     if (s_.dep.NPoints(s_.dep.CurLine) >= PointsMax) shell_.leaveCaptureOnToolbar();
-    s_.dep.ProjectModified = 1;
     shell_.dialogPartnership();
     shell_.prepContextMenu(1);
     shell_.prepStatusBar(0);

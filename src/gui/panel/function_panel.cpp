@@ -250,7 +250,6 @@ void FunctionPanel::endCalibration(bool askForRanges) {
     if (askForRanges) SETRANGEOFCOORDINATE_DIALOG(s_, prompts_, dialogOwner_, this, host_);
     // The points stay where they are on the picture; their chart values follow the new calibration.
     recomputeAllChartValues(s_.cal, s_.dep);
-    s_.dep.ProjectModified = 1;
     shell_.prepContextMenu(1);
     shell_.prepareToolBarIcons(1);
     showLayout(1);
@@ -266,7 +265,6 @@ void FunctionPanel::editTyped(int id, const QString& text) {
     switch (id) {
     case ctl::BundleParameter:
         typed = typeBundleParameter(s_, t);
-        if (typed) s_.dep.ProjectModified = 1;
         break;
     case ctl::XEdit:
         typed = typePointX(s_, t);
@@ -290,6 +288,7 @@ void FunctionPanel::editTyped(int id, const QString& text) {
     if (typed.refusal)
         prompts_.message(typed.refusal->kind,
                          QString::fromStdString(typed.refusal->text(s_.InterfaceLanguage)));
+    shell_.recordEdit(editKindOfControl(id));
     shell_.repaintView();
 }
 
@@ -301,6 +300,11 @@ void FunctionPanel::gridStepped(bool xGrid, int position) {
 }
 
 void FunctionPanel::command(int id) {
+    runCommand(id);
+    shell_.recordEdit(editKindOfControl(id));
+}
+
+void FunctionPanel::runCommand(int id) {
     Dep2D& d = s_.dep;
     switch (id) {
     case ctl::Ok:
@@ -315,7 +319,6 @@ void FunctionPanel::command(int id) {
             shell_.repaintToolBar();
             showLayout(0);
         }
-        d.ProjectModified = 1;
         applyStates();
         shell_.prepStatusBar(0);
         shell_.prepContextMenu(1);
@@ -350,7 +353,6 @@ void FunctionPanel::command(int id) {
     case ctl::DeleteBmp:
         shell_.dropPicture();
         d.ImageLoaded = 0;
-        d.ProjectModified = 1;
         shell_.prepareToolBarIcons(2);
         afterChange();
         return;
@@ -383,7 +385,6 @@ void FunctionPanel::command(int id) {
             recomputeLineChartValues(s_.cal, d, d.CurLine);
             SPLINEINTERPOLATION(SplinePolyline, d, s_.spline);
         }
-        d.ProjectModified = 1; // also after Cancel, as before
         if (d.NPoints(d.CurLine) >= PointsMax) leaveCaptureFull(s_.toolbar);
         afterChange();
         return;

@@ -52,6 +52,7 @@ class FunctionPanel : public QFrame {
     void afterChange();
     void endCalibration(bool askForRanges);
     void editTyped(int id, const QString& text);
+    void runCommand(int id);
     void gridStepped(bool xGrid, int position);
     void setEditText(int id, const QString& text);
     bool isTicked(int id) const;

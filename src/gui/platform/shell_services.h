@@ -3,6 +3,8 @@
 // after they change the state: the refresh steps, each of which brings one
 // part of the screen up to date with the state.
 
+#include "core/ui/edit_kinds.h"
+
 namespace vex {
 
 class ShellServices {
@@ -31,6 +33,16 @@ class ShellServices {
     virtual void enablePanelControl(int id) = 0;
     // A command of the view's pop-up menu (Copy or Paste of the table).
     virtual void contextCommand(int id) = 0;
+
+    // The history of edits. After anything the user did: a change of the
+    // document becomes one step, named by `kind`.
+    virtual void recordEdit(EditKind kind) = 0;
+    // Another picture: not a step, but the project is modified until saved.
+    virtual void pictureChanged() = 0;
+    // A new or loaded project starts a fresh history, not modified.
+    virtual void historyStartsAfresh() = 0;
+    // The project was saved: this state is not modified.
+    virtual void projectSaved() = 0;
 
     // The usual sequence after a change of data or mode.
     void refresh() {

@@ -99,7 +99,6 @@ bool ImageView::LOADBMPFROMFILE1(bool fromProject, Prompts& prompts) {
     fitPicture(s_.view, s_.image, picture_.width(), picture_.height());
     s_.view.PositionsFitZoom = s_.view.FitZoom;
     updateScrollBars();
-    s_.dep.ProjectModified = 1;
     viewport()->repaint();
     return true;
 }
@@ -198,13 +197,17 @@ Modifiers keysOf(const QMouseEvent* e) {
 void ImageView::mousePressEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
     switch (event->button()) {
-    case Qt::LeftButton:
+    case Qt::LeftButton: {
+        const bool capturing = s_.dep.CaptureMode == 1;
         apply(leftButtonDown(s_, at.x(), at.y(), keysOf(event)));
+        pendingEdit_ = editOfLeftButton(capturing);
         break;
+    }
     case Qt::RightButton:
         apply(rightButtonDown(s_, at.x(), at.y()));
         break;
     case Qt::MiddleButton:
+        pendingEdit_ = EditKind::InsertPoint;
         apply(middleButtonDown(s_, at.x(), at.y()));
         break;
     default:
@@ -219,9 +222,16 @@ void ImageView::mouseReleaseEvent(QMouseEvent* event) {
 
 void ImageView::mouseDoubleClickEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
-    if (event->button() == Qt::LeftButton) apply(leftDoubleClick(s_, at.x(), at.y()));
+    if (event->button() == Qt::LeftButton) {
+        const bool capturing = s_.dep.CaptureMode == 1;
+        apply(leftDoubleClick(s_, at.x(), at.y()));
+        pendingEdit_ = editOfLeftButton(capturing);
+    }
     // A double click of another button is just a second press.
-    if (event->button() == Qt::MiddleButton) apply(middleButtonDown(s_, at.x(), at.y()));
+    if (event->button() == Qt::MiddleButton) {
+        pendingEdit_ = EditKind::InsertPoint;
+        apply(middleButtonDown(s_, at.x(), at.y()));
+    }
 }
 
 void ImageView::mouseMoveEvent(QMouseEvent* event) {
@@ -285,6 +295,19 @@ void ImageView::apply(const MouseEffects& e) {
         if (QAction* chosen = contextMenu_->exec(global))
             shell_.contextCommand(chosen->data().toInt());
     }
+    // A press, a drag or a double click is one edit, once the button is up.
+    if (pendingEdit_ && !s_.mouse.LeftButtonDown) {
+        shell_.recordEdit(*pendingEdit_);
+        pendingEdit_.reset();
+    }
+}
+
+EditKind ImageView::editOfLeftButton(bool capturing) const {
+    const Interaction& m = s_.mouse;
+    if (m.MarkerDragging) return EditKind::MoveMarker;
+    if (m.GroupMoving != 0) return EditKind::MovePoints;
+    if (m.PointDragging) return EditKind::MovePoint;
+    return capturing ? EditKind::CapturePoint : EditKind::Edit;
 }
 
 void ImageView::paintEvent(QPaintEvent*) {

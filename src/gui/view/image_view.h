@@ -14,6 +14,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 class QMenu;
 
@@ -64,6 +65,8 @@ class ImageView : public QAbstractScrollArea {
     void scrollContentsBy(int, int) override {} // positions are ours, not the bars'
 
   private:
+    // The edit a left press or double click begins.
+    EditKind editOfLeftButton(bool capturing) const;
     void onBarAction(Qt::Orientation orientation, int action);
     void syncBar(Qt::Orientation orientation);
     void drawPicture(QPainter& painter, const QRect& client);
@@ -74,7 +77,8 @@ class ImageView : public QAbstractScrollArea {
     Picture& picture_;
     ShellServices& shell_;
     std::function<std::int64_t()> ticks_;
-    int wheelRemainder_ = 0; // partial notches of fine-grained wheels
+    int wheelRemainder_ = 0;              // partial notches of fine-grained wheels
+    std::optional<EditKind> pendingEdit_; // recorded once the left button is up
     bool syncingBars_ = false;
     QTimer promptTimer_;
     QMenu* contextMenu_ = nullptr;

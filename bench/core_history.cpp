@@ -4,28 +4,15 @@
 #include "core/document/document_step.h"
 #include "core/state/app_state.h"
 
+#include "full_document.h"
+
 #include <benchmark/benchmark.h>
 
 #include <memory>
 
 namespace {
 
-std::unique_ptr<vex::AppState> fullState() {
-    auto s = std::make_unique<vex::AppState>();
-    vex::Dep2D& d = s->dep;
-    d.NLines = vex::LinesMax;
-    for (int j = 1; j <= vex::LinesMax; ++j) {
-        d.NPoints(j) = vex::PointsMax;
-        d.LineParam(j) = static_cast<float>(j);
-        for (int k = 1; k <= vex::PointsMax; ++k) {
-            d.PixX(j, k) = 100.0f + 29.0f * static_cast<float>(k);
-            d.PixY(j, k) = 200.0f + 20.0f * static_cast<float>(j);
-            d.ArgX(j, k) = static_cast<float>(k);
-            d.ValY(j, k) = static_cast<float>(j);
-        }
-    }
-    return s;
-}
+using vex::bench::fullState;
 
 // One point dragged, or every point of every line moved (the largest step).
 void edit(vex::AppState& s, bool everything) {

@@ -2,26 +2,15 @@
 // reading it back into the state with the image positions recomputed.
 #include "core/io/text_table.h"
 
+#include "full_document.h"
+
 #include <benchmark/benchmark.h>
 
 #include <memory>
 
 namespace {
 
-std::unique_ptr<vex::AppState> fullState() {
-    auto s = std::make_unique<vex::AppState>();
-    vex::Dep2D& d = s->dep;
-    d.NLines = vex::LinesMax;
-    for (int j = 1; j <= vex::LinesMax; ++j) {
-        d.NPoints(j) = vex::PointsMax;
-        d.LineParam(j) = 0.125f * static_cast<float>(j);
-        for (int k = 1; k <= vex::PointsMax; ++k) {
-            d.ArgX(j, k) = 1.0e-3f * static_cast<float>(k * k) - 7.5f;
-            d.ValY(j, k) = 3.0e4f / static_cast<float>(k + j);
-        }
-    }
-    return s;
-}
+using vex::bench::fullState;
 
 void BM_WriteFullTable(benchmark::State& state) {
     const auto s = fullState();

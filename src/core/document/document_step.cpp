@@ -52,8 +52,10 @@ void DocumentStep::swapPart(LinePart& part, Document& doc) {
 std::optional<DocumentStep> DocumentStep::between(const Document& before, const Document& after) {
     if (before == after) return std::nullopt;
     DocumentStep step;
-    step.frame_ = before;
-    if (static_cast<const DocumentPicture&>(before) != after) step.picture_ = before;
+    // A step keeps only the parts of the document it needs to restore.
+    step.frame_ = static_cast<const DocumentFrame&>(before);
+    const auto& picture = static_cast<const DocumentPicture&>(before);
+    if (picture != after) step.picture_ = picture;
     for (int j = 1; j <= LineSlots; ++j) {
         if (std::optional<LinePart> part = changedPart(before, after, j))
             step.lines_.push_back(std::move(*part));

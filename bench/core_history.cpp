@@ -3,6 +3,7 @@
 // forth costs, and how much memory a step holds.
 #include "core/document/document_step.h"
 #include "core/state/app_state.h"
+#include "core/state/current_inside.h"
 
 #include "full_document.h"
 
@@ -18,17 +19,17 @@ using vex::bench::fullState;
 void edit(vex::AppState& s, bool everything) {
     for (int j = 1; j <= (everything ? vex::LinesMax : 1); ++j)
         for (int k = everything ? 1 : 100; k <= (everything ? vex::PointsMax : 100); ++k)
-            s.dep.PixY(j, k) += 1.0f;
+            s.doc.PixY(j, k) += 1.0f;
 }
 
 // After every user action: the document taken and compared, and a step made.
 void BM_RecordAnEdit(benchmark::State& state) {
     const auto s = fullState();
-    vex::Document known = vex::documentOf(*s);
+    vex::Document known = s->doc;
     std::size_t bytes = 0;
     for (auto _ : state) {
         edit(*s, state.range(0) != 0);
-        vex::Document now = vex::documentOf(*s);
+        vex::Document now = s->doc;
         std::optional<vex::DocumentStep> step = vex::DocumentStep::between(known, now);
         bytes = step->bytes();
         known = std::move(now);
@@ -42,16 +43,18 @@ BENCHMARK(BM_RecordAnEdit)->Arg(0)->Arg(1)->ArgNames({"everything"});
 // into the working records, twice.
 void BM_UndoAndRedoOneStep(benchmark::State& state) {
     const auto s = fullState();
-    vex::Document known = vex::documentOf(*s);
+    vex::Document known = s->doc;
     edit(*s, state.range(0) != 0);
-    vex::Document after = vex::documentOf(*s);
+    vex::Document after = s->doc;
     vex::DocumentStep step = *vex::DocumentStep::between(known, after);
     known = std::move(after);
     for (auto _ : state) {
         step.swapWith(known);
-        vex::putDocument(*s, known);
+        s->doc = known;
+        vex::keepCurrentInsideData(*s);
         step.swapWith(known);
-        vex::putDocument(*s, known);
+        s->doc = known;
+        vex::keepCurrentInsideData(*s);
     }
     state.counters["bytes_per_step"] = static_cast<double>(step.bytes());
 }

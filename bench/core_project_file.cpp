@@ -2,6 +2,7 @@
 // replacing write) and read back into the state.
 #include "core/data/clear_param.h"
 #include "core/io/project_file.h"
+#include "core/ui/project_routines.h"
 
 #include <benchmark/benchmark.h>
 
@@ -13,7 +14,7 @@ namespace {
 std::unique_ptr<vex::AppState> fullProject(const std::string& path) {
     auto s = std::make_unique<vex::AppState>();
     vex::CLEARPARAM(*s);
-    vex::Dep2D& d = s->dep;
+    vex::Dep2D& d = s->doc;
     d.NLines = vex::LinesMax;
     for (int j = 1; j <= vex::LinesMax; ++j) {
         d.NPoints(j) = vex::PointsMax;
@@ -22,7 +23,7 @@ std::unique_ptr<vex::AppState> fullProject(const std::string& path) {
             d.PixY(j, k) = 900.0f - 31.5f * static_cast<float>(j) - 0.25f * static_cast<float>(k);
         }
     }
-    s->image.ImagePath = "/charts/a scanned chart.bmp";
+    s->doc.ImagePath = "/charts/a scanned chart.bmp";
     s->ProjectPath = path;
     return s;
 }

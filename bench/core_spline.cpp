@@ -12,7 +12,6 @@ namespace {
 
 void BM_SplinePolylineFullLine(benchmark::State& state) {
     auto d = std::make_unique<vex::Dep2D>();
-    d->CurLine = 1;
     d->NPoints(1) = vex::PointsMax;
     for (int p = 1; p <= vex::PointsMax; ++p) {
         const float x =
@@ -22,7 +21,7 @@ void BM_SplinePolylineFullLine(benchmark::State& state) {
     }
     vex::SplineSamples out;
     for (auto _ : state) {
-        vex::SPLINEINTERPOLATION(vex::SplinePolyline, *d, out);
+        vex::SPLINEINTERPOLATION(vex::SplinePolyline, *d, 1, out);
         benchmark::DoNotOptimize(out);
         benchmark::ClobberMemory();
     }

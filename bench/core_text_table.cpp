@@ -14,17 +14,17 @@ using vex::bench::fullState;
 
 void BM_WriteFullTable(benchmark::State& state) {
     const auto s = fullState();
-    for (auto _ : state) benchmark::DoNotOptimize(vex::textTableText(s->dep));
+    for (auto _ : state) benchmark::DoNotOptimize(vex::textTableText(s->doc));
 }
 
 void BM_ParseAndApplyFullTable(benchmark::State& state) {
     const auto s = fullState();
-    const std::string text = vex::textTableText(s->dep);
+    const std::string text = vex::textTableText(s->doc);
     const auto table = std::make_unique<vex::ImportedTable>();
     for (auto _ : state) {
         const vex::TableReadResult r = vex::parseTextTable(text, "bench.dat", *table);
         if (r.failure || r.code != vex::TableLoaded) state.SkipWithError("table not read");
-        vex::applyImportedTable(*s, *table);
+        vex::applyImportedTable(s->doc, *table);
         benchmark::ClobberMemory();
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *

@@ -8,7 +8,7 @@ namespace vex::bench {
 
 inline std::unique_ptr<AppState> fullState() {
     auto s = std::make_unique<AppState>();
-    Dep2D& d = s->dep;
+    Dep2D& d = s->doc;
     d.NLines = LinesMax;
     for (int j = 1; j <= LinesMax; ++j) {
         d.NPoints(j) = PointsMax;

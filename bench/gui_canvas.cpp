@@ -3,7 +3,7 @@
 // the markers), painted into an offscreen image at the fitted view, at four
 // times that, and at the largest zoom.
 #include "core/data/clear_param.h"
-#include "core/numerics/spline.h"
+#include "core/state/shown_spline.h"
 #include "core/view/view_math.h"
 #include "gui/platform/shell_services.h"
 #include "gui/view/image_view.h"
@@ -68,28 +68,28 @@ struct Scene {
     Scene() {
         vex::CLEARPARAM(s);
         picture.setImage(chartPicture());
-        s.dep.ImageLoaded = -1;
+        s.work.ImageLoaded = -1;
         s.view.CanvasWidth = kCanvasW;
         s.view.CanvasHeight = kCanvasH;
-        vex::fitPicture(s.view, s.image, kPictureW, kPictureH);
+        vex::fitPicture(s.view, s.doc, kPictureW, kPictureH);
         const float f = s.view.FitZoom;
         const float corners[4][2] = {{100, 100}, {5900, 120}, {5880, 4400}, {120, 4380}};
         for (int k = 1; k <= 4; ++k) {
-            s.cal.MarkerPixX(k) = corners[k - 1][0] * f;
-            s.cal.MarkerPixY(k) = corners[k - 1][1] * f;
+            s.doc.MarkerPixX(k) = corners[k - 1][0] * f;
+            s.doc.MarkerPixY(k) = corners[k - 1][1] * f;
         }
-        s.dep.NLines = vex::LinesMax;
+        s.doc.NLines = vex::LinesMax;
         for (int j = 1; j <= vex::LinesMax; ++j) {
-            s.dep.NPoints(j) = vex::PointsMax;
+            s.doc.NPoints(j) = vex::PointsMax;
             for (int k = 1; k <= vex::PointsMax; ++k) {
-                s.dep.PixX(j, k) = (100 + 29.0f * float(k)) * f;
-                s.dep.PixY(j, k) = (200 + 200.0f * float(j) + 100 * std::sin(float(k) / 15.0f)) * f;
+                s.doc.PixX(j, k) = (100 + 29.0f * float(k)) * f;
+                s.doc.PixY(j, k) = (200 + 200.0f * float(j) + 100 * std::sin(float(k) / 15.0f)) * f;
             }
         }
-        s.dep.CurLine = 5;
-        s.dep.CurPoint = 100;
-        s.dep.SplineShown = 1;
-        vex::SPLINEINTERPOLATION(vex::SplinePolyline, s.dep, s.spline);
+        s.work.CurLine = 5;
+        s.work.CurPoint = 100;
+        s.work.SplineShown = 1;
+        vex::rebuildShownSpline(s);
     }
 
     void zoomTo(float viewScale) {
@@ -98,7 +98,7 @@ struct Scene {
         // Look at the middle of the picture.
         s.view.ScrollX = int(kPictureW * s.view.Zoom / 2 - kCanvasW / 2);
         s.view.ScrollY = int(kPictureH * s.view.Zoom / 2 - kCanvasH / 2);
-        vex::applyScrollRangeRule(s.view, s.image);
+        vex::applyScrollRangeRule(s.view, s.doc);
     }
 
     void paint() {

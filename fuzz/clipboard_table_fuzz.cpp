@@ -3,6 +3,7 @@
 // placed on the picture, after which the project saves into a file that reads
 // back as the same project.
 #include "core/io/clipboard_table.h"
+#include "core/ui/table_commands.h"
 #include "fuzz_checks.h"
 
 #include <cstddef>
@@ -18,9 +19,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view text(reinterpret_cast<const char*>(data), size);
 
     const vex::PasteResult r = vex::pasteTableCommand(text, *s);
-    const vex::Dep2D& d = s->dep;
+    const vex::Dep2D& d = s->doc;
     if (!r.changed) {
-        require(d == original->dep);
+        require(d == original->doc);
         return 0;
     }
     require(d.NLines >= 1 && d.NLines <= vex::LinesMax);

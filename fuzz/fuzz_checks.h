@@ -21,12 +21,13 @@ inline void require(bool holds) {
 inline std::unique_ptr<AppState> knownState() {
     auto s = std::make_unique<AppState>();
     CLEARPARAM(*s);
-    s->cal.placeMarkers({40.0f, 630.0f, 600.0f, 70.0f}, {20.0f, 5.0f, 480.0f, 510.0f});
-    s->cal.Xmin = -2.5f;
-    s->cal.Xmax = 1.0E4f;
-    s->cal.Ymin = 1.0E-3f;
-    s->cal.Ymax = 3.0f;
-    Dep2D& d = s->dep;
+    s->doc.placeMarkers({40.0f, 630.0f, 600.0f, 70.0f}, {20.0f, 5.0f, 480.0f, 510.0f});
+    s->doc.Xmin = -2.5f;
+    s->doc.Xmax = 1.0E4f;
+    s->doc.Ymin = 1.0E-3f;
+    s->doc.Ymax = 3.0f;
+    Dep2D& d = s->doc;
+    WorkState& w = s->work;
     d.NLines = 2;
     for (int j = 1; j <= 2; ++j) {
         d.LineParam(j) = 1.5f * static_cast<float>(j);
@@ -36,29 +37,29 @@ inline std::unique_ptr<AppState> knownState() {
             d.PixY(j, k) = 200.0f + 7.7f * static_cast<float>(j);
         }
     }
-    recomputeAllChartValues(s->cal, d);
+    recomputeAllChartValues(s->doc, d);
     s->image = {"/charts/fuzz.bmp", 1200, 900};
-    s->view.PositionsFitZoom = 1000.0f / 1200.0f;
-    d.ImageLoaded = -1;
+    s->doc.PositionsFitZoom = 1000.0f / 1200.0f;
+    w.ImageLoaded = -1;
     return s;
 }
 
 inline void requireFiniteChartValues(AppState& s) {
-    recomputeAllChartValues(s.cal, s.dep);
-    const Dep2D& d = s.dep;
+    recomputeAllChartValues(s.doc, s.work.PerspectiveDistance);
+    const Dep2D& d = s.doc;
     for (int j = 1; j <= d.NLines; ++j)
         for (int k = 1; k <= d.NPoints(j); ++k)
             require(std::isfinite(d.ArgX(j, k)) && std::isfinite(d.ValY(j, k)));
 }
 
 inline void requireProjectReadsBack(const AppState& s) {
-    const std::string text = projectFileText(s);
+    const std::string text = projectFileText(s.doc);
     ProjectContent content;
     require(!parseProjectFile(text, "written.vxr", content));
     const auto back = std::make_unique<AppState>();
     CLEARPARAM(*back);
-    applyProjectContent(*back, content);
-    require(projectFileText(*back) == text);
+    applyProjectContent(back->doc, content);
+    require(projectFileText(back->doc) == text);
 }
 
 } // namespace vex::fuzz

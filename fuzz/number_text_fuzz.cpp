@@ -40,19 +40,20 @@ void typedEverywhere(std::string_view text) {
     static const std::unique_ptr<const vex::AppState> original = vex::fuzz::knownState();
     static const auto s = std::make_unique<vex::AppState>();
     *s = *original;
-    s->dep.CurPoint = 2;
+    s->work.CurPoint = 2;
     vex::typePointX(*s, text);
     vex::typePointY(*s, text);
     vex::typeBundleParameter(*s, text);
 
-    const vex::Calibration opened = s->cal;
+    const vex::Calibration opened = s->doc;
     std::array<std::string, 4> texts;
-    float* fields[] = {&s->cal.Xmin, &s->cal.Xmax, &s->cal.Ymin, &s->cal.Ymax};
+    float* fields[] = {&s->doc.Xmin, &s->doc.Xmax, &s->doc.Ymin, &s->doc.Ymax};
     for (std::size_t i = 0; i < texts.size(); ++i) texts[i] = vex::listDirectedReal(*fields[i]);
     const std::size_t typedInto = text.size() % texts.size();
     texts[typedInto] = std::string(text.substr(0, 80));
     vex::storeTypedRange(*fields[typedInto], texts[typedInto]);
-    if (!vex::confirmRanges(s->cal, texts).accepted) s->cal = opened; // Cancel
+    if (!vex::confirmRanges(s->doc, texts).accepted)
+        static_cast<Calibration&>(s->doc) = opened; // Cancel
     vex::fuzz::requireFiniteChartValues(*s);
     vex::fuzz::requireProjectReadsBack(*s);
 }

@@ -20,25 +20,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const auto s = std::make_unique<vex::AppState>();
     *s = vex::AppState{};
     vex::CLEARPARAM(*s);
-    vex::applyProjectContent(*s, content);
-    const vex::Dep2D& d = s->dep;
+    vex::applyProjectContent(s->doc, content);
+    const vex::Dep2D& d = s->doc;
     require(d.NLines >= 1 && d.NLines <= vex::LinesMax);
     for (int j = 1; j <= d.NLines; ++j) {
         require(d.NPoints(j) >= 0 && d.NPoints(j) <= vex::PointsMax);
         for (int k = 1; k <= d.NPoints(j); ++k)
             require(std::isfinite(d.PixX(j, k)) && std::isfinite(d.PixY(j, k)));
     }
-    require(s->view.PositionsFitZoom == 0.0f || vex::fitZoomStorable(s->view.PositionsFitZoom));
+    require(s->doc.PositionsFitZoom == 0.0f || vex::fitZoomStorable(s->doc.PositionsFitZoom));
     // The picture reopens in a view of another size.
-    vex::rescaleStoredPositions(*s, s->view.PositionsFitZoom, 0.75f);
+    vex::rescaleStoredPositions(s->doc, s->doc.PositionsFitZoom, 0.75f);
     vex::fuzz::requireFiniteChartValues(*s);
     vex::fuzz::requireProjectReadsBack(*s);
 
     // Points on spline on the first line that has a curve.
     for (int j = 1; j <= d.NLines; ++j) {
         if (d.NPoints(j) < 2) continue;
-        s->dep.CurLine = j;
-        s->dep.SplineNumPoints = 2 + static_cast<std::int32_t>(size % (vex::PointsMax - 1));
+        s->work.CurLine = j;
+        s->work.SplineNumPoints = 2 + static_cast<std::int32_t>(size % (vex::PointsMax - 1));
         if (!vex::resampleCurrentLine(*s)) {
             vex::fuzz::requireFiniteChartValues(*s);
             vex::fuzz::requireProjectReadsBack(*s);

@@ -22,11 +22,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(r.code >= vex::TableLoaded && r.code <= vex::TableTooManyPoints);
     if (r.failure || r.code != vex::TableLoaded) {
         require(!r.failure || r.failure->args[0] == "fuzz.dat");
-        require(s->dep == original->dep);
+        require(s->doc == original->doc);
         return 0;
     }
 
-    const vex::Dep2D& d = s->dep;
+    const vex::Dep2D& d = s->doc;
     require(d.NLines >= 1 && d.NLines <= vex::LinesMax);
     for (int j = 1; j <= d.NLines; ++j) {
         require(d.NPoints(j) >= 2 && d.NPoints(j) <= vex::PointsMax);

@@ -1,8 +1,8 @@
 // Entry point: reads the command line, then either runs a batch job without
 // a window or starts the program.
+#include "core/cli/batch_export.h"
 #include "core/cli/command_line.h"
 #include "core/cli/toolkit_options.h"
-#include "core/io/batch_export.h"
 #include "core/io/file_access.h"
 #include "core/settings/settings_store.h"
 #include "gui/app/main_window.h"

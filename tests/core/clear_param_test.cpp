@@ -7,7 +7,8 @@ namespace {
 
 TEST(ClearParam, ResetsDataModesCalibrationAndView) {
     AppState s;
-    Dep2D& d = s.dep;
+    Dep2D& d = s.doc;
+    WorkState& w = s.work;
     d.NLines = 7;
     d.NPoints(1) = 5;
     d.NPoints(40) = 3;
@@ -15,15 +16,15 @@ TEST(ClearParam, ResetsDataModesCalibrationAndView) {
     d.LineParam(2) = 4.0f;
     d.PixX(3, 200) = 12.0f;
     d.ArgX(1, 1) = 2.0f;
-    d.CaptureMode = 1;
-    d.ScaleMode = -1;
-    d.SplineShown = 1;
-    d.SplinePointMode = 1;
-    d.ImageLoaded = -1;
-    d.SplineNumPoints = 17;
-    d.ProjectModified = 1;
-    d.ProjectNamed = 0;
-    d.XGrid = 9;
+    w.CaptureMode = 1;
+    w.ScaleMode = -1;
+    w.SplineShown = 1;
+    w.SplinePointMode = 1;
+    w.ImageLoaded = -1;
+    w.SplineNumPoints = 17;
+    w.ProjectModified = 1;
+    w.ProjectNamed = 0;
+    w.XGrid = 9;
     s.view.Zoom = 3.0f;
     s.view.ViewScale = 4.0f;
     s.view.ScrollX = -20;
@@ -31,9 +32,9 @@ TEST(ClearParam, ResetsDataModesCalibrationAndView) {
     s.view.ScrollMinX = -40; // the ranges of a zoomed picture
     s.view.ScrollMaxX = 2400;
     s.view.ScrollMaxY = 1800;
-    s.cal.Xmin = -5.0f;
-    s.cal.MarkerPixX(2) = 1.0f;
-    s.cal.PerspectiveDistance = 123.0f;
+    s.doc.Xmin = -5.0f;
+    s.doc.MarkerPixX(2) = 1.0f;
+    s.work.PerspectiveDistance = 123.0f;
     s.mouse.SelectionCount = 4;
     s.mouse.Selection(1) = 3;
 
@@ -46,12 +47,12 @@ TEST(ClearParam, ResetsDataModesCalibrationAndView) {
     EXPECT_EQ(d.LineParam(2), 0.0f);
     EXPECT_EQ(d.PixX(3, 200), 0.0f);
     EXPECT_EQ(d.ArgX(1, 1), 0.0f);
-    EXPECT_EQ(d.CaptureMode, 0);
-    EXPECT_EQ(d.ScaleMode, 0);
-    EXPECT_EQ(d.SplineShown, 0);
-    EXPECT_EQ(d.SplinePointMode, 0);
-    EXPECT_EQ(d.ImageLoaded, 0);
-    EXPECT_EQ(d.SplineNumPoints, 0);
+    EXPECT_EQ(w.CaptureMode, 0);
+    EXPECT_EQ(w.ScaleMode, 0);
+    EXPECT_EQ(w.SplineShown, 0);
+    EXPECT_EQ(w.SplinePointMode, 0);
+    EXPECT_EQ(w.ImageLoaded, 0);
+    EXPECT_EQ(w.SplineNumPoints, 0);
     EXPECT_EQ(s.view.Zoom, 1.0f);
     EXPECT_EQ(s.view.ViewScale, 1.0f);
     EXPECT_EQ(s.view.ScrollX, 0);
@@ -64,22 +65,22 @@ TEST(ClearParam, ResetsDataModesCalibrationAndView) {
     EXPECT_EQ(s.mouse.Selection(1), 1);
 
     // Calibration back to its reset values; the search box distance is kept.
-    EXPECT_EQ(s.cal.Xmin, 0.0f);
-    EXPECT_EQ(s.cal.Xmax, 1.0f);
-    EXPECT_EQ(s.cal.Ymin, 0.0f);
-    EXPECT_EQ(s.cal.Ymax, 1.0f);
+    EXPECT_EQ(s.doc.Xmin, 0.0f);
+    EXPECT_EQ(s.doc.Xmax, 1.0f);
+    EXPECT_EQ(s.doc.Ymin, 0.0f);
+    EXPECT_EQ(s.doc.Ymax, 1.0f);
     const float xs[4] = {50, 600, 600, 50};
     const float ys[4] = {10, 10, 500, 500};
     for (int k = 1; k <= 4; ++k) {
-        EXPECT_EQ(s.cal.MarkerPixX(k), xs[k - 1]);
-        EXPECT_EQ(s.cal.MarkerPixY(k), ys[k - 1]);
+        EXPECT_EQ(s.doc.MarkerPixX(k), xs[k - 1]);
+        EXPECT_EQ(s.doc.MarkerPixY(k), ys[k - 1]);
     }
-    EXPECT_EQ(s.cal.PerspectiveDistance, 123.0f);
+    EXPECT_EQ(s.work.PerspectiveDistance, 123.0f);
 
     // Not part of the reset: project flags and grid belong to other commands.
-    EXPECT_EQ(d.ProjectModified, 1);
-    EXPECT_EQ(d.ProjectNamed, 0);
-    EXPECT_EQ(d.XGrid, 9);
+    EXPECT_EQ(w.ProjectModified, 1);
+    EXPECT_EQ(w.ProjectNamed, 0);
+    EXPECT_EQ(w.XGrid, 9);
 }
 
 TEST(ClearParam, StorageHasFortyLineSlotsButTheLimitIsTwenty) {

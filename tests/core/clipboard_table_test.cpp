@@ -1,4 +1,5 @@
 #include "core/io/clipboard_table.h"
+#include "core/ui/table_commands.h"
 
 #include "core/coords/mapping.h"
 #include "core/io/number_text.h"
@@ -56,7 +57,8 @@ void setPixel(Dep2D& d, int j, int k, float x, float y) {
 // Three lines of distinct points whose chart values match their positions.
 std::unique_ptr<AppState> smallTableState() {
     auto s = std::make_unique<AppState>();
-    Dep2D& d = s->dep;
+    Dep2D& d = s->doc;
+    WorkState& w = s->work;
     d.NLines = 3;
     const int counts[3] = {3, 4, 2};
     for (int j = 1; j <= 3; ++j) {
@@ -65,13 +67,11 @@ std::unique_ptr<AppState> smallTableState() {
         for (int k = 1; k <= counts[j - 1]; ++k) {
             setPixel(d, j, k, 60.0f + 37.0f * float(k) + float(j),
                      400.0f - 21.0f * float(k) - 3.0f * float(j));
-            d.ArgLine = j;
-            d.ArgPoint = k;
-            SOLUTION_NEWTON(s->cal, d);
+            SOLUTION_NEWTON(s->doc, w.PerspectiveDistance, d, j, k);
         }
     }
-    d.CurLine = 2;
-    d.CurPoint = 3;
+    w.CurLine = 2;
+    w.CurPoint = 3;
     s->mouse.SelectionCount = 2;
     s->mouse.Selection(1) = 3;
     s->mouse.Selection(2) = 4;
@@ -80,8 +80,8 @@ std::unique_ptr<AppState> smallTableState() {
 
 TEST(ClipboardCopy, WritesTheExactBlockFromFreshChartValues) {
     auto s = std::make_unique<AppState>();
-    pixelUnitCalibration(s->cal);
-    Dep2D& d = s->dep;
+    pixelUnitCalibration(s->doc);
+    Dep2D& d = s->doc;
     d.NLines = 2;
     d.LineParam(1) = -3.0f;
     d.NPoints(1) = 2;
@@ -93,7 +93,7 @@ TEST(ClipboardCopy, WritesTheExactBlockFromFreshChartValues) {
     d.ArgX(1, 1) = 999.0f; // stale: the copy must recompute it
     d.ValY(2, 1) = 999.0f;
 
-    const std::string block = COPYBINARYDEP2DFROMBMP(*s);
+    const std::string block = COPYBINARYDEP2DFROMBMP(s->doc, s->work.PerspectiveDistance);
 
     EXPECT_EQ(block, "Dep2D_CD\r\n"
                      "       2\r\n"
@@ -115,23 +115,24 @@ TEST(ClipboardRoundTrip, FullTableComesBackToSevenFigures) {
     std::uniform_real_distribution<float> y(0.0f, 515.0f);
 
     auto source = std::make_unique<AppState>();
-    skewedCalibration(source->cal);
-    Dep2D& d = source->dep;
+    skewedCalibration(source->doc);
+    Dep2D& d = source->doc;
     d.NLines = LinesMax;
     for (int j = 1; j <= LinesMax; ++j) {
         d.LineParam(j) = (j % 2 ? -1.2345678f : 1.2345678f) * std::pow(10.0f, float(j - 10));
         d.NPoints(j) = PointsMax;
         for (int k = 1; k <= PointsMax; ++k) setPixel(d, j, k, x(rng), y(rng));
     }
-    const std::string block = COPYBINARYDEP2DFROMBMP(*source);
+    const std::string block = COPYBINARYDEP2DFROMBMP(source->doc, source->work.PerspectiveDistance);
 
     auto target = smallTableState();
-    target->cal = source->cal;
-    const PasteResult r = PASTEBINARYDEP2DFROMBMP(block, *target);
+    static_cast<Calibration&>(target->doc) = source->doc;
+    const PasteResult r =
+        PASTEBINARYDEP2DFROMBMP(block, target->doc, target->work.PerspectiveDistance);
 
     ASSERT_TRUE(r.changed);
     EXPECT_TRUE(r.messages.empty());
-    const Dep2D& t = target->dep;
+    const Dep2D& t = target->doc;
     ASSERT_EQ(t.NLines, LinesMax);
     for (int j = 1; j <= LinesMax; ++j) {
         EXPECT_EQ(listDirectedReal(t.LineParam(j)), listDirectedReal(d.LineParam(j))) << j;
@@ -150,7 +151,7 @@ TEST(ClipboardRoundTrip, FullTableComesBackToSevenFigures) {
 
 TEST(ClipboardPaste, TakesATableTypedElsewhere) {
     auto s = smallTableState(); // three lines before
-    pixelUnitCalibration(s->cal);
+    pixelUnitCalibration(s->doc);
     const std::string text = "numbers from my editor\n"
                              "  2\n"
                              "1.5\n"
@@ -163,11 +164,11 @@ TEST(ClipboardPaste, TakesATableTypedElsewhere) {
                              "4\t5\n"
                              "6\t8"; // no line end after the last line
 
-    const PasteResult r = PASTEBINARYDEP2DFROMBMP(text, *s);
+    const PasteResult r = PASTEBINARYDEP2DFROMBMP(text, s->doc, s->work.PerspectiveDistance);
 
     ASSERT_TRUE(r.changed);
     EXPECT_TRUE(r.messages.empty());
-    const Dep2D& d = s->dep;
+    const Dep2D& d = s->doc;
     EXPECT_EQ(d.NLines, 2);
     EXPECT_EQ(d.LineParam(1), 1.5f);
     EXPECT_EQ(d.LineParam(2), -2.0f);
@@ -187,19 +188,19 @@ TEST(ClipboardPaste, TakesATableTypedElsewhere) {
 
 TEST(ClipboardPaste, CutsAnOversizedLineAndReadsTheNextBlock) {
     auto s = smallTableState();
-    pixelUnitCalibration(s->cal); // a chart wide enough for the pasted points
+    pixelUnitCalibration(s->doc); // a chart wide enough for the pasted points
     std::string text = "Dep2D_CD\r\n       2\r\n1\r\n250\r\n";
     for (int k = 1; k <= 250; ++k) text += std::to_string(k) + "\t" + std::to_string(-k) + "\r\n";
     text += "7\r\n2\r\n0.25\t0.5\r\n0.75\t1\r\n";
     text += '\0';
 
-    const PasteResult r = PASTEBINARYDEP2DFROMBMP(text, *s);
+    const PasteResult r = PASTEBINARYDEP2DFROMBMP(text, s->doc, s->work.PerspectiveDistance);
 
     ASSERT_TRUE(r.changed);
     const UserMessage warning{
         msg::PasteTooManyPoints, MessageKind::Warning, {"200", "250", "200", ""}};
     EXPECT_EQ(r.messages, std::vector<UserMessage>{warning});
-    const Dep2D& d = s->dep;
+    const Dep2D& d = s->doc;
     EXPECT_EQ(d.NLines, 2);
     ASSERT_EQ(d.NPoints(1), PointsMax);
     EXPECT_EQ(d.ArgX(1, 200), 200.0f);
@@ -260,28 +261,28 @@ TEST(ClipboardPaste, EveryFailureKeepsThePreviousTable) {
     for (const Case& c : cases) {
         auto s = smallTableState();
         const auto before = std::make_unique<AppState>(*s);
-        const PasteResult r = PASTEBINARYDEP2DFROMBMP(c.text, *s);
+        const PasteResult r = PASTEBINARYDEP2DFROMBMP(c.text, s->doc, s->work.PerspectiveDistance);
         EXPECT_FALSE(r.changed) << c.what;
         EXPECT_EQ(r.messages, c.messages) << c.what;
-        EXPECT_TRUE(s->dep == before->dep) << c.what;
+        EXPECT_TRUE(s->doc == before->doc) << c.what;
 
         const PasteResult viaCommand = pasteTableCommand(c.text, *s);
         EXPECT_EQ(viaCommand.messages, c.messages) << c.what;
-        EXPECT_TRUE(s->dep == before->dep) << c.what;
+        EXPECT_TRUE(s->doc == before->doc) << c.what;
         EXPECT_TRUE(s->mouse == before->mouse) << c.what; // selection untouched too
     }
 }
 
 TEST(ClipboardCommands, CopyNeedsTwoPointsOnLineOne) {
     auto s = smallTableState();
-    s->dep.NPoints(1) = 1; // line 2 still has 4 points
-    s->dep.ArgX(2, 1) = 999.0f;
+    s->doc.NPoints(1) = 1; // line 2 still has 4 points
+    s->doc.ArgX(2, 1) = 999.0f;
     const CopyResult refused = copyTableCommand(*s);
     EXPECT_EQ(refused.refusal, error(msg::TooFewPoints));
     EXPECT_TRUE(refused.block.empty());
-    EXPECT_EQ(s->dep.ArgX(2, 1), 999.0f); // nothing was recomputed either
+    EXPECT_EQ(s->doc.ArgX(2, 1), 999.0f); // nothing was recomputed either
 
-    s->dep.NPoints(1) = 2;
+    s->doc.NPoints(1) = 2;
     const CopyResult copied = copyTableCommand(*s);
     EXPECT_FALSE(copied.refusal);
     EXPECT_EQ(copied.block.rfind("Dep2D_CD\r\n       3\r\n", 0), 0u);
@@ -289,8 +290,8 @@ TEST(ClipboardCommands, CopyNeedsTwoPointsOnLineOne) {
 
 TEST(ClipboardCommands, PasteGivesLinesOfOnePointTheirPreviousPoints) {
     auto s = smallTableState(); // lines of 3, 4 and 2 points
-    s->dep.NLines = 2;
-    s->dep.NPoints(3) = 0;
+    s->doc.NLines = 2;
+    s->doc.NPoints(3) = 0;
     const auto before = std::make_unique<AppState>(*s);
     const std::string text = lfText({"H", "3", "5", "2", "0.25 0.5", "0.75 0.125", //
                                      "6", "1", "0.5 0.5",                          //
@@ -301,8 +302,9 @@ TEST(ClipboardCommands, PasteGivesLinesOfOnePointTheirPreviousPoints) {
     ASSERT_TRUE(r.changed);
     EXPECT_EQ(r.messages,
               (std::vector<UserMessage>{error(msg::TooFewPoints), error(msg::TooFewPoints)}));
-    const Dep2D& d = s->dep;
-    const Dep2D& old = before->dep;
+    const Dep2D& d = s->doc;
+    const WorkState& w = s->work;
+    const Dep2D& old = before->doc;
     EXPECT_EQ(d.NLines, 3); // line 3 stays, empty as before, like a newly added line
     ASSERT_EQ(d.NPoints(1), 2);
     EXPECT_NEAR(d.ArgX(1, 2), 0.75f, 1e-6);
@@ -317,8 +319,8 @@ TEST(ClipboardCommands, PasteGivesLinesOfOnePointTheirPreviousPoints) {
             ASSERT_EQ(d.ValY(j, k), old.ValY(j, k)) << j << "," << k;
         }
     }
-    EXPECT_EQ(d.CurLine, 1);
-    EXPECT_EQ(d.CurPoint, 1);
+    EXPECT_EQ(w.CurLine, 1);
+    EXPECT_EQ(w.CurPoint, 1);
     EXPECT_EQ(s->mouse.SelectionCount, 1);
     EXPECT_EQ(s->mouse.Selection(1), 1);
 }

@@ -20,11 +20,11 @@ TEST(DocumentStep, StepsBackAndForthThroughEverythingAUserDid) {
         const auto work = std::make_unique<AppState>();
         CLEARPARAM(*work);
         testing::UserAtWork user(*work, seed);
-        std::vector<Document> documents{documentOf(*work)};
+        std::vector<Document> documents{work->doc};
         std::vector<DocumentStep> steps;
         for (int act = 0; act < 20; ++act) {
             user.act();
-            Document now = documentOf(*work);
+            Document now = work->doc;
             if (auto step = DocumentStep::between(documents.back(), now)) {
                 steps.push_back(std::move(*step));
                 documents.push_back(std::move(now));

@@ -1,8 +1,10 @@
-#include "core/io/batch_export.h"
+#include "core/cli/batch_export.h"
 #include "core/io/file_access.h"
 #include "core/io/project_file.h"
 #include "core/io/text_table.h"
 #include "core/messages/catalogue.h"
+#include "core/ui/project_routines.h"
+#include "core/ui/table_commands.h"
 
 #include "temp_dir.h"
 
@@ -55,7 +57,7 @@ TEST(FileReading, OnlyRegularFilesAreReadAndWithinTheirLimit) {
     AppState s;
     s.ProjectPath = pipe;
     EXPECT_EQ(failureNumber(ReadAllProjectFilesVer001(s)), msg::FileCannotOpen);
-    EXPECT_EQ(failureNumber(Load2DepFromTxt(s, pipe).failure), msg::FileCannotOpen);
+    EXPECT_EQ(failureNumber(importTableCommand(s, pipe).failure), msg::FileCannotOpen);
     EXPECT_EQ(failureNumber(exportTableFromProject(pipe, dir.file("out.dat"))),
               msg::FileCannotOpen);
     EXPECT_FALSE(std::filesystem::exists(dir.file("out.dat")));

@@ -24,8 +24,8 @@ void setMarkers(Calibration& c, std::initializer_list<std::pair<float, float>> c
 
 TEST(Mapping, ResetCalibrationExamples) {
     Calibration c;
-    DEFINECOORDLIMITED(c);
-    EXPECT_EQ(c.PerspectiveDistance, 10000.0f); // exact rectangle: wide box
+    const float distance = DEFINECOORDLIMITED(c);
+    EXPECT_EQ(distance, 10000.0f); // exact rectangle: wide box
 
     std::ostringstream quiet;
     struct Case {
@@ -33,7 +33,7 @@ TEST(Mapping, ResetCalibrationExamples) {
     } cases[] = {
         {50, 10, 0, 1}, {600, 500, 1, 0}, {325, 255, 0.5, 0.5}, {600, 10, 1, 1}, {50, 500, 0, 0}};
     for (const Case& k : cases) {
-        const PlanePoint chart = imageToChart(c, k.px, k.py, quiet);
+        const PlanePoint chart = imageToChart(c, distance, k.px, k.py, quiet).chart;
         // 1e-4 px on a 550 × 490 pixel rectangle is ~2e-7 chart units.
         EXPECT_NEAR(chart.x, k.X, 1e-6) << k.px << "," << k.py;
         EXPECT_NEAR(chart.y, k.Y, 1e-6) << k.px << "," << k.py;
@@ -47,22 +47,20 @@ TEST(Mapping, ResetCalibrationExamples) {
 TEST(Mapping, PointRoutinesWorkOnTheArgumentPointOnly) {
     Calibration c;
     Dep2D d;
-    d.ArgLine = 3;
-    d.ArgPoint = 7;
     d.ArgX(3, 7) = 0.25f;
     d.ValY(3, 7) = 0.75f;
-    INVERTARGANDPARTOMOUSEXY(c, d);
+    INVERTARGANDPARTOMOUSEXY(c, d, 3, 7);
     EXPECT_FLOAT_EQ(d.PixX(3, 7), 50.0f + 0.25f * 550.0f);
     EXPECT_FLOAT_EQ(d.PixY(3, 7), 10.0f + 0.25f * 490.0f);
     EXPECT_EQ(d.PixX(3, 6), 0.0f);
 
     d.ArgX(3, 7) = 99.0f; // stale value, recomputed from the image position
     d.ValY(3, 7) = 99.0f;
-    SOLUTION_NEWTON(c, d);
+    const ChartPosition found = SOLUTION_NEWTON(c, DEFINECOORDLIMITED(c), d, 3, 7);
     EXPECT_NEAR(d.ArgX(3, 7), 0.25f, 1e-6);
     EXPECT_NEAR(d.ValY(3, 7), 0.75f, 1e-6);
-    EXPECT_NEAR(c.LastSolvedA, 0.25f, 1e-6);
-    EXPECT_NEAR(c.LastSolvedB, 0.25f, 1e-6);
+    EXPECT_NEAR(found.a, 0.25, 1e-6);
+    EXPECT_NEAR(found.b, 0.25, 1e-6);
 }
 
 // Random convex quadrilaterals in their usual orientation and random ranges:
@@ -85,14 +83,14 @@ TEST(Mapping, RoundTripsOnRandomQuadrilaterals) {
         c.Xmax = c.Xmin + float(std::pow(10.0, -2 + 6 * unit(rng)));
         c.Ymin = float(-1000 + 2000 * unit(rng));
         c.Ymax = c.Ymin + float(std::pow(10.0, -2 + 6 * unit(rng)));
-        DEFINECOORDLIMITED(c);
+        const float distance = DEFINECOORDLIMITED(c);
 
         for (int p = 0; p < 10; ++p) {
             const double a = -0.5 + 2.0 * unit(rng), b = -0.5 + 2.0 * unit(rng);
             const PlanePoint image = bilinearPosition(c, a, b);
 
             // image -> chart -> image: the residual criterion itself.
-            const PlanePoint chart = imageToChart(c, image.x, image.y, quiet);
+            const PlanePoint chart = imageToChart(c, distance, image.x, image.y, quiet).chart;
             const PlanePoint back = chartToImage(c, chart.x, chart.y);
             ASSERT_NEAR(back.x, image.x, 2 * kTol) << "trial " << trial;
             ASSERT_NEAR(back.y, image.y, 2 * kTol) << "trial " << trial;
@@ -101,7 +99,7 @@ TEST(Mapping, RoundTripsOnRandomQuadrilaterals) {
             const double X = c.Xmin + a * (double(c.Xmax) - c.Xmin);
             const double Y = c.Ymax - b * (double(c.Ymax) - c.Ymin);
             const PlanePoint there = chartToImage(c, X, Y);
-            const PlanePoint again = imageToChart(c, there.x, there.y, quiet);
+            const PlanePoint again = imageToChart(c, distance, there.x, there.y, quiet).chart;
             const double unitsPerPixelX = (double(c.Xmax) - c.Xmin) / (width * (1 - 2 * jitter));
             const double unitsPerPixelY = (double(c.Ymax) - c.Ymin) / (height * (1 - 2 * jitter));
             ASSERT_NEAR(again.x, X, 4 * kTol * unitsPerPixelX + 1e-9 * std::fabs(X));
@@ -115,15 +113,16 @@ TEST(Mapping, PointBeyondTheNarrowBoxSticksToItsEdge) {
     Calibration c;
     // Edges converging to the right: the meeting point is close, so the box is narrow.
     setMarkers(c, {{0, 0}, {100, 20}, {100, 80}, {0, 100}});
-    DEFINECOORDLIMITED(c);
-    ASSERT_EQ(c.PerspectiveDistance, 150.0f);
+    const float distance = DEFINECOORDLIMITED(c);
+    ASSERT_EQ(distance, 150.0f);
 
     const PlanePoint target = bilinearPosition(c, 3.0, 0.5); // a = 3 lies outside -2..2
     std::ostringstream diagnostics;
-    const PlanePoint chart = imageToChart(c, target.x, target.y, diagnostics);
+    const ChartPosition found = imageToChart(c, distance, target.x, target.y, diagnostics);
+    const PlanePoint chart = found.chart;
     // The best point met: the box edge, or the difference probe just beyond it
     // (one step of 4e-4 of the box width of 4).
-    EXPECT_NEAR(c.LastSolvedA, 2.0f, 2e-3);
+    EXPECT_NEAR(found.a, 2.0, 2e-3);
     EXPECT_TRUE(std::isfinite(chart.x) && std::isfinite(chart.y));
     EXPECT_NEAR(chart.x, 2.0, 2e-3);
 
@@ -136,13 +135,12 @@ TEST(Mapping, PointBeyondTheNarrowBoxSticksToItsEdge) {
 TEST(Mapping, CollinearMarkersGiveABoundedAnswer) {
     Calibration c;
     setMarkers(c, {{10, 10}, {20, 20}, {30, 30}, {40, 40}});
-    DEFINECOORDLIMITED(c);
     std::ostringstream diagnostics;
-    const PlanePoint chart = imageToChart(c, 100, 7, diagnostics);
-    EXPECT_TRUE(std::isfinite(chart.x));
-    EXPECT_TRUE(std::isfinite(chart.y));
-    EXPECT_LE(std::fabs(c.LastSolvedA), 10.001f);
-    EXPECT_LE(std::fabs(c.LastSolvedB), 10.001f);
+    const ChartPosition found = imageToChart(c, DEFINECOORDLIMITED(c), 100, 7, diagnostics);
+    EXPECT_TRUE(std::isfinite(found.chart.x));
+    EXPECT_TRUE(std::isfinite(found.chart.y));
+    EXPECT_LE(std::fabs(found.a), 10.001);
+    EXPECT_LE(std::fabs(found.b), 10.001);
 }
 
 TEST(Mapping, FoldedMarkersStillFindThePoint) {
@@ -150,13 +148,13 @@ TEST(Mapping, FoldedMarkersStillFindThePoint) {
     // folds and the first Newton step's matrix is singular.
     Calibration c;
     setMarkers(c, {{100, 100}, {500, 100}, {100, 400}, {500, 400}});
-    DEFINECOORDLIMITED(c);
+    const float distance = DEFINECOORDLIMITED(c);
     for (const auto& [a, b] : {std::pair{0.25, 0.25}, {0.8, 0.1}, {0.3, 0.9}}) {
         const PlanePoint target = bilinearPosition(c, a, b);
         std::ostringstream diagnostics;
-        imageToChart(c, target.x, target.y, diagnostics);
+        const ChartPosition solved = imageToChart(c, distance, target.x, target.y, diagnostics);
         // The fold gives two answers; either one must land on the target.
-        const PlanePoint found = bilinearPosition(c, c.LastSolvedA, c.LastSolvedB);
+        const PlanePoint found = bilinearPosition(c, solved.a, solved.b);
         EXPECT_NEAR(found.x, target.x, 1e-2) << a << "," << b;
         EXPECT_NEAR(found.y, target.y, 1e-2) << a << "," << b;
     }
@@ -167,43 +165,32 @@ TEST(SearchBox, DistanceFollowsWhereOppositeEdgesMeet) {
     // Upper and lower edges meeting left of marker 1 count as 2000; the
     // nearer of the two distances wins over the 10000 of the vertical sides.
     setMarkers(c, {{0, 20}, {100, 0}, {100, 100}, {0, 80}});
-    DEFINECOORDLIMITED(c);
-    EXPECT_EQ(c.PerspectiveDistance, 2000.0f);
+    EXPECT_EQ(DEFINECOORDLIMITED(c), 2000.0f);
     // Side edges meeting above at y = -1000: (20 + 0) / 2 + 1000.
     setMarkers(c, {{0, 20}, {100, 0}, {110, 100}, {0, 80}});
-    DEFINECOORDLIMITED(c);
-    EXPECT_FLOAT_EQ(c.PerspectiveDistance, 1010.0f);
+    EXPECT_FLOAT_EQ(DEFINECOORDLIMITED(c), 1010.0f);
 
     // Sheared parallelogram: parallel edges meet at infinity, the other pair decides.
     setMarkers(c, {{0, 0}, {100, 10}, {100, 110}, {0, 100}});
-    DEFINECOORDLIMITED(c);
-    EXPECT_EQ(c.PerspectiveDistance, 10000.0f);
+    EXPECT_EQ(DEFINECOORDLIMITED(c), 10000.0f);
 
     // Side edges converging upwards, above marker 1.
     setMarkers(c, {{20, 0}, {80, 0}, {100, 100}, {0, 100}});
-    DEFINECOORDLIMITED(c);
-    EXPECT_FLOAT_EQ(c.PerspectiveDistance, 150.0f); // they meet at y = -150, the top edge is at 0
+    EXPECT_FLOAT_EQ(DEFINECOORDLIMITED(c), 150.0f); // they meet at y = -150, the top edge is at 0
 }
 
 TEST(SearchBox, CoincidentMarkersGiveNaNAndTheNarrowBox) {
     Calibration c;
     setMarkers(c, {{50, 10}, {600, 10}, {600, 500}, {50, 10}}); // marker 4 on marker 1
-    DEFINECOORDLIMITED(c);
-    EXPECT_TRUE(std::isnan(c.PerspectiveDistance));
+    const float distance = DEFINECOORDLIMITED(c);
+    EXPECT_TRUE(std::isnan(distance));
 
     // The inversion still answers, inside the narrow box.
     std::ostringstream diagnostics;
-    const PlanePoint chart = imageToChart(c, 300, 200, diagnostics);
-    EXPECT_TRUE(std::isfinite(chart.x));
-    EXPECT_LE(std::fabs(c.LastSolvedA), 2.001f);
-    EXPECT_LE(std::fabs(c.LastSolvedB), 2.001f);
-}
-
-TEST(SearchBox, DraggingMarkersLaterKeepsTheOldDistance) {
-    Calibration c;
-    DEFINECOORDLIMITED(c);
-    setMarkers(c, {{0, 0}, {100, 20}, {100, 80}, {0, 100}});
-    EXPECT_EQ(c.PerspectiveDistance, 10000.0f); // only the range dialog recomputes it
+    const ChartPosition found = imageToChart(c, distance, 300, 200, diagnostics);
+    EXPECT_TRUE(std::isfinite(found.chart.x));
+    EXPECT_LE(std::fabs(found.a), 2.001);
+    EXPECT_LE(std::fabs(found.b), 2.001);
 }
 
 TEST(Simq, PivotsOnTheLargestEntryAndSolves) {

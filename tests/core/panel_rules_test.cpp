@@ -14,17 +14,17 @@ namespace {
 AppState withPoints(std::initializer_list<int> counts, bool image = true) {
     AppState s;
     CLEARPARAM(s);
-    s.dep.ImageLoaded = image ? -1 : 0;
+    s.work.ImageLoaded = image ? -1 : 0;
     int j = 0;
     for (int n : counts) {
         ++j;
-        s.dep.NPoints(j) = n;
+        s.doc.NPoints(j) = n;
         for (int k = 1; k <= n; ++k) {
-            s.dep.PixX(j, k) = 60.0f + 5.0f * float(k);
-            s.dep.PixY(j, k) = 100.0f + 10.0f * float(j);
+            s.doc.PixX(j, k) = 60.0f + 5.0f * float(k);
+            s.doc.PixY(j, k) = 100.0f + 10.0f * float(j);
         }
     }
-    s.dep.NLines = std::max(1, j);
+    s.doc.NLines = std::max(1, j);
     return s;
 }
 
@@ -48,13 +48,13 @@ TEST(PanelRules, StatesFromTheData) {
         std::set<int> enabled;
     };
     AppState splineOn = withPoints({5});
-    splineOn.dep.SplineShown = 1;
+    splineOn.work.SplineShown = 1;
     AppState capturing = withPoints({5, 3});
-    capturing.dep.CaptureMode = 1;
-    capturing.dep.CurLine = 2;
+    capturing.work.CaptureMode = 1;
+    capturing.work.CurLine = 2;
     AppState pointMode = withPoints({5});
-    pointMode.dep.SplineShown = 1;
-    pointMode.dep.SplinePointMode = 1;
+    pointMode.work.SplineShown = 1;
+    pointMode.work.SplinePointMode = 1;
     Case cases[] = {
         // The controls start as built, all enabled: the edits X and Y, and Sort,
         // are never disabled by these rules while a picture is loaded.
@@ -94,21 +94,21 @@ TEST(PanelRules, StatesFromTheData) {
 
 TEST(PanelRules, ModesTheDataNoLongerAllowAreSwitchedOff) {
     AppState full = withPoints({PointsMax});
-    full.dep.CaptureMode = 1;
-    full.dep.SplineShown = 1;
-    full.dep.SplinePointMode = 1;
+    full.work.CaptureMode = 1;
+    full.work.SplineShown = 1;
+    full.work.SplinePointMode = 1;
     PanelControls c;
     DIALOGPARTNERSHIP(full, c);
-    EXPECT_EQ(full.dep.CaptureMode, 0);
-    EXPECT_EQ(full.dep.SplinePointMode, 0);
+    EXPECT_EQ(full.work.CaptureMode, 0);
+    EXPECT_EQ(full.work.SplinePointMode, 0);
     EXPECT_FALSE(c.isEnabled(ctl::CaptureMode));
     EXPECT_FALSE(c.isEnabled(ctl::SplineAddPoint));
     EXPECT_TRUE(c.isEnabled(ctl::SetTheScale)); // rule 8 after rule 6: capture is off now
 
     AppState single = withPoints({1});
-    single.dep.SplineShown = 1;
+    single.work.SplineShown = 1;
     DIALOGPARTNERSHIP(single, c);
-    EXPECT_EQ(single.dep.SplineShown, 0);
+    EXPECT_EQ(single.work.SplineShown, 0);
     EXPECT_FALSE(c.isEnabled(ctl::ShowSpline));
 
     AppState twentyLines = withPoints({3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3});
@@ -119,17 +119,17 @@ TEST(PanelRules, ModesTheDataNoLongerAllowAreSwitchedOff) {
 
 TEST(PanelRules, ResetAndLayouts) {
     AppState s = withPoints({PointsMax, 4});
-    s.dep.CaptureMode = 1;
-    s.dep.CurLine = 2;
-    s.dep.XGrid = 9;
+    s.work.CaptureMode = 1;
+    s.work.CurLine = 2;
+    s.work.XGrid = 9;
     s.view.ViewScale = 3.0f;
     PanelControls c;
     PROCESS_RESET_HDLG(s, 1, c);
-    EXPECT_EQ(s.dep.CurLine, 1);
-    EXPECT_EQ(s.dep.XGrid, 4);
-    EXPECT_EQ(s.dep.YGrid, 5);
+    EXPECT_EQ(s.work.CurLine, 1);
+    EXPECT_EQ(s.work.XGrid, 4);
+    EXPECT_EQ(s.work.YGrid, 5);
     EXPECT_EQ(s.view.ViewScale, 1.0f);
-    EXPECT_EQ(s.dep.CaptureMode, 0);
+    EXPECT_EQ(s.work.CaptureMode, 0);
     EXPECT_FALSE(c.isEnabled(ctl::CaptureMode)); // line 1 is full
     EXPECT_FALSE(c.isEnabled(ctl::AddPoint));
     EXPECT_FALSE(c.isVisible(ctl::Ok));
@@ -148,19 +148,19 @@ TEST(PanelRules, ResetAndLayouts) {
 
 TEST(PanelCommands, AddPointOnTheLastPointGoesBeforeIt) {
     AppState s = withPoints({3});
-    s.dep.PixX(1, 2) = 80;
-    s.dep.PixX(1, 3) = 100;
-    s.dep.CurPoint = 3;
+    s.doc.PixX(1, 2) = 80;
+    s.doc.PixX(1, 3) = 100;
+    s.work.CurPoint = 3;
     ASSERT_TRUE(addPoint(s));
-    EXPECT_EQ(s.dep.NPoints(1), 4);
-    EXPECT_EQ(s.dep.PixX(1, 3), 90.0f); // midway between points 2 and 3
-    EXPECT_EQ(s.dep.PixX(1, 4), 100.0f);
-    EXPECT_EQ(s.dep.CurPoint, 4); // still the old last point
+    EXPECT_EQ(s.doc.NPoints(1), 4);
+    EXPECT_EQ(s.doc.PixX(1, 3), 90.0f); // midway between points 2 and 3
+    EXPECT_EQ(s.doc.PixX(1, 4), 100.0f);
+    EXPECT_EQ(s.work.CurPoint, 4); // still the old last point
 
-    s.dep.CurPoint = 1; // in the middle: after the current one, which stays current
+    s.work.CurPoint = 1; // in the middle: after the current one, which stays current
     ASSERT_TRUE(addPoint(s));
-    EXPECT_EQ(s.dep.PixX(1, 2), (65.0f + 80.0f) / 2);
-    EXPECT_EQ(s.dep.CurPoint, 1);
+    EXPECT_EQ(s.doc.PixX(1, 2), (65.0f + 80.0f) / 2);
+    EXPECT_EQ(s.work.CurPoint, 1);
     // Chart values follow the moved points at once.
     AppState one = withPoints({1});
     EXPECT_FALSE(addPoint(one));
@@ -170,66 +170,66 @@ TEST(PanelCommands, SortKeepsEqualColumnsInOrderAndLeavesTwoPointsAlone) {
     AppState s = withPoints({4});
     const float xs[4] = {30, 10, 30, 10}, ys[4] = {1, 2, 3, 4};
     for (int k = 1; k <= 4; ++k) {
-        s.dep.PixX(1, k) = xs[k - 1];
-        s.dep.PixY(1, k) = ys[k - 1];
+        s.doc.PixX(1, k) = xs[k - 1];
+        s.doc.PixY(1, k) = ys[k - 1];
     }
     ASSERT_TRUE(sortPoints(s));
     const float sortedY[4] = {2, 4, 3, 1}; // selection sort: stable only for the first minimum
-    for (int k = 1; k <= 4; ++k) EXPECT_EQ(s.dep.PixY(1, k), sortedY[k - 1]) << k;
-    EXPECT_NEAR(s.dep.ArgX(1, 1), (10.0 - 50.0) / 550.0, 1e-6); // chart values refreshed
+    for (int k = 1; k <= 4; ++k) EXPECT_EQ(s.doc.PixY(1, k), sortedY[k - 1]) << k;
+    EXPECT_NEAR(s.doc.ArgX(1, 1), (10.0 - 50.0) / 550.0, 1e-6); // chart values refreshed
 
     AppState two = withPoints({2});
-    two.dep.PixX(1, 1) = 90;
+    two.doc.PixX(1, 1) = 90;
     EXPECT_FALSE(sortPoints(two));
-    EXPECT_EQ(two.dep.PixX(1, 1), 90.0f);
+    EXPECT_EQ(two.doc.PixX(1, 1), 90.0f);
 }
 
 TEST(PanelCommands, DeletingLines) {
     AppState only = withPoints({3});
-    only.dep.LineParam(1) = 7.0f;
+    only.doc.LineParam(1) = 7.0f;
     deleteLine(only);
-    EXPECT_EQ(only.dep.NLines, 1);
-    EXPECT_EQ(only.dep.NPoints(1), 0);
-    EXPECT_EQ(only.dep.LineParam(1), 0.0f); // emptied: 0, where a reset gives 1
-    EXPECT_EQ(only.dep.SavedLine, 1);
+    EXPECT_EQ(only.doc.NLines, 1);
+    EXPECT_EQ(only.doc.NPoints(1), 0);
+    EXPECT_EQ(only.doc.LineParam(1), 0.0f); // emptied: 0, where a reset gives 1
+    EXPECT_EQ(only.work.SavedLine, 1);
 
     AppState s = withPoints({3, 4, 5, 6});
-    for (int j = 1; j <= 4; ++j) s.dep.LineParam(j) = 10.0f * float(j);
-    s.dep.CurLine = 2;
-    s.dep.CaptureMode = 1;
+    for (int j = 1; j <= 4; ++j) s.doc.LineParam(j) = 10.0f * float(j);
+    s.work.CurLine = 2;
+    s.work.CaptureMode = 1;
     deleteLine(s);
-    EXPECT_EQ(s.dep.NLines, 3);
-    EXPECT_EQ(s.dep.CurLine, 3); // the last line, not the neighbour
-    EXPECT_EQ(s.dep.NPoints(2), 5);
-    EXPECT_EQ(s.dep.LineParam(2), 30.0f);
-    EXPECT_EQ(s.dep.CaptureMode, 0);
+    EXPECT_EQ(s.doc.NLines, 3);
+    EXPECT_EQ(s.work.CurLine, 3); // the last line, not the neighbour
+    EXPECT_EQ(s.doc.NPoints(2), 5);
+    EXPECT_EQ(s.doc.LineParam(2), 30.0f);
+    EXPECT_EQ(s.work.CaptureMode, 0);
     EXPECT_FALSE(s.toolbar.latched);
 }
 
 TEST(PanelCommands, DeletePointKeepsTwoAndMovesTheCurrentOne) {
     AppState s = withPoints({3});
-    s.dep.CurPoint = 3;
+    s.work.CurPoint = 3;
     ASSERT_TRUE(deletePoint(s));
-    EXPECT_EQ(s.dep.NPoints(1), 2);
-    EXPECT_EQ(s.dep.CurPoint, 2);
+    EXPECT_EQ(s.doc.NPoints(1), 2);
+    EXPECT_EQ(s.work.CurPoint, 2);
     EXPECT_FALSE(deletePoint(s));
 }
 
 TEST(PanelCommands, LinesAndNavigation) {
     AppState s = withPoints({3});
     ASSERT_TRUE(addLine(s));
-    EXPECT_EQ(s.dep.NLines, 2);
-    EXPECT_EQ(s.dep.CurLine, 2);
-    EXPECT_EQ(s.dep.LineParam(2), 1.0f);
-    EXPECT_EQ(s.dep.CaptureMode, 1); // capture starts on the new line
+    EXPECT_EQ(s.doc.NLines, 2);
+    EXPECT_EQ(s.work.CurLine, 2);
+    EXPECT_EQ(s.doc.LineParam(2), 1.0f);
+    EXPECT_EQ(s.work.CaptureMode, 1); // capture starts on the new line
     EXPECT_TRUE(s.toolbar.latched);
     EXPECT_FALSE(addLine(s)); // not while the new line is empty
     ASSERT_TRUE(previousLine(s));
-    EXPECT_EQ(s.dep.CurLine, 1);
+    EXPECT_EQ(s.work.CurLine, 1);
     EXPECT_FALSE(previousLine(s));
-    s.dep.CurPoint = 3;
+    s.work.CurPoint = 3;
     ASSERT_TRUE(nextLine(s));
-    EXPECT_EQ(s.dep.CurPoint, 1); // the empty line has no point 3
+    EXPECT_EQ(s.work.CurPoint, 1); // the empty line has no point 3
 }
 
 // Each of these once went in and was saved as a number the project file
@@ -254,13 +254,13 @@ TEST(PanelCommands, TypedValuesTheProjectCannotHoldAreRefusedWithAMessage) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
         AppState s = withPoints({3});
-        s.dep.CurPoint = 2;
+        s.work.CurPoint = 2;
         const AppState before = s;
         const TypedEdit typed = c.edit == Edit::X   ? typePointX(s, c.text)
                                 : c.edit == Edit::Y ? typePointY(s, c.text)
                                                     : typeBundleParameter(s, c.text);
         EXPECT_FALSE(typed);
-        EXPECT_EQ(s.dep, before.dep);
+        EXPECT_EQ(s.doc, before.doc);
         ASSERT_TRUE(typed.refusal);
         EXPECT_EQ(typed.refusal->number, c.message);
         if (c.message == msg::NumberTooLarge) {
@@ -275,19 +275,19 @@ TEST(PanelCommands, TypedValuesTheProjectCannotHoldAreRefusedWithAMessage) {
 
 TEST(PanelCommands, TypedValuesStoreOnlyWhatReads) {
     AppState s = withPoints({2});
-    s.dep.CurPoint = 2;
+    s.work.CurPoint = 2;
     EXPECT_TRUE(typePointX(s, "7,5"));
-    EXPECT_EQ(s.dep.ArgX(1, 2), 7.0f);
-    EXPECT_NEAR(s.dep.PixX(1, 2), 50.0f + 7.0f * 550.0f, 1e-2); // the point moved on the picture
+    EXPECT_EQ(s.doc.ArgX(1, 2), 7.0f);
+    EXPECT_NEAR(s.doc.PixX(1, 2), 50.0f + 7.0f * 550.0f, 1e-2); // the point moved on the picture
     EXPECT_FALSE(typePointX(s, ""));
     EXPECT_FALSE(typePointX(s, "abc"));
-    EXPECT_EQ(s.dep.ArgX(1, 2), 7.0f);
+    EXPECT_EQ(s.doc.ArgX(1, 2), 7.0f);
     EXPECT_TRUE(typeBundleParameter(s, " 2.5D1"));
-    EXPECT_EQ(s.dep.LineParam(1), 25.0f);
+    EXPECT_EQ(s.doc.LineParam(1), 25.0f);
     EXPECT_TRUE(typeGridCount(s, true, "250"));
-    EXPECT_EQ(s.dep.XGrid, 100);
+    EXPECT_EQ(s.work.XGrid, 100);
     EXPECT_TRUE(typeGridCount(s, false, "0"));
-    EXPECT_EQ(s.dep.YGrid, 0); // values below 1 are kept as typed
+    EXPECT_EQ(s.work.YGrid, 0); // values below 1 are kept as typed
     EXPECT_FALSE(typeGridCount(s, false, "3.5"));
 }
 

@@ -1,6 +1,7 @@
 #include "core/data/clear_param.h"
 #include "core/io/project_file.h"
 #include "core/messages/catalogue.h"
+#include "core/ui/project_routines.h"
 #include "temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -19,7 +20,7 @@ using namespace std::string_literals;
 AppState smallKnownState() {
     AppState s;
     CLEARPARAM(s);
-    Dep2D& d = s.dep;
+    Dep2D& d = s.doc;
     d.NLines = 3;
     d.NPoints(1) = 3;
     d.PixX(1, 1) = 100.25f, d.PixY(1, 1) = 200.5f;
@@ -29,13 +30,13 @@ AppState smallKnownState() {
     d.NPoints(3) = 1;
     d.PixX(3, 1) = 12.0f, d.PixY(3, 1) = 34.0f;
     d.LineParam(1) = 1.0f, d.LineParam(2) = 2.5f, d.LineParam(3) = 0.0f;
-    s.cal.Xmin = -1.0f;
-    s.cal.Xmax = 123456789.0f;
-    s.cal.Ymin = 0.001f;
-    s.cal.Ymax = 0.25f;
-    s.image.ImageWidth = 1024;
-    s.image.ImageHeight = 768;
-    s.image.ImagePath = "  /charts/plot 1.bmp"; // stored without the leading blanks
+    s.doc.Xmin = -1.0f;
+    s.doc.Xmax = 123456789.0f;
+    s.doc.Ymin = 0.001f;
+    s.doc.Ymax = 0.25f;
+    s.doc.ImageWidth = 1024;
+    s.doc.ImageHeight = 768;
+    s.doc.ImagePath = "  /charts/plot 1.bmp"; // stored without the leading blanks
     return s;
 }
 
@@ -74,11 +75,11 @@ const std::string kSmallProject = "    50.00000    \r\n"
                                   "    0.000000    \r\n"s;
 
 TEST(ProjectFile, WritesTheRecordLayoutByteForByte) {
-    EXPECT_EQ(projectFileText(smallKnownState()), kSmallProject);
+    EXPECT_EQ(projectFileText(smallKnownState().doc), kSmallProject);
 
     AppState empty;
     CLEARPARAM(empty);
-    const std::string text = projectFileText(empty);
+    const std::string text = projectFileText(empty.doc);
     // No picture: the path record is an empty line, without a NUL.
     EXPECT_NE(text.find("            0\r\n\r\n    1.000000    \r\n"), std::string::npos);
     EXPECT_EQ(text.find('\0'), std::string::npos);
@@ -87,80 +88,82 @@ TEST(ProjectFile, WritesTheRecordLayoutByteForByte) {
 TEST(ProjectFile, RoundTripsAtTheLimitsAndWithEmptyLines) {
     AppState s;
     CLEARPARAM(s);
-    s.dep.NLines = LinesMax;
+    s.doc.NLines = LinesMax;
     for (int j = 1; j <= LinesMax; ++j) {
-        s.dep.NPoints(j) = j % 5 == 0 ? 0 : PointsMax;
-        s.dep.LineParam(j) = 0.5f * float(j);
-        for (int k = 1; k <= s.dep.NPoints(j); ++k) {
+        s.doc.NPoints(j) = j % 5 == 0 ? 0 : PointsMax;
+        s.doc.LineParam(j) = 0.5f * float(j);
+        for (int k = 1; k <= s.doc.NPoints(j); ++k) {
             // Values that need all 7 significant figures of the layout.
-            s.dep.PixX(j, k) = 12.34567f * float(k) + float(j);
-            s.dep.PixY(j, k) = 0.1234567f * float(j) + 987.6543f;
+            s.doc.PixX(j, k) = 12.34567f * float(k) + float(j);
+            s.doc.PixY(j, k) = 0.1234567f * float(j) + 987.6543f;
         }
     }
-    s.image.ImagePath = "/data/chart.bmp";
+    s.doc.ImagePath = "/data/chart.bmp";
 
     ProjectContent c;
-    ASSERT_FALSE(parseProjectFile(projectFileText(s), "p.vxr", c));
+    ASSERT_FALSE(parseProjectFile(projectFileText(s.doc), "p.vxr", c));
     AppState back;
     CLEARPARAM(back);
-    applyProjectContent(back, c);
-    EXPECT_EQ(back.dep.NLines, LinesMax);
+    applyProjectContent(back.doc, c);
+    EXPECT_EQ(back.doc.NLines, LinesMax);
     for (int j = 1; j <= LinesMax; ++j) {
-        ASSERT_EQ(back.dep.NPoints(j), s.dep.NPoints(j));
-        EXPECT_EQ(back.dep.LineParam(j), s.dep.LineParam(j));
-        for (int k = 1; k <= s.dep.NPoints(j); ++k) {
-            EXPECT_NEAR(back.dep.PixX(j, k), s.dep.PixX(j, k), 1e-6 * std::fabs(s.dep.PixX(j, k)));
-            EXPECT_NEAR(back.dep.PixY(j, k), s.dep.PixY(j, k), 1e-6 * std::fabs(s.dep.PixY(j, k)));
+        ASSERT_EQ(back.doc.NPoints(j), s.doc.NPoints(j));
+        EXPECT_EQ(back.doc.LineParam(j), s.doc.LineParam(j));
+        for (int k = 1; k <= s.doc.NPoints(j); ++k) {
+            EXPECT_NEAR(back.doc.PixX(j, k), s.doc.PixX(j, k), 1e-6 * std::fabs(s.doc.PixX(j, k)));
+            EXPECT_NEAR(back.doc.PixY(j, k), s.doc.PixY(j, k), 1e-6 * std::fabs(s.doc.PixY(j, k)));
         }
     }
-    EXPECT_EQ(back.cal, s.cal);
-    EXPECT_EQ(back.image.ImagePath, "/data/chart.bmp");
-    EXPECT_EQ(back.dep.ImageLoaded, -1);
+    EXPECT_EQ(static_cast<const Calibration&>(back.doc), static_cast<const Calibration&>(s.doc));
+    EXPECT_EQ(back.doc.ImagePath, "/data/chart.bmp");
 }
 
 TEST(ProjectFile, LoadingKeepsWhatTheFileDoesNotHold) {
     AppState s;
     CLEARPARAM(s);
-    s.dep.CurLine = 1;
-    s.dep.CurPoint = 2;
-    s.dep.XGrid = 7;
-    s.dep.YGrid = 9;
-    s.dep.LineParam(1) = 42.0f;
+    s.work.CurLine = 1;
+    s.work.CurPoint = 2;
+    s.work.XGrid = 7;
+    s.work.YGrid = 9;
+    s.doc.LineParam(1) = 42.0f;
     // Written by the original program: no parameter records after the path.
     std::string text = kSmallProject.substr(0, kSmallProject.find("/charts"));
     text += "/charts/plot 1.bmp\0\r\n"s;
     ProjectContent c;
     ASSERT_FALSE(parseProjectFile(text, "p.vxr", c));
     EXPECT_FALSE(c.hasLineParams);
-    applyProjectContent(s, c);
-    EXPECT_EQ(s.dep.LineParam(1), 42.0f);
-    EXPECT_EQ(s.dep.CurLine, 1); // still inside the loaded lines
-    EXPECT_EQ(s.dep.CurPoint, 2);
-    EXPECT_EQ(s.dep.XGrid, 7);
-    EXPECT_EQ(s.dep.YGrid, 9);
-    EXPECT_EQ(s.dep.NLines, 3);
+    applyProjectContent(s.doc, c);
+    EXPECT_EQ(s.doc.LineParam(1), 42.0f);
+    EXPECT_EQ(s.work.CurLine, 1); // still inside the loaded lines
+    EXPECT_EQ(s.work.CurPoint, 2);
+    EXPECT_EQ(s.work.XGrid, 7);
+    EXPECT_EQ(s.work.YGrid, 9);
+    EXPECT_EQ(s.doc.NLines, 3);
 }
 
 TEST(ProjectFile, LoadingFewerLinesPullsTheCurrentPositionInside) {
     // Work on point 4 of line 3, points 2 and 5 selected; then a one-line
     // project with two points is loaded.
     AppState s = smallKnownState();
-    Dep2D& d = s.dep;
+    Dep2D& d = s.doc;
+    WorkState& w = s.work;
     d.NPoints(3) = 5;
-    d.CurLine = d.SavedLine = 3;
-    d.CurPoint = 4;
-    d.SavedPoint = 5;
+    w.CurLine = w.SavedLine = 3;
+    w.CurPoint = 4;
+    w.SavedPoint = 5;
     s.mouse.SelectionCount = 2;
     s.mouse.Selection(1) = 2, s.mouse.Selection(2) = 5;
-    const std::string oneLine = "50\n10\n600\n10\n600\n500\n50\n500\n"
-                                "1\n2\n1\n2\n3\n4\n0\n1\n0\n1\n640\n480\n\n";
-    ProjectContent c;
-    ASSERT_FALSE(parseProjectFile(oneLine, "p.vxr", c));
-    applyProjectContent(s, c);
+    s.work.ImageLoaded = 0;
+    TempDir dir;
+    s.ProjectPath = dir.file("one line.vxr");
+    writeBytes(s.ProjectPath, "50\n10\n600\n10\n600\n500\n50\n500\n"
+                              "1\n2\n1\n2\n3\n4\n0\n1\n0\n1\n640\n480\nchart.bmp\n");
+    ASSERT_FALSE(ReadAllProjectFilesVer001(s));
+    EXPECT_EQ(s.work.ImageLoaded, -1); // the project names a picture
     // Captures and edits go to what the project holds, not to hidden slots:
     // line 1, its last point, that point alone selected.
     const std::array<std::int32_t, 6> where = {
-        d.CurLine,           d.CurPoint, d.SavedLine, d.SavedPoint, s.mouse.SelectionCount,
+        w.CurLine,           w.CurPoint, w.SavedLine, w.SavedPoint, s.mouse.SelectionCount,
         s.mouse.Selection(1)};
     EXPECT_EQ(where, (std::array<std::int32_t, 6>{1, 2, 1, 2, 1, 2}));
 }
@@ -215,9 +218,9 @@ TEST(ProjectFile, DamagedFilesAreRejectedAndLeaveTheStateAlone) {
         EXPECT_EQ(failure->number, k.message) << k.text;
         EXPECT_EQ(failure->args[0], s.ProjectPath);
         EXPECT_EQ(failure->args[1], k.line) << k.text;
-        EXPECT_EQ(s.dep, before.dep);
-        EXPECT_EQ(s.cal, before.cal);
-        EXPECT_EQ(s.image, before.image);
+        EXPECT_EQ(s.doc, before.doc);
+        EXPECT_EQ(s.doc, before.doc);
+        EXPECT_EQ(s.doc, before.doc);
     }
 
     AppState s = smallKnownState();
@@ -226,7 +229,7 @@ TEST(ProjectFile, DamagedFilesAreRejectedAndLeaveTheStateAlone) {
     const std::optional<UserMessage> failure = ReadAllProjectFilesVer001(s);
     ASSERT_TRUE(failure);
     EXPECT_EQ(failure->number, msg::FileCannotOpen);
-    EXPECT_EQ(s.dep, before.dep);
+    EXPECT_EQ(s.doc, before.doc);
 }
 
 TEST(ProjectFile, SavingReplacesTheOldFileOnlyWhenComplete) {
@@ -241,8 +244,8 @@ TEST(ProjectFile, SavingReplacesTheOldFileOnlyWhenComplete) {
     CLEARPARAM(loaded);
     loaded.ProjectPath = s.ProjectPath;
     ASSERT_FALSE(ReadAllProjectFilesVer001(loaded));
-    EXPECT_EQ(loaded.image.ImagePath, "/charts/plot 1.bmp");
-    EXPECT_EQ(loaded.dep.NPoints(3), 1);
+    EXPECT_EQ(loaded.doc.ImagePath, "/charts/plot 1.bmp");
+    EXPECT_EQ(loaded.doc.NPoints(3), 1);
 
     // A write that cannot happen reports it and leaves no stray file behind.
     s.ProjectPath = dir.file("missing-folder/work.vxr");
@@ -262,11 +265,11 @@ TEST(ProjectFile, AProjectThatWouldNotReadBackIsNotWritten) {
         std::string line;
     };
     const Case cases[] = {
-        {"infinite parameter", [](AppState& s) { s.dep.LineParam(2) = INFINITY; }, "29"},
-        {"NaN position", [](AppState& s) { s.dep.PixY(1, 2) = NAN; }, "14"},
-        {"infinite range", [](AppState& s) { s.cal.Ymax = -INFINITY; }, "24"},
-        {"negative picture size", [](AppState& s) { s.image.ImageWidth = -1; }, "25"},
-        {"NUL inside the path", [](AppState& s) { s.image.ImagePath = "a\0b.bmp"s; }, "27"},
+        {"infinite parameter", [](AppState& s) { s.doc.LineParam(2) = INFINITY; }, "29"},
+        {"NaN position", [](AppState& s) { s.doc.PixY(1, 2) = NAN; }, "14"},
+        {"infinite range", [](AppState& s) { s.doc.Ymax = -INFINITY; }, "24"},
+        {"negative picture size", [](AppState& s) { s.doc.ImageWidth = -1; }, "25"},
+        {"NUL inside the path", [](AppState& s) { s.doc.ImagePath = "a\0b.bmp"s; }, "27"},
     };
     for (const Case& c : cases) {
         TempDir dir;
@@ -285,8 +288,8 @@ TEST(ProjectFile, AProjectThatWouldNotReadBackIsNotWritten) {
 
 TEST(ProjectFile, RemembersTheZoomItsPositionsWereTakenAt) {
     AppState s = smallKnownState();
-    s.view.PositionsFitZoom = 0.5f;
-    const std::string text = projectFileText(s);
+    s.doc.PositionsFitZoom = 0.5f;
+    const std::string text = projectFileText(s.doc);
     EXPECT_EQ(text.substr(text.size() - 18), "   0.5000000    \r\n");
     ProjectContent c;
     ASSERT_FALSE(parseProjectFile(text, "p.vxr", c));
@@ -297,14 +300,14 @@ TEST(ProjectFile, RemembersTheZoomItsPositionsWereTakenAt) {
 
     AppState loaded;
     CLEARPARAM(loaded);
-    applyProjectContent(loaded, c);
-    const float x = loaded.dep.PixX(1, 1), marker = loaded.cal.MarkerPixY(3);
-    rescaleStoredPositions(loaded, 0.5f, 0.75f); // the same picture in a larger view
-    EXPECT_FLOAT_EQ(loaded.dep.PixX(1, 1), 1.5f * x);
-    EXPECT_FLOAT_EQ(loaded.cal.MarkerPixY(3), 1.5f * marker);
-    EXPECT_EQ(loaded.view.PositionsFitZoom, 0.75f);
-    rescaleStoredPositions(loaded, 0.0f, 2.0f); // unknown: nothing moves
-    EXPECT_FLOAT_EQ(loaded.dep.PixX(1, 1), 1.5f * x);
+    applyProjectContent(loaded.doc, c);
+    const float x = loaded.doc.PixX(1, 1), marker = loaded.doc.MarkerPixY(3);
+    rescaleStoredPositions(loaded.doc, 0.5f, 0.75f); // the same picture in a larger view
+    EXPECT_FLOAT_EQ(loaded.doc.PixX(1, 1), 1.5f * x);
+    EXPECT_FLOAT_EQ(loaded.doc.MarkerPixY(3), 1.5f * marker);
+    EXPECT_EQ(loaded.doc.PositionsFitZoom, 0.75f);
+    rescaleStoredPositions(loaded.doc, 0.0f, 2.0f); // unknown: nothing moves
+    EXPECT_FLOAT_EQ(loaded.doc.PixX(1, 1), 1.5f * x);
 }
 
 // A zoom record of 1E-38 once multiplied every position by 10^38 on load.
@@ -315,25 +318,25 @@ TEST(ProjectFile, AZoomNoViewCouldHaveIsIgnoredAndRescalingNeverOverflows) {
         EXPECT_EQ(c.PositionsFitZoom, 0.0f) << zoom;
         AppState loaded;
         CLEARPARAM(loaded);
-        applyProjectContent(loaded, c);
-        rescaleStoredPositions(loaded, loaded.view.PositionsFitZoom, 0.8f);
-        EXPECT_EQ(loaded.dep.PixX(1, 1), 100.25f) << zoom;
+        applyProjectContent(loaded.doc, c);
+        rescaleStoredPositions(loaded.doc, loaded.doc.PositionsFitZoom, 0.8f);
+        EXPECT_EQ(loaded.doc.PixX(1, 1), 100.25f) << zoom;
     }
     // The zooms a view can fit a picture at are written and read back.
     for (const float zoom : {FitZoomLowest, 1000.0f / 1200.0f, FitZoomHighest}) {
         AppState s = smallKnownState();
-        s.view.PositionsFitZoom = zoom;
+        s.doc.PositionsFitZoom = zoom;
         ProjectContent c;
-        ASSERT_FALSE(parseProjectFile(projectFileText(s), "p.vxr", c));
+        ASSERT_FALSE(parseProjectFile(projectFileText(s.doc), "p.vxr", c));
         EXPECT_EQ(c.PositionsFitZoom, zoom);
     }
     // Positions that a rescale would carry beyond a float stay where they are.
     AppState s = smallKnownState();
-    s.dep.PixX(1, 2) = 3.0E38f;
-    const Dep2D before = s.dep;
-    EXPECT_FALSE(rescaleStoredPositions(s, 0.5f, 1.0f));
-    EXPECT_EQ(s.dep, before);
-    EXPECT_EQ(s.cal.MarkerPixX(1), 50.0f);
+    s.doc.PixX(1, 2) = 3.0E38f;
+    const Dep2D before = s.doc;
+    EXPECT_FALSE(rescaleStoredPositions(s.doc, 0.5f, 1.0f));
+    EXPECT_EQ(s.doc, before);
+    EXPECT_EQ(s.doc.MarkerPixX(1), 50.0f);
 }
 
 TEST(ProjectFile, SaveLoadSaveGivesTheSameFileAndTheSameValues) {
@@ -341,12 +344,12 @@ TEST(ProjectFile, SaveLoadSaveGivesTheSameFileAndTheSameValues) {
     AppState s = smallKnownState();
     // Ranges and positions with more figures than 7, and the zoom of a
     // 1200-pixel picture fitted into a 1000-pixel view.
-    s.cal.Xmin = 2020.04167f;
-    s.cal.Xmax = 2020.125f;
-    s.cal.Ymax = 0.123456789f;
-    s.dep.PixX(1, 1) = 100.0f / 3.0f;
-    s.cal.MarkerPixY(2) = 10.0f / 3.0f;
-    s.view.PositionsFitZoom = 1000.0f / 1200.0f;
+    s.doc.Xmin = 2020.04167f;
+    s.doc.Xmax = 2020.125f;
+    s.doc.Ymax = 0.123456789f;
+    s.doc.PixX(1, 1) = 100.0f / 3.0f;
+    s.doc.MarkerPixY(2) = 10.0f / 3.0f;
+    s.doc.PositionsFitZoom = 1000.0f / 1200.0f;
     s.ProjectPath = dir.file("first.vxr");
     ASSERT_FALSE(WriteAllProjectFilesVer001(s));
 
@@ -355,10 +358,10 @@ TEST(ProjectFile, SaveLoadSaveGivesTheSameFileAndTheSameValues) {
     loaded.ProjectPath = s.ProjectPath;
     ASSERT_FALSE(ReadAllProjectFilesVer001(loaded));
     // The picture reopens in a view of the same size, as the load command does.
-    rescaleStoredPositions(loaded, loaded.view.PositionsFitZoom, s.view.PositionsFitZoom);
-    EXPECT_EQ(loaded.cal, s.cal);
-    EXPECT_EQ(loaded.dep.PixX(1, 1), s.dep.PixX(1, 1));
-    EXPECT_EQ(loaded.view.PositionsFitZoom, s.view.PositionsFitZoom);
+    rescaleStoredPositions(loaded.doc, loaded.doc.PositionsFitZoom, s.doc.PositionsFitZoom);
+    EXPECT_EQ(static_cast<const Calibration&>(loaded.doc), static_cast<const Calibration&>(s.doc));
+    EXPECT_EQ(loaded.doc.PixX(1, 1), s.doc.PixX(1, 1));
+    EXPECT_EQ(loaded.doc.PositionsFitZoom, s.doc.PositionsFitZoom);
 
     loaded.ProjectPath = dir.file("second.vxr");
     ASSERT_FALSE(WriteAllProjectFilesVer001(loaded));

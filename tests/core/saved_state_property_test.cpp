@@ -6,6 +6,7 @@
 #include "core/coords/chart_values.h"
 #include "core/data/clear_param.h"
 #include "core/io/project_file.h"
+#include "core/ui/project_routines.h"
 #include "temp_dir.h"
 #include "user_at_work.h"
 
@@ -23,21 +24,21 @@ using testing::UserAtWork;
 
 // What a project file holds, compared field by field and bit for bit.
 void expectSameDocument(const AppState& a, const AppState& b) {
-    EXPECT_EQ(a.cal.MarkerPixX, b.cal.MarkerPixX);
-    EXPECT_EQ(a.cal.MarkerPixY, b.cal.MarkerPixY);
-    EXPECT_EQ(a.cal.Xmin, b.cal.Xmin);
-    EXPECT_EQ(a.cal.Xmax, b.cal.Xmax);
-    EXPECT_EQ(a.cal.Ymin, b.cal.Ymin);
-    EXPECT_EQ(a.cal.Ymax, b.cal.Ymax);
-    EXPECT_EQ(a.image, b.image);
-    EXPECT_EQ(a.view.PositionsFitZoom, b.view.PositionsFitZoom);
-    ASSERT_EQ(a.dep.NLines, b.dep.NLines);
-    for (int j = 1; j <= a.dep.NLines; ++j) {
-        EXPECT_EQ(a.dep.LineParam(j), b.dep.LineParam(j)) << "line " << j;
-        ASSERT_EQ(a.dep.NPoints(j), b.dep.NPoints(j)) << "line " << j;
-        for (int k = 1; k <= a.dep.NPoints(j); ++k) {
-            EXPECT_EQ(a.dep.PixX(j, k), b.dep.PixX(j, k)) << j << "," << k;
-            EXPECT_EQ(a.dep.PixY(j, k), b.dep.PixY(j, k)) << j << "," << k;
+    EXPECT_EQ(a.doc.MarkerPixX, b.doc.MarkerPixX);
+    EXPECT_EQ(a.doc.MarkerPixY, b.doc.MarkerPixY);
+    EXPECT_EQ(a.doc.Xmin, b.doc.Xmin);
+    EXPECT_EQ(a.doc.Xmax, b.doc.Xmax);
+    EXPECT_EQ(a.doc.Ymin, b.doc.Ymin);
+    EXPECT_EQ(a.doc.Ymax, b.doc.Ymax);
+    EXPECT_EQ(static_cast<const ImageFacts&>(a.doc), static_cast<const ImageFacts&>(b.doc));
+    EXPECT_EQ(a.doc.PositionsFitZoom, b.doc.PositionsFitZoom);
+    ASSERT_EQ(a.doc.NLines, b.doc.NLines);
+    for (int j = 1; j <= a.doc.NLines; ++j) {
+        EXPECT_EQ(a.doc.LineParam(j), b.doc.LineParam(j)) << "line " << j;
+        ASSERT_EQ(a.doc.NPoints(j), b.doc.NPoints(j)) << "line " << j;
+        for (int k = 1; k <= a.doc.NPoints(j); ++k) {
+            EXPECT_EQ(a.doc.PixX(j, k), b.doc.PixX(j, k)) << j << "," << k;
+            EXPECT_EQ(a.doc.PixY(j, k), b.doc.PixY(j, k)) << j << "," << k;
         }
     }
 }
@@ -68,8 +69,8 @@ TEST(SavedStateProperty, EveryReachableStateReadsBackAndSavesTheSameFile) {
         const std::optional<UserMessage> unread = ReadAllProjectFilesVer001(*loaded);
         ASSERT_FALSE(unread) << unread->text(2);
         expectSameDocument(*work, *loaded);
-        recomputeAllChartValues(loaded->cal, loaded->dep);
-        expectFiniteChartValues(loaded->dep);
+        recomputeAllChartValues(loaded->doc, loaded->work.PerspectiveDistance);
+        expectFiniteChartValues(loaded->doc);
 
         loaded->ProjectPath = dir.file("again.vxr");
         ASSERT_FALSE(WriteAllProjectFilesVer001(*loaded));

@@ -20,8 +20,8 @@ std::set<int> enabledItems(const MenuStates& m) {
 AppState withLine(int points, bool image) {
     AppState s;
     CLEARPARAM(s);
-    s.dep.NPoints(1) = points;
-    s.dep.ImageLoaded = image ? -1 : 0;
+    s.doc.NPoints(1) = points;
+    s.work.ImageLoaded = image ? -1 : 0;
     return s;
 }
 
@@ -63,8 +63,8 @@ TEST(MenuStates, PointCommandsFollowTheCurrentLine) {
     EXPECT_FALSE(m.at(cmd::DeleteLine).enabled);
     EXPECT_TRUE(m.at(cmd::AddLine).enabled);
 
-    s.dep.NLines = LinesMax;
-    s.dep.NPoints(1) = 3;
+    s.doc.NLines = LinesMax;
+    s.doc.NPoints(1) = 3;
     PrepContextMenu(1, s, m);
     EXPECT_FALSE(m.at(cmd::AddLine).enabled);
     EXPECT_TRUE(m.at(cmd::DeletePoint).enabled);
@@ -72,7 +72,7 @@ TEST(MenuStates, PointCommandsFollowTheCurrentLine) {
     // A full line: capture is off the menu whether the mode is on or not.
     for (std::int32_t capture : {0, 1}) {
         AppState full = withLine(PointsMax, true);
-        full.dep.CaptureMode = capture;
+        full.work.CaptureMode = capture;
         PrepContextMenu(1, full, m);
         EXPECT_FALSE(m.at(cmd::PointsCaptureMode).enabled) << capture;
         EXPECT_FALSE(m.at(cmd::PointsCaptureMode).checked) << capture;
@@ -83,7 +83,7 @@ TEST(MenuStates, PointCommandsFollowTheCurrentLine) {
 TEST(MenuStates, ModesRestrictTheMenu) {
     MenuStates m;
     AppState s = withLine(10, true);
-    s.dep.ScaleMode = -1;
+    s.work.ScaleMode = -1;
     PrepContextMenu(0, s, m);
     PrepContextMenu(1, s, m);
     EXPECT_EQ(enabledItems(m),
@@ -92,16 +92,16 @@ TEST(MenuStates, ModesRestrictTheMenu) {
                              cmd::LanguageRussian, cmd::LanguageEnglish}));
     EXPECT_TRUE(m.at(cmd::SetTheScale).checked);
 
-    s.dep.ScaleMode = 0;
-    s.dep.CaptureMode = 1;
+    s.work.ScaleMode = 0;
+    s.work.CaptureMode = 1;
     PrepContextMenu(1, s, m);
     EXPECT_FALSE(m.at(cmd::SetTheScale).enabled);
     EXPECT_TRUE(m.at(cmd::PointsCaptureMode).enabled);
     EXPECT_TRUE(m.at(cmd::PointsCaptureMode).checked);
     EXPECT_TRUE(m.at(cmd::OpenBmpImage).enabled);
 
-    s.dep.CaptureMode = 0;
-    s.dep.SplinePointMode = 1;
+    s.work.CaptureMode = 0;
+    s.work.SplinePointMode = 1;
     PrepContextMenu(1, s, m);
     for (int id : {cmd::ExportTable, cmd::SetTheScale, cmd::PointsCaptureMode, cmd::AddLine,
                    cmd::DeleteLine, cmd::AddPoint, cmd::DeletePoint, cmd::SortPoints})
@@ -120,13 +120,13 @@ TEST(StatusTexts, PaneZeroNamesTheMouseModeLaterModesWinning) {
     t.pane0 = "old";
     PREPSTATUSBAR(0, s, 0, t);
     EXPECT_EQ(t.pane0, "");
-    s.dep.CaptureMode = 1;
+    s.work.CaptureMode = 1;
     PREPSTATUSBAR(0, s, 0, t);
     EXPECT_EQ(t.pane0, "Set cursor on true position and press left button mouse to add point");
-    s.dep.ScaleMode = -1;
+    s.work.ScaleMode = -1;
     PREPSTATUSBAR(0, s, 0, t);
     EXPECT_EQ(t.pane0, "Set cursor on true position and press left button mouse set position");
-    s.dep.SplinePointMode = 1;
+    s.work.SplinePointMode = 1;
     PREPSTATUSBAR(0, s, 0, t);
     EXPECT_EQ(t.pane0,
               "Set cursor on true position and press middle button mouse to add point on spline");
@@ -134,9 +134,9 @@ TEST(StatusTexts, PaneZeroNamesTheMouseModeLaterModesWinning) {
 
 TEST(StatusTexts, LimitsAndCountsInBothLanguages) {
     AppState s = withLine(0, true);
-    s.dep.NLines = 3;
-    s.dep.CurLine = 2;
-    s.dep.NPoints(2) = 7;
+    s.doc.NLines = 3;
+    s.work.CurLine = 2;
+    s.doc.NPoints(2) = 7;
     StatusTexts t;
     PREPSTATUSBAR(0, s, 0, t);
     EXPECT_EQ(t.pane1, "LinesMax = 20; PointsMax = 200");

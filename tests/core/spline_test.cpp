@@ -179,7 +179,6 @@ TEST(SplineSolver, KeepsRowOrderAndZeroesUnknownsOfZeroPivots) {
 
 Dep2D lineData(int lineNumber, const std::vector<float>& x, const std::vector<float>& y) {
     Dep2D d;
-    d.CurLine = lineNumber;
     d.NPoints(lineNumber) = static_cast<std::int32_t>(x.size());
     for (std::size_t i = 0; i < x.size(); ++i) {
         d.PixX(lineNumber, static_cast<int>(i) + 1) = x[i];
@@ -189,11 +188,12 @@ Dep2D lineData(int lineNumber, const std::vector<float>& x, const std::vector<fl
 }
 
 TEST(SplineSampling, PolylineSpansTheCurrentLineInFloatSteps) {
-    Dep2D d = lineData(3, {10.0f, 30.0f, 55.0f, 70.0f, 90.0f, 109.0f},
+    int row = 3;
+    Dep2D d = lineData(row, {10.0f, 30.0f, 55.0f, 70.0f, 90.0f, 109.0f},
                        {5.0f, 9.0f, 4.0f, 12.0f, 8.0f, 1.0f});
     d.NPoints(1) = 2; // another line must not leak in
     SplineSamples s;
-    SPLINEINTERPOLATION(SplinePolyline, d, s);
+    SPLINEINTERPOLATION(SplinePolyline, d, row, s);
     ASSERT_EQ(s.SplinePixCount, 100);
     for (int i = 1; i <= 100; ++i) EXPECT_EQ(s.SplinePixX(i), 9.0f + static_cast<float>(i));
     EXPECT_EQ(s.SplinePixY(1), 5.0f);
@@ -201,53 +201,54 @@ TEST(SplineSampling, PolylineSpansTheCurrentLineInFloatSteps) {
     EXPECT_EQ(s.SplinePixY(100), 1.0f);
 
     // The step is rounded to a float and the samples are float sums.
-    d = lineData(1, {0.1f, 1.0f, 3.7f}, {0.0f, 1.0f, 2.0f});
-    SPLINEINTERPOLATION(SplinePolyline, d, s);
+    row = 1;
+    d = lineData(row, {0.1f, 1.0f, 3.7f}, {0.0f, 1.0f, 2.0f});
+    SPLINEINTERPOLATION(SplinePolyline, d, row, s);
     const float h = (3.7f - 0.1f) / 99.0f;
     for (int i = 0; i < 100; ++i) EXPECT_EQ(s.SplinePixX(i + 1), 0.1f + static_cast<float>(i) * h);
 }
 
 TEST(SplineSampling, ResampleCountsAndEdgeCases) {
-    Dep2D d = lineData(1, {2.5f, 7.0f, 11.0f, 19.5f, 23.0f, 40.1f},
+    int row = 1;
+    Dep2D d = lineData(row, {2.5f, 7.0f, 11.0f, 19.5f, 23.0f, 40.1f},
                        {3.0f, 8.0f, -2.0f, 6.0f, 1.0f, 9.5f});
     SplineSamples s;
-    d.SplineNumPoints = 2;
-    SPLINEINTERPOLATION(SplineResample, d, s);
+    SPLINEINTERPOLATION(SplineResample, d, row, s, 2);
     ASSERT_EQ(s.SplinePixCount, 2);
     EXPECT_EQ(s.SplinePixX(1), 2.5f);
     EXPECT_EQ(s.SplinePixY(1), 3.0f);
     EXPECT_FLOAT_EQ(s.SplinePixX(2), 40.1f);
     EXPECT_NEAR(s.SplinePixY(2), 9.5f, 1e-4);
 
-    d.SplineNumPoints = 1; // one sample, on the first point
-    SPLINEINTERPOLATION(SplineResample, d, s);
+    SPLINEINTERPOLATION(SplineResample, d, row, s, 1); // one sample, on the first point
     ASSERT_EQ(s.SplinePixCount, 1);
     EXPECT_EQ(s.SplinePixX(1), 2.5f);
     EXPECT_EQ(s.SplinePixY(1), 3.0f);
 
-    d.SplineNumPoints = 500; // no more samples than slots, still end to end
-    SPLINEINTERPOLATION(SplineResample, d, s);
+    SPLINEINTERPOLATION(SplineResample, d, row, s,
+                        500); // no more samples than slots, still end to end
     ASSERT_EQ(s.SplinePixCount, PointSlots);
     EXPECT_FLOAT_EQ(s.SplinePixX(PointSlots), 40.1f);
 
     for (int count : {0, -3}) {
-        d.SplineNumPoints = count;
-        SPLINEINTERPOLATION(SplineResample, d, s);
+        SPLINEINTERPOLATION(SplineResample, d, row, s, count);
         EXPECT_EQ(s.SplinePixCount, 0);
     }
 
     // An empty line gives no polyline and leaves the spline point alone.
-    d = lineData(2, {}, {});
+    row = 2;
+    d = lineData(row, {}, {});
     s.SplinePointX = 5.0f;
     s.SplinePointY = 77.0f;
-    SPLINEINTERPOLATION(SplinePolyline, d, s);
+    SPLINEINTERPOLATION(SplinePolyline, d, row, s);
     EXPECT_EQ(s.SplinePixCount, 0);
-    SPLINEINTERPOLATION(SplineAtPoint, d, s);
+    SPLINEINTERPOLATION(SplineAtPoint, d, row, s);
     EXPECT_EQ(s.SplinePointY, 77.0f);
 
     // One point: its y everywhere.
-    d = lineData(2, {14.0f}, {6.5f});
-    SPLINEINTERPOLATION(SplinePolyline, d, s);
+    row = 2;
+    d = lineData(row, {14.0f}, {6.5f});
+    SPLINEINTERPOLATION(SplinePolyline, d, row, s);
     ASSERT_EQ(s.SplinePixCount, 100);
     for (int i = 1; i <= 100; ++i) EXPECT_EQ(s.SplinePixY(i), 6.5f);
 }
@@ -255,12 +256,13 @@ TEST(SplineSampling, ResampleCountsAndEdgeCases) {
 TEST(SplineSampling, PointModeEvaluatesAtSplinePointX) {
     std::vector<float> x{3.0f, 8.0f, 15.0f, 21.0f, 30.0f, 34.0f}, y;
     for (float xi : x) y.push_back(static_cast<float>(parabola(xi)));
-    const Dep2D d = lineData(4, x, y);
+    int row = 4;
+    const Dep2D d = lineData(row, x, y);
     SplineSamples s;
     s.SplinePixCount = 42;
     for (float px : {9.5f, 27.25f}) {
         s.SplinePointX = px;
-        SPLINEINTERPOLATION(SplineAtPoint, d, s);
+        SPLINEINTERPOLATION(SplineAtPoint, d, row, s);
         EXPECT_NEAR(s.SplinePointY, parabola(px), 1e-4);
     }
     EXPECT_EQ(s.SplinePixCount, 42); // the polyline is not touched

@@ -1,10 +1,13 @@
 #include "core/io/text_table.h"
+#include "core/ui/table_commands.h"
 
 #include "core/coords/mapping.h"
 #include "core/io/number_text.h"
 #include "core/messages/catalogue.h"
 
 #include <gtest/gtest.h>
+
+#include <array>
 
 #include <cmath>
 #include <cstdio>
@@ -56,13 +59,14 @@ std::string readBytes(const std::string& path) {
 // A state with data everywhere, so that any stray write shows.
 AppState busyState() {
     AppState s;
-    Calibration& c = s.cal;
+    Calibration& c = s.doc;
     c.placeMarkers({83.5f, 1412.0f, 1390.25f, 61.0f}, {40.0f, 112.5f, 980.0f, 905.75f});
     c.Xmin = -3.5f;
     c.Xmax = 120.0f;
     c.Ymin = 0.001f;
     c.Ymax = 0.25f;
-    Dep2D& d = s.dep;
+    Dep2D& d = s.doc;
+    WorkState& w = s.work;
     d.NLines = 6;
     for (int j = 1; j <= LineSlots; ++j) {
         d.NPoints(j) = j <= 6 ? 150 + j : 0;
@@ -74,11 +78,11 @@ AppState busyState() {
             d.PixY(j, k) = static_cast<float>(j) + 0.75f;
         }
     }
-    d.CurLine = 6;
-    d.CurPoint = 150;
-    d.SavedLine = 5;
-    d.SavedPoint = 140;
-    d.ImageLoaded = -1;
+    w.CurLine = 6;
+    w.CurPoint = 150;
+    w.SavedLine = 5;
+    w.SavedPoint = 140;
+    w.ImageLoaded = -1;
     s.mouse.SelectionCount = 3;
     s.mouse.Selection(1) = 148;
     s.mouse.Selection(2) = 149;
@@ -122,7 +126,7 @@ TEST(TextTableExport, KnownStateIsByteExact) {
 
 TEST(TextTableRoundTrip, FullTableAtTheLimitsKeepsSevenFigures) {
     AppState source = busyState();
-    Dep2D& d = source.dep;
+    Dep2D& d = source.doc;
     d.NLines = LinesMax;
     std::mt19937 rng(20240521);
     std::uniform_real_distribution<float> mantissa(-9.99f, 9.99f);
@@ -164,28 +168,28 @@ TEST(TextTableRoundTrip, FullTableAtTheLimitsKeepsSevenFigures) {
     // Imported, the points get their image positions from the calibration.
     // Values far outside the chart have none, so this table is refused whole ...
     AppState target = busyState(); // same calibration, other data
-    const Dep2D before = target.dep;
-    const TableReadResult refused = Load2DepFromTxt(target, path);
+    const Dep2D before = target.doc;
+    const TableReadResult refused = importTableCommand(target, path);
     ASSERT_TRUE(refused.failure);
     EXPECT_EQ(refused.failure->number, msg::FilePointNotPlaceable);
-    EXPECT_TRUE(target.dep == before);
+    EXPECT_TRUE(target.doc == before);
 
     // ... while one within reach of the chart is placed point by point.
     std::uniform_real_distribution<float> across(-1.0f, 2.0f);
     for (int j = 1; j <= LinesMax; ++j) {
         for (int k = 1; k <= PointsMax; ++k) {
-            d.ArgX(j, k) = source.cal.Xmin + across(rng) * (source.cal.Xmax - source.cal.Xmin);
-            d.ValY(j, k) = source.cal.Ymin + across(rng) * (source.cal.Ymax - source.cal.Ymin);
+            d.ArgX(j, k) = source.doc.Xmin + across(rng) * (source.doc.Xmax - source.doc.Xmin);
+            d.ValY(j, k) = source.doc.Ymin + across(rng) * (source.doc.Ymax - source.doc.Ymin);
         }
     }
     ASSERT_FALSE(Save2DepInTxt(d, path));
-    const TableReadResult placed = Load2DepFromTxt(target, path);
+    const TableReadResult placed = importTableCommand(target, path);
     ASSERT_FALSE(placed.failure) << placed.failure->text(2);
-    const Dep2D& t = target.dep;
+    const Dep2D& t = target.doc;
     for (int j = 1; j <= LinesMax; ++j) {
         for (int k = 1; k <= PointsMax; ++k) {
             ASSERT_EQ(t.ArgX(j, k), sevenFigures(d.ArgX(j, k))) << j << "," << k;
-            const PlanePoint p = chartToImage(target.cal, t.ArgX(j, k), t.ValY(j, k));
+            const PlanePoint p = chartToImage(target.doc, t.ArgX(j, k), t.ValY(j, k));
             ASSERT_EQ(t.PixX(j, k), static_cast<float>(p.x)) << j << "," << k;
             ASSERT_EQ(t.PixY(j, k), static_cast<float>(p.y)) << j << "," << k;
         }
@@ -195,8 +199,9 @@ TEST(TextTableRoundTrip, FullTableAtTheLimitsKeepsSevenFigures) {
         EXPECT_EQ(t.LineParam(j), before.LineParam(j));
         EXPECT_EQ(t.PixX(j, 7), before.PixX(j, 7));
     }
-    EXPECT_EQ(target.cal, busyState().cal);
-    EXPECT_EQ(t.ImageLoaded, before.ImageLoaded);
+    EXPECT_EQ(static_cast<const Calibration&>(target.doc),
+              static_cast<const Calibration&>(busyState().doc));
+    EXPECT_EQ(target.work.ImageLoaded, busyState().work.ImageLoaded);
 }
 
 TEST(TextTableImport, ToleratesListDirectedLayouts) {
@@ -314,12 +319,12 @@ TEST(TextTableImport, EveryRefusalLeavesTheStateAlone) {
     for (const Case& c : cases) {
         AppState s = busyState();
         const AppState before = s;
-        const TableReadResult r = Load2DepFromTxt(s, c.path);
+        const TableReadResult r = importTableCommand(s, c.path);
         EXPECT_EQ(r.code, c.code) << c.path;
         EXPECT_EQ(r.failure ? r.failure->number : 0, c.message) << c.path;
-        EXPECT_TRUE(s.dep == before.dep) << c.path;
+        EXPECT_TRUE(s.doc == before.doc) << c.path;
         EXPECT_TRUE(s.mouse == before.mouse) << c.path;
-        EXPECT_TRUE(s.cal == before.cal) << c.path;
+        EXPECT_TRUE(s.work == before.work) << c.path;
     }
 }
 
@@ -329,36 +334,33 @@ TEST(TextTableImport, CurrentPositionIsPulledInsideTheNewData) {
         dir.write("small.dat", "2\n3\n1\n0 0\n1 .1\n2 .2\n4\n2\n0 0\n1 .1\n2 .2\n3 .3\n");
 
     AppState s = busyState(); // CurLine 6 at point 150, SavedLine 5 at point 140, 3 selected
-    const Dep2D before = s.dep;
-    ASSERT_EQ(Load2DepFromTxt(s, path).code, TableLoaded);
-    EXPECT_EQ(s.dep.NLines, 2);
-    EXPECT_EQ(s.dep.CurLine, 2);
-    EXPECT_EQ(s.dep.CurPoint, 4);
-    EXPECT_EQ(s.dep.SavedLine, 2);
-    EXPECT_EQ(s.dep.SavedPoint, 4);
-    EXPECT_EQ(s.mouse.SelectionCount, 1);
-    EXPECT_EQ(s.mouse.Selection(1), 4);
+    const Dep2D before = s.doc;
+    ASSERT_EQ(importTableCommand(s, path).code, TableLoaded);
+    // Current line and point, saved line and point, selection count and first.
+    auto where = [&s] {
+        const WorkState& w = s.work;
+        return std::array<std::int32_t, 6>{
+            w.CurLine,           w.CurPoint, w.SavedLine, w.SavedPoint, s.mouse.SelectionCount,
+            s.mouse.Selection(1)};
+    };
+    EXPECT_EQ(s.doc.NLines, 2);
+    EXPECT_EQ(where(), (std::array<std::int32_t, 6>{2, 4, 2, 4, 1, 4}));
     // Slots above the new line count keep what they held.
-    EXPECT_EQ(s.dep.NPoints(6), before.NPoints(6));
-    EXPECT_EQ(s.dep.ArgX(3, 1), before.ArgX(3, 1));
-    EXPECT_EQ(s.dep.PixX(2, 5), before.PixX(2, 5));
+    EXPECT_EQ(s.doc.NPoints(6), before.NPoints(6));
+    EXPECT_EQ(s.doc.ArgX(3, 1), before.ArgX(3, 1));
+    EXPECT_EQ(s.doc.PixX(2, 5), before.PixX(2, 5));
 
     // A position and selection still inside the data stay as they are.
     s = busyState();
-    s.dep.CurLine = 1;
-    s.dep.CurPoint = 2;
-    s.dep.SavedLine = 2;
-    s.dep.SavedPoint = 3;
+    s.work.CurLine = 1;
+    s.work.CurPoint = 2;
+    s.work.SavedLine = 2;
+    s.work.SavedPoint = 3;
     s.mouse.SelectionCount = 2;
     s.mouse.Selection(1) = 3;
     s.mouse.Selection(2) = 2;
-    ASSERT_EQ(Load2DepFromTxt(s, path).code, TableLoaded);
-    EXPECT_EQ(s.dep.CurLine, 1);
-    EXPECT_EQ(s.dep.CurPoint, 2);
-    EXPECT_EQ(s.dep.SavedLine, 2);
-    EXPECT_EQ(s.dep.SavedPoint, 3);
-    EXPECT_EQ(s.mouse.SelectionCount, 2);
-    EXPECT_EQ(s.mouse.Selection(1), 3);
+    ASSERT_EQ(importTableCommand(s, path).code, TableLoaded);
+    EXPECT_EQ(where(), (std::array<std::int32_t, 6>{1, 2, 2, 3, 2, 3}));
 }
 
 TEST(TextTableExport, FailedWriteIsReported) {

@@ -79,27 +79,27 @@ TEST(ToolbarModel, ModesEnableTheirButtons) {
     PrepareToolBarIcons(1, s, t); // no picture: the mode buttons stay off
     EXPECT_EQ(enabledCommands(t), (std::set<int>{cmd::NewProject, cmd::LoadProject,
                                                  cmd::SaveProject, cmd::SaveProjectAs}));
-    s.dep.ImageLoaded = -1;
+    s.work.ImageLoaded = -1;
     PrepareToolBarIcons(1, s, t);
     EXPECT_TRUE(t.buttons(ScaleSlot).enabled);
     EXPECT_TRUE(t.buttons(CaptureSlot).enabled);
-    s.dep.NPoints(1) = PointsMax; // a full line
+    s.doc.NPoints(1) = PointsMax; // a full line
     PrepareToolBarIcons(1, s, t);
     EXPECT_FALSE(t.buttons(CaptureSlot).enabled);
-    s.dep.NPoints(1) = 3;
-    s.dep.SplinePointMode = 1;
+    s.doc.NPoints(1) = 3;
+    s.work.SplinePointMode = 1;
     PrepareToolBarIcons(1, s, t);
     EXPECT_FALSE(t.buttons(ScaleSlot).enabled);
-    s.dep.SplinePointMode = 0;
-    s.dep.ScaleMode = -1;
+    s.work.SplinePointMode = 0;
+    s.work.ScaleMode = -1;
     PrepareToolBarIcons(1, s, t);
     EXPECT_FALSE(t.buttons(CaptureSlot).enabled);
 
-    s.dep.ImageLoaded = 0;
-    s.dep.NPoints(1) = 0;
+    s.work.ImageLoaded = 0;
+    s.doc.NPoints(1) = 0;
     PrepareToolBarIcons(2, s, t);
     EXPECT_EQ(enabledCommands(t), std::set<int>{cmd::LoadProject});
-    s.dep.NPoints(1) = 1;
+    s.doc.NPoints(1) = 1;
     PrepareToolBarIcons(2, s, t);
     EXPECT_TRUE(t.buttons(2).enabled);
 }
@@ -137,7 +137,7 @@ TEST(ToolbarMouse, OnlyEnabledButtonsReactButPromptsShowEverywhere) {
 
 TEST(ToolbarMouse, TheModeButtonsLatch) {
     AppState s;
-    s.dep.ImageLoaded = -1;
+    s.work.ImageLoaded = -1;
     ToolbarState t;
     PrepareToolBarIcons(1, s, t);
     const int capture = centreX(t, CaptureSlot), scale = centreX(t, ScaleSlot);

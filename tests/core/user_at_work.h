@@ -8,8 +8,10 @@
 #include "core/io/clipboard_table.h"
 #include "core/io/text_table.h"
 #include "core/numerics/points_on_spline.h"
+#include "core/state/current_inside.h"
 #include "core/ui/panel_commands.h"
 #include "core/ui/range_entry.h"
+#include "core/ui/table_commands.h"
 #include "core/view/mouse_modes.h"
 #include "core/view/view_math.h"
 
@@ -90,48 +92,49 @@ class UserAtWork {
     void fitAPicture() {
         s_.view.CanvasWidth = 200 + below(1800);
         s_.view.CanvasHeight = 200 + below(1000);
-        fitPicture(s_.view, s_.image, 1 + below(6000), 1 + below(6000));
-        s_.view.PositionsFitZoom = s_.view.FitZoom;
-        s_.image.ImagePath = "/charts/picture " + std::to_string(below(100)) + ".bmp";
+        fitPicture(s_.view, s_.doc, 1 + below(6000), 1 + below(6000));
+        s_.doc.PositionsFitZoom = s_.view.FitZoom;
+        s_.doc.ImagePath = "/charts/picture " + std::to_string(below(100)) + ".bmp";
         s_.view.ViewScale = static_cast<float>(between(1.0, 50.0));
         s_.view.ScrollX = below(5000);
         s_.view.ScrollY = below(5000);
-        s_.dep.ImageLoaded = -1;
+        s_.work.ImageLoaded = -1;
     }
 
     void dragTheMarkers() {
         for (int k = 1; k <= 4; ++k) {
-            s_.cal.MarkerPixX(k) = toStored(pointer(), s_.view.ViewScale, s_.view.ScrollX);
-            s_.cal.MarkerPixY(k) = toStored(pointer(), s_.view.ViewScale, s_.view.ScrollY);
+            s_.doc.MarkerPixX(k) = toStored(pointer(), s_.view.ViewScale, s_.view.ScrollX);
+            s_.doc.MarkerPixY(k) = toStored(pointer(), s_.view.ViewScale, s_.view.ScrollY);
         }
-        DEFINECOORDLIMITED(s_.cal);
-        recomputeAllChartValues(s_.cal, s_.dep);
+        s_.work.PerspectiveDistance = DEFINECOORDLIMITED(s_.doc);
+        recomputeAllChartValues(s_.doc, s_.work.PerspectiveDistance);
     }
 
     // The range dialog: typed values stored as they read, then OK; where OK
     // refuses, the user gives up with Cancel, which restores the opening ranges.
     void typeRanges() {
-        const Calibration opened = s_.cal;
+        const Calibration opened = static_cast<const Calibration&>(s_.doc);
         std::array<std::string, 4> texts;
-        float* fields[] = {&s_.cal.Xmin, &s_.cal.Xmax, &s_.cal.Ymin, &s_.cal.Ymax};
+        float* fields[] = {&s_.doc.Xmin, &s_.doc.Xmax, &s_.doc.Ymin, &s_.doc.Ymax};
         for (std::size_t i = 0; i < texts.size(); ++i) {
             texts[i] = below(2) == 0 ? number(-5.0f, 5.0f) : text(*fields[i]);
             storeTypedRange(*fields[i], texts[i]);
         }
-        if (!confirmRanges(s_.cal, texts).accepted) s_.cal = opened;
-        DEFINECOORDLIMITED(s_.cal);
-        recomputeAllChartValues(s_.cal, s_.dep);
+        if (!confirmRanges(s_.doc, texts).accepted) static_cast<Calibration&>(s_.doc) = opened;
+        s_.work.PerspectiveDistance = DEFINECOORDLIMITED(s_.doc);
+        recomputeAllChartValues(s_.doc, s_.work.PerspectiveDistance);
     }
 
     void typeIntoThePanel() {
-        Dep2D& d = s_.dep;
-        d.CurPoint = 1 + below(std::max(1, d.NPoints(d.CurLine)));
+        Dep2D& d = s_.doc;
+        WorkState& w = s_.work;
+        w.CurPoint = 1 + below(std::max(1, d.NPoints(w.CurLine)));
         switch (below(3)) {
         case 0:
-            typePointX(s_, number(s_.cal.Xmin, s_.cal.Xmax));
+            typePointX(s_, number(s_.doc.Xmin, s_.doc.Xmax));
             break;
         case 1:
-            typePointY(s_, number(s_.cal.Ymin, s_.cal.Ymax));
+            typePointY(s_, number(s_.doc.Ymin, s_.doc.Ymax));
             break;
         default:
             typeBundleParameter(s_, number(0.0f, 10.0f));
@@ -150,8 +153,8 @@ class UserAtWork {
             line.param = number(0.0f, 10.0f);
             line.points.resize(static_cast<std::size_t>(2 + below(12)));
             for (auto& [x, y] : line.points) {
-                x = number(s_.cal.Xmin, s_.cal.Xmax);
-                y = number(s_.cal.Ymin, s_.cal.Ymax);
+                x = number(s_.doc.Xmin, s_.doc.Xmax);
+                y = number(s_.doc.Ymin, s_.doc.Ymax);
             }
         }
         return lines;
@@ -164,7 +167,8 @@ class UserAtWork {
             table += std::to_string(line.points.size()) + "\r\n" + line.param + "\r\n";
             for (const auto& [x, y] : line.points) table += x + " " + y + "\r\n";
         }
-        importTextTable(s_, table, "table.dat");
+        importTextTable(s_.doc, s_.work.PerspectiveDistance, table, "table.dat");
+        keepCurrentInsideData(s_);
     }
 
     void pasteATable() {
@@ -178,17 +182,19 @@ class UserAtWork {
     }
 
     void resampleOnTheSpline() {
-        Dep2D& d = s_.dep;
-        d.CurLine = 1 + below(d.NLines);
-        if (d.NPoints(d.CurLine) < 2) return;
-        d.SplineNumPoints = 2 + below(PointsMax - 1);
+        Dep2D& d = s_.doc;
+        WorkState& w = s_.work;
+        w.CurLine = 1 + below(d.NLines);
+        if (d.NPoints(w.CurLine) < 2) return;
+        w.SplineNumPoints = 2 + below(PointsMax - 1);
         setSplineShown(s_, true);
         resampleCurrentLine(s_);
     }
 
     void editTheLines() {
-        Dep2D& d = s_.dep;
-        d.CurPoint = 1 + below(std::max(1, d.NPoints(d.CurLine)));
+        Dep2D& d = s_.doc;
+        WorkState& w = s_.work;
+        w.CurPoint = 1 + below(std::max(1, d.NPoints(w.CurLine)));
         switch (below(5)) {
         case 0:
             addLine(s_);

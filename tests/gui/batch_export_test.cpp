@@ -1,9 +1,10 @@
 // The command-line export and the Export of a window that has just opened the
 // project give the same numbers.
 
-#include "core/io/batch_export.h"
+#include "core/cli/batch_export.h"
 #include "core/io/project_file.h"
 #include "core/ui/command_ids.h"
+#include "core/ui/project_routines.h"
 #include "window_fixture.h"
 
 #include <QImage>
@@ -28,23 +29,23 @@ std::string writeSteepProject(WindowFixture& f) {
     AppState s;
     const float markers[4][2] = {{50, 50}, {450, 130}, {450, 370}, {50, 450}};
     for (int k = 1; k <= 4; ++k) {
-        s.cal.MarkerPixX(k) = markers[k - 1][0];
-        s.cal.MarkerPixY(k) = markers[k - 1][1];
+        s.doc.MarkerPixX(k) = markers[k - 1][0];
+        s.doc.MarkerPixY(k) = markers[k - 1][1];
     }
-    s.cal.Xmin = 0;
-    s.cal.Xmax = 10;
-    s.cal.Ymin = 0;
-    s.cal.Ymax = 100;
+    s.doc.Xmin = 0;
+    s.doc.Xmax = 10;
+    s.doc.Ymin = 0;
+    s.doc.Ymax = 100;
     const float points[3][2] = {{150, 250}, {300, 200}, {1250, 250}};
-    s.dep.NLines = 1;
-    s.dep.NPoints(1) = 3;
+    s.doc.NLines = 1;
+    s.doc.NPoints(1) = 3;
     for (int k = 1; k <= 3; ++k) {
-        s.dep.PixX(1, k) = points[k - 1][0];
-        s.dep.PixY(1, k) = points[k - 1][1];
+        s.doc.PixX(1, k) = points[k - 1][0];
+        s.doc.PixY(1, k) = points[k - 1][1];
     }
-    s.image.ImageWidth = picture.width();
-    s.image.ImageHeight = picture.height();
-    s.image.ImagePath = picturePath;
+    s.doc.ImageWidth = picture.width();
+    s.doc.ImageHeight = picture.height();
+    s.doc.ImagePath = picturePath;
     s.ProjectPath = f.files.file("steep.vxr");
     EXPECT_FALSE(WriteAllProjectFilesVer001(s).has_value());
     return s.ProjectPath;
@@ -57,7 +58,7 @@ TEST(BatchExport, GivesTheNumbersOfTheWindowsExport) {
     f.prompts.chooseFile(QString::fromStdString(project));
     f.run(cmd::LoadProject);
     QCoreApplication::processEvents();
-    ASSERT_NE(f.state().dep.ImageLoaded, 0);
+    ASSERT_NE(f.state().work.ImageLoaded, 0);
     const std::string fromWindow = f.files.file("window.dat");
     f.prompts.chooseFile(QString::fromStdString(fromWindow));
     f.run(cmd::ExportTable);

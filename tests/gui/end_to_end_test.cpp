@@ -91,8 +91,8 @@ struct Workflow : WindowFixture {
     }
     QPoint markerOnScreen(int k) {
         const ViewState& v = state().view;
-        return {static_cast<int>(v.ViewScale * state().cal.MarkerPixX(k) - float(v.ScrollX)),
-                static_cast<int>(v.ViewScale * state().cal.MarkerPixY(k) - float(v.ScrollY))};
+        return {static_cast<int>(v.ViewScale * state().doc.MarkerPixX(k) - float(v.ScrollX)),
+                static_cast<int>(v.ViewScale * state().doc.MarkerPixY(k) - float(v.ScrollY))};
     }
 
     void drag(QPoint from, QPoint to) {
@@ -179,13 +179,13 @@ TEST(EndToEnd, CalibrateCaptureExportSaveLoadAndExportAgain) {
     f.prompts.chooseFile(QString::fromStdString(picture));
     f.run(cmd::OpenBmpImage);
     QCoreApplication::processEvents();
-    ASSERT_NE(f.state().dep.ImageLoaded, 0);
-    ASSERT_EQ(f.state().image.ImageWidth, PictureWidth);
+    ASSERT_NE(f.state().work.ImageLoaded, 0);
+    ASSERT_EQ(f.state().doc.ImageWidth, PictureWidth);
     const float fitZoom = f.state().view.FitZoom;
 
     // Set the Scale: each marker onto its corner of the plot frame.
     f.run(cmd::SetTheScale);
-    ASSERT_NE(f.state().dep.ScaleMode, 0);
+    ASSERT_NE(f.state().work.ScaleMode, 0);
     const QPointF corners[] = {{FrameLeft, FrameTop},
                                {FrameRight, FrameTop},
                                {FrameRight, FrameBottom},
@@ -193,31 +193,31 @@ TEST(EndToEnd, CalibrateCaptureExportSaveLoadAndExportAgain) {
     for (int k = 1; k <= 4; ++k) {
         const QPoint target = f.screenOfPicture(corners[k - 1]);
         f.drag(f.markerOnScreen(k), target);
-        EXPECT_NEAR(f.state().cal.MarkerPixX(k), corners[k - 1].x() * fitZoom, 1.0) << k;
-        EXPECT_NEAR(f.state().cal.MarkerPixY(k), corners[k - 1].y() * fitZoom, 1.0) << k;
+        EXPECT_NEAR(f.state().doc.MarkerPixX(k), corners[k - 1].x() * fitZoom, 1.0) << k;
+        EXPECT_NEAR(f.state().doc.MarkerPixY(k), corners[k - 1].y() * fitZoom, 1.0) << k;
     }
     QWidget* ok = f.panel().control(ctl::Ok);
     ASSERT_TRUE(ok->isVisible());
     ASSERT_TRUE(ok->isEnabled());
     f.prompts.onDialog(typeRanges);
     QTest::mouseClick(ok, Qt::LeftButton);
-    ASSERT_EQ(f.state().dep.ScaleMode, 0);
-    EXPECT_EQ(f.state().cal.Xmax, 10.0f);
-    EXPECT_EQ(f.state().cal.Ymax, 100.0f);
-    EXPECT_EQ(f.state().cal.Xmin, 0.0f);
-    EXPECT_EQ(f.state().cal.Ymin, 0.0f);
+    ASSERT_EQ(f.state().work.ScaleMode, 0);
+    EXPECT_EQ(f.state().doc.Xmax, 10.0f);
+    EXPECT_EQ(f.state().doc.Ymax, 100.0f);
+    EXPECT_EQ(f.state().doc.Xmin, 0.0f);
+    EXPECT_EQ(f.state().doc.Ymin, 0.0f);
 
     // Points Capture Mode: curve 1 at the fitted view.
     f.run(cmd::PointsCaptureMode);
-    ASSERT_EQ(f.state().dep.CaptureMode, 1);
+    ASSERT_EQ(f.state().work.CaptureMode, 1);
     const Curve& first = curves()[0];
     for (double x : first.capturedAt) f.clickOn(f.screenOfPicture(pictureOf(x, first.y(x))));
     f.type(ctl::BundleParameter, "2.5");
 
     // Add Line starts capture on the new line; curve 2 magnified once.
     f.run(cmd::AddLine);
-    ASSERT_EQ(f.state().dep.CurLine, 2);
-    ASSERT_EQ(f.state().dep.CaptureMode, 1);
+    ASSERT_EQ(f.state().work.CurLine, 2);
+    ASSERT_EQ(f.state().work.CaptureMode, 1);
     f.zoomIn(f.viewport()->rect().center());
     ASSERT_GT(f.state().view.ViewScale, 1.0f);
     const Curve& second = curves()[1];
@@ -241,7 +241,7 @@ TEST(EndToEnd, CalibrateCaptureExportSaveLoadAndExportAgain) {
     g.run(cmd::LoadProject);
     QCoreApplication::processEvents();
     EXPECT_TRUE(g.prompts.shown().empty());
-    ASSERT_NE(g.state().dep.ImageLoaded, 0);
+    ASSERT_NE(g.state().work.ImageLoaded, 0);
     const ImportedTable reloaded = g.exportTable(g.files.file("again.dat"));
     expectKnownData(reloaded, tol, "export after loading the project");
     // The project keeps the positions far closer than the capture's resolution.

@@ -30,7 +30,7 @@ struct PanelFixture : WindowFixture {
         QTest::keyClicks(edit(id), text);
     }
     void addPoints(int line, int n) {
-        Dep2D& d = state().dep;
+        Dep2D& d = state().doc;
         d.NPoints(line) = n;
         for (int k = 1; k <= n; ++k) {
             d.PixX(line, k) = 60.0f + 20.0f * float(k);
@@ -66,17 +66,17 @@ TEST(FunctionPanel, CalibrationRunsThroughTheRangeDialog) {
     ASSERT_TRUE(f.loadBlankPicture());
     EXPECT_TRUE(f.on(ctl::SetTheScale));
     f.window->command(cmd::SetTheScale); // from the menu
-    EXPECT_EQ(f.state().dep.ScaleMode, -1);
+    EXPECT_EQ(f.state().work.ScaleMode, -1);
     EXPECT_TRUE(f.control(ctl::Ok)->isVisible());
     EXPECT_TRUE(f.control(ctl::GridGroup)->isVisible());
     EXPECT_FALSE(f.control(ctl::PointsGroup)->isVisible());
     EXPECT_TRUE(f.state().toolbar.latched);
 
     // A bow-tie disables OK; back in shape, OK works again.
-    f.state().cal.MarkerPixX(2) = 10;
+    f.state().doc.MarkerPixX(2) = 10;
     f.window->view().viewport()->repaint();
     EXPECT_FALSE(f.on(ctl::Ok));
-    f.state().cal.MarkerPixX(2) = 600;
+    f.state().doc.MarkerPixX(2) = 600;
     f.window->view().viewport()->repaint();
     ASSERT_TRUE(f.on(ctl::Ok));
 
@@ -86,7 +86,7 @@ TEST(FunctionPanel, CalibrationRunsThroughTheRangeDialog) {
         return int(QDialog::Accepted);
     });
     f.click(ctl::Ok);
-    EXPECT_EQ(f.state().dep.ScaleMode, 0);
+    EXPECT_EQ(f.state().work.ScaleMode, 0);
     EXPECT_FALSE(f.control(ctl::Ok)->isVisible());
     EXPECT_TRUE(f.control(ctl::PointsGroup)->isVisible());
     EXPECT_FALSE(f.state().toolbar.latched);
@@ -98,12 +98,12 @@ TEST(FunctionPanel, GridCountsFromEditAndSpinner) {
     ASSERT_TRUE(f.loadBlankPicture());
     f.window->command(cmd::SetTheScale);
     f.type(ctl::XGridEdit, "250");
-    EXPECT_EQ(f.state().dep.XGrid, 100);
+    EXPECT_EQ(f.state().work.XGrid, 100);
     f.type(ctl::YGridEdit, "7");
-    EXPECT_EQ(f.state().dep.YGrid, 7);
+    EXPECT_EQ(f.state().work.YGrid, 7);
     QTest::mouseClick(f.control(ctl::YGridSpin)->findChildren<QAbstractButton*>().at(0),
                       Qt::LeftButton);
-    EXPECT_EQ(f.state().dep.YGrid, 8);
+    EXPECT_EQ(f.state().work.YGrid, 8);
     EXPECT_EQ(f.edit(ctl::YGridEdit)->text(), "8");
 }
 
@@ -111,33 +111,33 @@ TEST(FunctionPanel, PointButtonsAndEdits) {
     PanelFixture f;
     ASSERT_TRUE(f.loadBlankPicture());
     f.addPoints(1, 3);
-    f.state().dep.CurPoint = 3;
+    f.state().work.CurPoint = 3;
     f.window->dialogPartnership();
     ASSERT_TRUE(f.on(ctl::AddPoint));
     f.click(ctl::AddPoint);
-    EXPECT_EQ(f.state().dep.NPoints(1), 4);
-    EXPECT_EQ(f.state().dep.CurPoint, 4);
+    EXPECT_EQ(f.state().doc.NPoints(1), 4);
+    EXPECT_EQ(f.state().work.CurPoint, 4);
     EXPECT_EQ(f.window->statusPanes().paneText(2), "Current lines use = 1; Current points use = 4");
 
     // Typing stores what reads; the program's own writes into the edit store nothing.
-    const float before = f.state().dep.ArgX(1, 4);
+    const float before = f.state().doc.ArgX(1, 4);
     f.panel().showCurrentPoint();
-    EXPECT_EQ(f.state().dep.ArgX(1, 4), before);
+    EXPECT_EQ(f.state().doc.ArgX(1, 4), before);
     f.type(ctl::XEdit, "7,5");
-    EXPECT_EQ(f.state().dep.ArgX(1, 4), 7.0f);
+    EXPECT_EQ(f.state().doc.ArgX(1, 4), 7.0f);
     f.type(ctl::YEdit, "");
-    EXPECT_EQ(f.state().dep.ProjectModified, 1);
+    EXPECT_EQ(f.state().work.ProjectModified, 1);
     // A number no project can hold is refused with a warning as it is typed.
     f.type(ctl::XEdit, "1e999");
     ASSERT_FALSE(f.prompts.shown().empty());
     EXPECT_EQ(f.prompts.shown().back().text,
               "The number 1e999 is too large to be stored. Nothing was changed.");
-    EXPECT_EQ(f.state().dep.ArgX(1, 4), 1.0f); // the "1" it began with
+    EXPECT_EQ(f.state().doc.ArgX(1, 4), 1.0f); // the "1" it began with
 
     // Delete with the Delete key, while the view has the focus, down to two points.
     f.window->view().setFocus();
     for (int i = 0; i < 5; ++i) QTest::keyClick(&f.window->view(), Qt::Key_Delete);
-    EXPECT_EQ(f.state().dep.NPoints(1), 2);
+    EXPECT_EQ(f.state().doc.NPoints(1), 2);
 }
 
 TEST(FunctionPanel, DeleteLineAsksFirst) {
@@ -145,32 +145,32 @@ TEST(FunctionPanel, DeleteLineAsksFirst) {
     ASSERT_TRUE(f.loadBlankPicture());
     f.addPoints(1, 3);
     f.addPoints(2, 4);
-    f.state().dep.NLines = 2;
-    f.state().dep.CurLine = 2;
+    f.state().doc.NLines = 2;
+    f.state().work.CurLine = 2;
     f.window->dialogPartnership();
     f.prompts.answer(Answer::No);
     f.click(ctl::DeleteLine);
-    EXPECT_EQ(f.state().dep.NLines, 2);
+    EXPECT_EQ(f.state().doc.NLines, 2);
     EXPECT_EQ(f.prompts.shown().back().text, "Are you sure you want to remove the line №2?");
     f.prompts.answer(Answer::Yes);
     f.click(ctl::DeleteLine);
-    EXPECT_EQ(f.state().dep.NLines, 1);
-    EXPECT_EQ(f.state().dep.CurLine, 1);
+    EXPECT_EQ(f.state().doc.NLines, 1);
+    EXPECT_EQ(f.state().work.CurLine, 1);
 }
 
 TEST(FunctionPanel, AddLineStartsCaptureAndFullLinesStopIt) {
     PanelFixture f;
     ASSERT_TRUE(f.loadBlankPicture());
     f.addPoints(1, 3);
-    f.state().dep.SplineShown = 1;
+    f.state().work.SplineShown = 1;
     f.click(ctl::AddLine);
-    EXPECT_EQ(f.state().dep.NLines, 2);
+    EXPECT_EQ(f.state().doc.NLines, 2);
     EXPECT_TRUE(static_cast<QAbstractButton*>(f.control(ctl::CaptureMode))->isChecked());
-    EXPECT_EQ(f.state().dep.SplineShown, 0);
+    EXPECT_EQ(f.state().work.SplineShown, 0);
     EXPECT_FALSE(f.on(ctl::SetTheScale));
 
     f.addPoints(2, PointsMax);
-    EXPECT_EQ(f.state().dep.CaptureMode, 0);
+    EXPECT_EQ(f.state().work.CaptureMode, 0);
     EXPECT_FALSE(f.on(ctl::CaptureMode));
 }
 
@@ -179,7 +179,7 @@ TEST(FunctionPanel, SplineBoxesAndPointsOnSpline) {
     ASSERT_TRUE(f.loadBlankPicture());
     f.addPoints(1, 6);
     f.click(ctl::ShowSpline);
-    EXPECT_EQ(f.state().dep.SplineShown, 1);
+    EXPECT_EQ(f.state().work.SplineShown, 1);
     EXPECT_EQ(f.state().spline.SplinePixCount, 100);
     EXPECT_TRUE(f.on(ctl::SplineAddPoint));
     f.prompts.onDialog([](QDialog& d) {
@@ -190,17 +190,17 @@ TEST(FunctionPanel, SplineBoxesAndPointsOnSpline) {
         return int(QDialog::Accepted);
     });
     f.click(ctl::PointsOnSpline);
-    EXPECT_EQ(f.state().dep.NPoints(1), 25);
+    EXPECT_EQ(f.state().doc.NPoints(1), 25);
     EXPECT_EQ(f.state().spline.SplinePixCount, 100); // the drawn curve again, not the samples
-    EXPECT_NEAR(f.state().dep.ArgX(1, 25), (f.state().dep.PixX(1, 25) - 50.0f) / 550.0f, 1e-5);
-    EXPECT_EQ(f.state().dep.ProjectModified, 1);
+    EXPECT_NEAR(f.state().doc.ArgX(1, 25), (f.state().doc.PixX(1, 25) - 50.0f) / 550.0f, 1e-5);
+    EXPECT_EQ(f.state().work.ProjectModified, 1);
     f.click(ctl::SplineAddPoint);
-    EXPECT_EQ(f.state().dep.SplinePointMode, 1);
+    EXPECT_EQ(f.state().work.SplinePointMode, 1);
     EXPECT_FALSE(f.on(ctl::AddPoint));
     EXPECT_EQ(f.window->statusPanes().paneText(0),
               "Set cursor on true position and press middle button mouse to add point on spline");
     f.click(ctl::ShowSpline); // clearing the spline ends the point mode
-    EXPECT_EQ(f.state().dep.SplinePointMode, 0);
+    EXPECT_EQ(f.state().work.SplinePointMode, 0);
 }
 
 TEST(FunctionPanel, NavigatingLinesShowsTheirParameter) {
@@ -208,11 +208,11 @@ TEST(FunctionPanel, NavigatingLinesShowsTheirParameter) {
     ASSERT_TRUE(f.loadBlankPicture());
     f.addPoints(1, 3);
     f.addPoints(2, 3);
-    f.state().dep.NLines = 2;
-    f.state().dep.LineParam(2) = 2900.0f;
+    f.state().doc.NLines = 2;
+    f.state().doc.LineParam(2) = 2900.0f;
     f.window->dialogPartnership();
     f.click(ctl::NextLine);
-    EXPECT_EQ(f.state().dep.CurLine, 2);
+    EXPECT_EQ(f.state().work.CurLine, 2);
     EXPECT_EQ(f.edit(ctl::BundleParameter)->text(), "2900");
     EXPECT_FALSE(f.on(ctl::NextLine));
     EXPECT_TRUE(f.on(ctl::PreviousLine));
@@ -223,9 +223,9 @@ TEST(FunctionPanel, DeletingThePictureKeepsThePoints) {
     ASSERT_TRUE(f.loadBlankPicture());
     f.addPoints(1, 3);
     f.click(ctl::DeleteBmp);
-    EXPECT_EQ(f.state().dep.ImageLoaded, 0);
+    EXPECT_EQ(f.state().work.ImageLoaded, 0);
     EXPECT_TRUE(f.window->picture().isNull());
-    EXPECT_EQ(f.state().dep.NPoints(1), 3);
+    EXPECT_EQ(f.state().doc.NPoints(1), 3);
     EXPECT_FALSE(f.on(ctl::AddPoint));
     EXPECT_TRUE(f.on(ctl::ImportBmp));
 }

@@ -58,10 +58,10 @@ TEST(ImageViewLoading, FitsThePictureAndSetsTheScrollRanges) {
     EXPECT_EQ(v.CanvasHeight, ch);
     EXPECT_FLOAT_EQ(v.FitZoom, std::min(float(cw) / 2000, float(ch) / 1000));
     EXPECT_FLOAT_EQ(v.MaxZoom, 50 * v.FitZoom);
-    EXPECT_EQ(f.state().image.ImageWidth, 2000);
-    EXPECT_EQ(f.state().dep.ProjectNamed, 0); // the next Save asks for a name
-    EXPECT_EQ(f.state().dep.ProjectModified, 1);
-    EXPECT_EQ(f.state().image.ImagePath, f.dir.file("chart.bmp"));
+    EXPECT_EQ(f.state().doc.ImageWidth, 2000);
+    EXPECT_EQ(f.state().work.ProjectNamed, 0); // the next Save asks for a name
+    EXPECT_EQ(f.state().work.ProjectModified, 1);
+    EXPECT_EQ(f.state().doc.ImagePath, f.dir.file("chart.bmp"));
     // Wider than the window in proportion: fits horizontally, negative range vertically.
     EXPECT_EQ(v.ScrollMinX, 0);
     EXPECT_EQ(v.ScrollMinY, int(1000 * v.FitZoom - float(ch)));
@@ -111,7 +111,7 @@ TEST(ImageViewLoading, AwkwardFilesLoadOrLeaveEverythingAsItWas) {
         QCoreApplication::processEvents();
         if (c.loads) {
             EXPECT_TRUE(f.prompts.shown().empty()) << c.file;
-            EXPECT_NE(f.state().image.ImagePath, before.image.ImagePath) << c.file;
+            EXPECT_NE(f.state().doc.ImagePath, before.doc.ImagePath) << c.file;
             EXPECT_GT(f.state().view.FitZoom, 0.0f) << c.file;
             EXPECT_TRUE(std::isfinite(f.state().view.FitZoom)) << c.file;
             f.shot(); // paints without trouble
@@ -120,9 +120,8 @@ TEST(ImageViewLoading, AwkwardFilesLoadOrLeaveEverythingAsItWas) {
         ASSERT_EQ(f.prompts.shown().size(), 1u) << c.file;
         EXPECT_TRUE(f.prompts.shown()[0].text.contains(QString::fromStdString(c.file))) << c.file;
         EXPECT_TRUE(f.prompts.shown()[0].text.contains(c.saying)) << c.file;
-        EXPECT_EQ(f.state().image, before.image) << c.file;
         EXPECT_EQ(f.state().view, before.view) << c.file;
-        EXPECT_EQ(f.state().dep, before.dep) << c.file;
+        EXPECT_EQ(f.state().doc, before.doc) << c.file;
         EXPECT_EQ(f.window->picture().image(), pictureBefore) << c.file;
     }
     EXPECT_EQ(f.prompts.unexpected(), 0);
@@ -209,10 +208,10 @@ TEST(ImageViewOverlay, MarkersPointsAndGridAtTheirPlaces) {
     ViewFixture f;
     ASSERT_TRUE(f.load(quadrants(600, 400)));
     AppState& s = f.state();
-    s.dep.NPoints(1) = 2;
-    s.dep.PixX(1, 1) = 200, s.dep.PixY(1, 1) = 150;
-    s.dep.PixX(1, 2) = 300, s.dep.PixY(1, 2) = 160;
-    s.dep.CurPoint = 2;
+    s.doc.NPoints(1) = 2;
+    s.doc.PixX(1, 1) = 200, s.doc.PixY(1, 1) = 150;
+    s.doc.PixX(1, 2) = 300, s.doc.PixY(1, 2) = 160;
+    s.work.CurPoint = 2;
     EXPECT_EQ(f.at(50, 10), QColor(0, 127, 127)); // marker 1 outside calibration: teal
     EXPECT_EQ(f.at(200, 150), QColor(255, 0, 0)); // a point square
     // The selection frame around the current point is green, outside its red square.
@@ -229,7 +228,7 @@ TEST(ImageViewOverlay, MarkersPointsAndGridAtTheirPlaces) {
         if (shot.pixelColor(x, y) == QColor(255, 102, 0)) ++orange;
     EXPECT_GT(orange, 100);
 
-    s.dep.ScaleMode = -1; // calibration: light green markers
+    s.work.ScaleMode = -1; // calibration: light green markers
     EXPECT_EQ(f.at(600, 500), QColor(180, 255, 180));
 }
 
@@ -246,10 +245,10 @@ QRect extentOf(const QImage& image, const QRect& area, const QColor& colour) {
 // and bottom ones: a point square of half-size 3 is 6 by 6 pixels.
 TEST(ImageViewOverlay, ShapesCoverTheirCornersUpToTheRightAndBottomOnes) {
     AppState s;
-    s.dep.CurLine = 2; // no selection frame on line 1
-    s.dep.NPoints(1) = 1;
-    s.dep.PixX(1, 1) = 300, s.dep.PixY(1, 1) = 250;
-    s.dep.SplineShown = s.dep.SplinePointMode = 1;
+    s.work.CurLine = 2; // no selection frame on line 1
+    s.doc.NPoints(1) = 1;
+    s.doc.PixX(1, 1) = 300, s.doc.PixY(1, 1) = 250;
+    s.work.SplineShown = s.work.SplinePointMode = 1;
     s.spline.SplinePointX = 150, s.spline.SplinePointY = 300;
     QImage image(700, 600, QImage::Format_RGB32);
     image.fill(Qt::white);
@@ -273,12 +272,12 @@ TEST(ImageViewOverlay, InvalidAndSharpQuadrilaterals) {
     ViewFixture f;
     ASSERT_TRUE(f.load(quadrants(600, 400)));
     AppState& s = f.state();
-    s.dep.ScaleMode = -1;
+    s.work.ScaleMode = -1;
     QSignalSpy usable(&f.view(), &ImageView::calibrationShapeChecked);
 
     // A bow-tie: marker 2 left of marker 1. The outline turns thick black.
-    s.cal.MarkerPixX(1) = 500;
-    s.cal.MarkerPixX(2) = 100;
+    s.doc.MarkerPixX(1) = 500;
+    s.doc.MarkerPixX(2) = 100;
     QImage shot = f.shot();
     EXPECT_EQ(shot.pixelColor(300, 500), QColor(0, 0, 0));
     EXPECT_EQ(shot.pixelColor(300, 501), QColor(0, 0, 0)); // 4 pixels wide
@@ -287,11 +286,11 @@ TEST(ImageViewOverlay, InvalidAndSharpQuadrilaterals) {
 
     // A usable layout with a corner of about 26 degrees at marker 2: the two
     // sides that meet there show red; a right-angled side stays green.
-    s.cal.resetMarkersAndRanges();
-    s.cal.MarkerPixX(2) = 900;
-    s.cal.MarkerPixX(3) = 300;
-    s.cal.MarkerPixY(3) = 300;
-    s.cal.MarkerPixY(4) = 300;
+    s.doc.resetMarkersAndRanges();
+    s.doc.MarkerPixX(2) = 900;
+    s.doc.MarkerPixX(3) = 300;
+    s.doc.MarkerPixY(3) = 300;
+    s.doc.MarkerPixY(4) = 300;
     shot = f.shot();
     EXPECT_TRUE(usable.last().at(0).toBool());
     EXPECT_EQ(shot.pixelColor(600, 155), QColor(255, 0, 0)); // side 2 -> 3

@@ -2,6 +2,7 @@
 #include "core/io/project_file.h"
 #include "core/io/text_table.h"
 #include "core/ui/command_ids.h"
+#include "core/ui/project_routines.h"
 #include "gui/app/help_window.h"
 #include "gui/app/status_panes.h"
 #include "gui/panel/function_panel.h"
@@ -28,12 +29,12 @@ std::string writeProject(const TempDir& dir, const std::string& name, int points
                          const std::string& picturePath = {}) {
     AppState s;
     CLEARPARAM(s);
-    s.dep.NPoints(1) = points;
+    s.doc.NPoints(1) = points;
     for (int k = 1; k <= points; ++k) {
-        s.dep.PixX(1, k) = 100.0f + 10.0f * float(k);
-        s.dep.PixY(1, k) = 200.0f;
+        s.doc.PixX(1, k) = 100.0f + 10.0f * float(k);
+        s.doc.PixY(1, k) = 200.0f;
     }
-    s.image.ImagePath = picturePath;
+    s.doc.ImagePath = picturePath;
     s.ProjectPath = dir.file(name);
     EXPECT_FALSE(WriteAllProjectFilesVer001(s));
     return s.ProjectPath;
@@ -58,7 +59,7 @@ void importTwoPointTable(WindowFixture& f, const TempDir& dir) {
     writeBytes(dir.file("t.dat"), "1\n2\n1\n0 0\n1 1\n");
     f.prompts.chooseFile(QString::fromStdString(dir.file("t.dat")));
     f.run(cmd::ImportTable);
-    ASSERT_EQ(f.state().dep.ProjectModified, 1);
+    ASSERT_EQ(f.state().work.ProjectModified, 1);
 }
 
 TEST(MainWindowStart, EnglishByDefaultWithTheStartUpMenuStates) {
@@ -115,10 +116,10 @@ TEST(CommandLineProject, LoadsOnceAfterTheDelay) {
     TempDir dir;
     WindowFixture f;
     f.window->openAtStart(writeProject(dir, "start.vxr", 3), 150);
-    EXPECT_EQ(f.state().dep.NPoints(1), 0); // not at once: the window shows first
-    ASSERT_TRUE(QTest::qWaitFor([&] { return f.state().dep.NPoints(1) == 3; }, 3000));
+    EXPECT_EQ(f.state().doc.NPoints(1), 0); // not at once: the window shows first
+    ASSERT_TRUE(QTest::qWaitFor([&] { return f.state().doc.NPoints(1) == 3; }, 3000));
     EXPECT_EQ(f.state().ProjectPath, dir.file("start.vxr"));
-    EXPECT_EQ(f.state().dep.ProjectModified, 0);
+    EXPECT_EQ(f.state().work.ProjectModified, 0);
     EXPECT_TRUE(f.state().CommandLineFile.empty());
     EXPECT_TRUE(f.enabled(cmd::SaveProject)); // menu mode 1 after the load
     EXPECT_EQ(f.prompts.fileKindsAsked().size(), 0u);
@@ -131,7 +132,7 @@ TEST(CommandLineProject, AManualLoadBeforeTheDelayUsesItUp) {
     QObject::connect(f.window.get(), &MainWindow::startProjectHandled, [&] { handled = true; });
     f.window->openAtStart(writeProject(dir, "start.vxr", 4), 200);
     f.run(cmd::LoadProject); // the user is quicker
-    EXPECT_EQ(f.state().dep.NPoints(1), 4);
+    EXPECT_EQ(f.state().doc.NPoints(1), 4);
     EXPECT_TRUE(f.prompts.fileKindsAsked().empty()); // the pending file was taken, no dialog
     ASSERT_TRUE(QTest::qWaitFor([&] { return handled; }, 3000));
     EXPECT_TRUE(f.prompts.fileKindsAsked().empty()); // and no second load or dialog later
@@ -142,13 +143,13 @@ TEST(ProjectCommandsInWindow, DamagedProjectIsRefusedAndNothingChanges) {
     TempDir dir;
     WindowFixture f;
     writeBytes(dir.file("bad.vxr"), "50\n10\n");
-    f.state().dep.LineParam(1) = 5.0f;
+    f.state().doc.LineParam(1) = 5.0f;
     f.window->historyStartsAfresh(); // the work as if just loaded: no question before the load
     f.prompts.chooseFile(QString::fromStdString(dir.file("bad.vxr")));
     f.run(cmd::LoadProject);
     ASSERT_EQ(f.prompts.shown().size(), 1u);
     EXPECT_TRUE(f.prompts.shown()[0].text.contains("ends too early"));
-    EXPECT_EQ(f.state().dep.LineParam(1), 5.0f);
+    EXPECT_EQ(f.state().doc.LineParam(1), 5.0f);
     EXPECT_EQ(f.state().ProjectPath, "");
 }
 
@@ -162,17 +163,17 @@ TEST(ProjectCommandsInWindow, MissingPictureIsReportedAndNoOtherPictureStays) {
     red.fill(Qt::red);
     ASSERT_TRUE(f.loadPicture(red, "red.bmp"));
     f.run(cmd::PointsCaptureMode);
-    ASSERT_EQ(f.state().dep.CaptureMode, 1);
+    ASSERT_EQ(f.state().work.CaptureMode, 1);
     f.prompts.answer(Answer::No); // do not save the red chart's work
     f.prompts.chooseFile(QString::fromStdString(project));
     f.run(cmd::LoadProject);
     ASSERT_EQ(f.prompts.shown().size(), 2u);
     EXPECT_EQ(f.prompts.shown()[1].text, ".bmp file not found");
-    EXPECT_EQ(f.state().dep.NPoints(1), 2);
+    EXPECT_EQ(f.state().doc.NPoints(1), 2);
 
     // No picture: none painted, nothing to calibrate or capture on.
-    EXPECT_EQ(f.state().dep.ImageLoaded, 0);
-    EXPECT_EQ(f.state().dep.CaptureMode, 0);
+    EXPECT_EQ(f.state().work.ImageLoaded, 0);
+    EXPECT_EQ(f.state().work.CaptureMode, 0);
     const QImage shot = f.window->view().viewport()->grab().toImage();
     EXPECT_NE(shot.pixelColor(shot.width() / 2, shot.height() / 2), QColor(Qt::red));
     EXPECT_NE(shot.pixelColor(100, 100), QColor(Qt::red));
@@ -197,28 +198,28 @@ TEST(ProjectCommandsInWindow, MissingPictureIsReportedAndNoOtherPictureStays) {
 TEST(ProjectCommandsInWindow, SaveWithoutAFileYetAsksForOne) {
     TempDir dir;
     WindowFixture f;
-    ASSERT_EQ(f.state().dep.ProjectNamed, 1);
+    ASSERT_EQ(f.state().work.ProjectNamed, 1);
     f.prompts.chooseFile(QString::fromStdString(dir.file("new.vxr")));
     f.run(cmd::SaveProject);
     ASSERT_EQ(f.prompts.fileKindsAsked(), std::vector<FileKind>{FileKind::ProjectSave});
     EXPECT_TRUE(std::filesystem::exists(dir.file("new.vxr")));
     EXPECT_EQ(f.state().ProjectPath, dir.file("new.vxr"));
     // Now it writes straight there.
-    f.state().dep.ProjectModified = 1;
+    f.state().work.ProjectModified = 1;
     f.run(cmd::SaveProject);
     EXPECT_EQ(f.prompts.fileKindsAsked().size(), 1u);
-    EXPECT_EQ(f.state().dep.ProjectModified, 0);
+    EXPECT_EQ(f.state().work.ProjectModified, 0);
 }
 
 TEST(ProjectCommandsInWindow, NewAndLoadAskBeforeDroppingChanges) {
     TempDir dir;
     WindowFixture f;
-    f.state().dep.NPoints(1) = 3;
-    f.state().dep.ProjectModified = 1;
+    f.state().doc.NPoints(1) = 3;
+    f.state().work.ProjectModified = 1;
 
     f.prompts.answer(Answer::Cancel); // keeps everything
     f.run(cmd::NewProject);
-    EXPECT_EQ(f.state().dep.NPoints(1), 3);
+    EXPECT_EQ(f.state().doc.NPoints(1), 3);
 
     f.prompts.answer(Answer::Cancel);
     f.run(cmd::LoadProject);
@@ -227,15 +228,15 @@ TEST(ProjectCommandsInWindow, NewAndLoadAskBeforeDroppingChanges) {
     f.prompts.answer(Answer::Yes); // saves first: no file yet, so Save As, cancelled
     f.prompts.cancelFileDialog();
     f.run(cmd::NewProject);
-    EXPECT_EQ(f.state().dep.NPoints(1), 3);
+    EXPECT_EQ(f.state().doc.NPoints(1), 3);
 
     f.prompts.answer(Answer::No); // discards
     f.run(cmd::NewProject);
-    EXPECT_EQ(f.state().dep.NPoints(1), 0);
+    EXPECT_EQ(f.state().doc.NPoints(1), 0);
     ASSERT_EQ(f.prompts.shown().size(), 4u);
     EXPECT_EQ(f.prompts.shown()[1].text, "Save project before loading another one?");
     // What was discarded is not asked about again when the window closes.
-    EXPECT_EQ(f.state().dep.ProjectModified, 0);
+    EXPECT_EQ(f.state().work.ProjectModified, 0);
     EXPECT_TRUE(f.window->close());
     EXPECT_EQ(f.prompts.shown().size(), 4u);
     EXPECT_EQ(f.prompts.unexpected(), 0);
@@ -289,7 +290,7 @@ TEST(ClosingTheWindow, EveryAnswerPath) {
     TempDir dir;
     {
         WindowFixture f;
-        f.state().dep.ProjectModified = 1;
+        f.state().work.ProjectModified = 1;
         f.prompts.answer(Answer::Cancel);
         EXPECT_FALSE(f.window->close());
         EXPECT_EQ(f.prompts.shown().back().text, "Save project before exit?");
@@ -301,7 +302,7 @@ TEST(ClosingTheWindow, EveryAnswerPath) {
     }
     {
         WindowFixture f;
-        f.state().dep.ProjectModified = 1;
+        f.state().work.ProjectModified = 1;
         f.prompts.answer(Answer::Yes);
         f.prompts.chooseFile(QString::fromStdString(dir.file("kept.vxr")));
         EXPECT_TRUE(f.window->close());
@@ -331,7 +332,7 @@ TEST(ExitCommand, AsksThenSavesThenCloses) {
         g.prompts.chooseFile(QString::fromStdString(exitFile));
         g.run(cmd::LoadProject);
         if (changed) g.run(cmd::AddLine);
-        EXPECT_EQ(g.state().dep.ProjectModified, changed ? 1 : 0);
+        EXPECT_EQ(g.state().work.ProjectModified, changed ? 1 : 0);
         g.prompts.answer(Answer::Yes);
         g.run(cmd::Exit);
         EXPECT_FALSE(g.window->isVisible());
@@ -343,7 +344,7 @@ TEST(ExitCommand, AsksThenSavesThenCloses) {
     EXPECT_EQ(afterExit.NLines, 2);
 
     WindowFixture h;
-    h.state().dep.ProjectModified = 1;
+    h.state().work.ProjectModified = 1;
     h.prompts.answer(Answer::Yes);
     h.prompts.cancelFileDialog(); // the user backs out of naming the file
     h.run(cmd::Exit);
@@ -361,10 +362,10 @@ TEST(TableCommandsInWindow, ImportShowsCountsAndExportNeedsPoints) {
     writeBytes(dir.file("t.dat"), "3\n2\n1\n0 0\n1 1\n7\n2\n0 0\n1 1\n2 2\n3 3\n4 4\n5 5\n6 6\n"
                                   "2\n3\n0 0\n1 1\n");
     f.prompts.chooseFile(QString::fromStdString(dir.file("t.dat")));
-    f.state().dep.CurLine = 2;
+    f.state().work.CurLine = 2;
     f.run(cmd::ImportTable);
     EXPECT_EQ(f.window->statusPanes().paneText(2), "Current lines use = 3; Current points use = 7");
-    EXPECT_EQ(f.state().dep.ProjectModified, 1);
+    EXPECT_EQ(f.state().work.ProjectModified, 1);
     EXPECT_TRUE(f.enabled(cmd::ImportTable));
     EXPECT_TRUE(f.enabled(cmd::SaveProject)); // points on line 1 count as work to save
 
@@ -373,7 +374,7 @@ TEST(TableCommandsInWindow, ImportShowsCountsAndExportNeedsPoints) {
     f.run(cmd::ImportTable);
     EXPECT_EQ(f.prompts.shown().back().text,
               "The number of lines exported based on more than the service limit(20).");
-    EXPECT_EQ(f.state().dep.NLines, 3);
+    EXPECT_EQ(f.state().doc.NLines, 3);
 }
 
 TEST(TableCommandsInWindow, RussianStatusAfterImport) {

@@ -42,14 +42,14 @@ TEST(MouseInViewCapture, ClicksAddPointsWhereClickedAndShowThemInThePanel) {
     ASSERT_TRUE(f.loadBlankPicture());
     f.pixelCalibration();
     f.run(cmd::PointsCaptureMode);
-    ASSERT_EQ(f.state().dep.CaptureMode, 1);
+    ASSERT_EQ(f.state().work.CaptureMode, 1);
 
     const ViewState& v = f.state().view;
     const QPoint first(200 - v.ScrollX, 150 - v.ScrollY); // stored (200, 150) at the fitted view
     f.click(first);
-    ASSERT_EQ(f.state().dep.NPoints(1), 1);
-    EXPECT_FLOAT_EQ(f.state().dep.PixX(1, 1), 200.0f);
-    EXPECT_FLOAT_EQ(f.state().dep.PixY(1, 1), 150.0f);
+    ASSERT_EQ(f.state().doc.NPoints(1), 1);
+    EXPECT_FLOAT_EQ(f.state().doc.PixX(1, 1), 200.0f);
+    EXPECT_FLOAT_EQ(f.state().doc.PixY(1, 1), 150.0f);
     EXPECT_EQ(f.editText(ctl::XEdit), "150");
     EXPECT_EQ(f.editText(ctl::YEdit), "350");
     EXPECT_TRUE(f.state().overlay.PointHitBox(1, 1).contains(first.x(), first.y()));
@@ -59,14 +59,14 @@ TEST(MouseInViewCapture, ClicksAddPointsWhereClickedAndShowThemInThePanel) {
     ASSERT_GT(v.ViewScale, 1.0f);
     const QPoint second(321, 222);
     f.click(second);
-    ASSERT_EQ(f.state().dep.NPoints(1), 2);
+    ASSERT_EQ(f.state().doc.NPoints(1), 2);
     const double x = (second.x() + v.ScrollX) / double(v.ViewScale);
     const double y = (second.y() + v.ScrollY) / double(v.ViewScale);
-    EXPECT_NEAR(f.state().dep.PixX(1, 2), x, 1e-3);
-    EXPECT_NEAR(f.state().dep.PixY(1, 2), y, 1e-3);
+    EXPECT_NEAR(f.state().doc.PixX(1, 2), x, 1e-3);
+    EXPECT_NEAR(f.state().doc.PixY(1, 2), y, 1e-3);
     EXPECT_TRUE(f.shows(ctl::XEdit, x - 50.0));
     EXPECT_TRUE(f.shows(ctl::YEdit, 500.0 - y));
-    EXPECT_EQ(f.state().dep.CurPoint, 2);
+    EXPECT_EQ(f.state().work.CurPoint, 2);
     EXPECT_TRUE(f.state().overlay.PointHitBox(1, 2).contains(second.x(), second.y()));
     EXPECT_EQ(f.prompts.unexpected(), 0);
 }
@@ -76,12 +76,12 @@ TEST(MouseInViewCapture, TheClickThatFillsTheLineEndsCaptureMode) {
     ASSERT_TRUE(f.loadBlankPicture());
     f.placePoints(1, PointsMax - 1, 60, 2, 100);
     f.run(cmd::PointsCaptureMode);
-    ASSERT_EQ(f.state().dep.CaptureMode, 1);
+    ASSERT_EQ(f.state().work.CaptureMode, 1);
     ASSERT_TRUE(f.state().toolbar.latched);
 
     f.click({300, 400});
-    EXPECT_EQ(f.state().dep.NPoints(1), PointsMax);
-    EXPECT_EQ(f.state().dep.CaptureMode, 0);
+    EXPECT_EQ(f.state().doc.NPoints(1), PointsMax);
+    EXPECT_EQ(f.state().work.CaptureMode, 0);
     auto* captureButton =
         qobject_cast<QAbstractButton*>(f.window->panel().control(ctl::CaptureMode));
     EXPECT_FALSE(captureButton->isChecked());
@@ -92,7 +92,7 @@ TEST(MouseInViewCapture, TheClickThatFillsTheLineEndsCaptureMode) {
 
     // Out of capture mode the next click selects or pans; it adds nothing.
     f.click({320, 420});
-    EXPECT_EQ(f.state().dep.NPoints(1), PointsMax);
+    EXPECT_EQ(f.state().doc.NPoints(1), PointsMax);
 }
 
 // Two quick clicks as the window system reports them: the view gets the
@@ -101,19 +101,19 @@ TEST(MouseInViewCapture, AQuickPairAtOnePlaceAddsOnePointAndAtTwoPlacesTwo) {
     MouseWindow f;
     ASSERT_TRUE(f.loadBlankPicture());
     f.run(cmd::PointsCaptureMode);
-    ASSERT_EQ(f.state().dep.CaptureMode, 1);
+    ASSERT_EQ(f.state().work.CaptureMode, 1);
     int doubleClicks = 0;
     DoubleClickCounter counter(doubleClicks);
     f.viewport()->installEventFilter(&counter);
 
     f.quickClicks({200, 150}, {200, 150});
     ASSERT_EQ(doubleClicks, 1);
-    EXPECT_EQ(f.state().dep.NPoints(1), 1);
+    EXPECT_EQ(f.state().doc.NPoints(1), 1);
 
     f.quickClicks({300, 150}, {302, 151}); // close enough for a double click
     ASSERT_EQ(doubleClicks, 2);
-    ASSERT_EQ(f.state().dep.NPoints(1), 3);
-    EXPECT_FLOAT_EQ(f.state().dep.PixX(1, 2) + 2.0f, f.state().dep.PixX(1, 3));
+    ASSERT_EQ(f.state().doc.NPoints(1), 3);
+    EXPECT_FLOAT_EQ(f.state().doc.PixX(1, 2) + 2.0f, f.state().doc.PixX(1, 3));
 }
 
 TEST(MouseInViewCapture, TheCrossCursorEndsWithCaptureModeWhicheverWayItEnds) {
@@ -123,8 +123,8 @@ TEST(MouseInViewCapture, TheCrossCursorEndsWithCaptureModeWhicheverWayItEnds) {
     auto cursor = [&] { return f.viewport()->cursor().shape(); };
     int moves = 0;
     auto startCapture = [&] {
-        if (f.state().dep.CaptureMode != 1) f.run(cmd::PointsCaptureMode);
-        ASSERT_EQ(f.state().dep.CaptureMode, 1);
+        if (f.state().work.CaptureMode != 1) f.run(cmd::PointsCaptureMode);
+        ASSERT_EQ(f.state().work.CaptureMode, 1);
         QTest::mouseMove(f.viewport(), {400 + 10 * ++moves, 300});
         ASSERT_EQ(cursor(), Qt::CrossCursor);
     };
@@ -136,13 +136,13 @@ TEST(MouseInViewCapture, TheCrossCursorEndsWithCaptureModeWhicheverWayItEnds) {
     startCapture();
     f.prompts.answer(Answer::Yes); // remove the line
     f.run(cmd::DeleteLine);
-    EXPECT_EQ(f.state().dep.CaptureMode, 0);
+    EXPECT_EQ(f.state().work.CaptureMode, 0);
     EXPECT_EQ(cursor(), Qt::ArrowCursor);
 
     f.placePoints(1, PointsMax - 1, 60, 2, 100);
     startCapture();
     f.click({300, 400}); // the line is full
-    EXPECT_EQ(f.state().dep.CaptureMode, 0);
+    EXPECT_EQ(f.state().work.CaptureMode, 0);
     EXPECT_EQ(cursor(), Qt::ArrowCursor);
 }
 
@@ -150,16 +150,16 @@ TEST(MouseInViewMarkers, DraggingAMarkerInSetTheScaleModeMovesIt) {
     MouseWindow f;
     ASSERT_TRUE(f.loadBlankPicture());
     f.run(cmd::SetTheScale);
-    ASSERT_NE(f.state().dep.ScaleMode, 0);
-    const Calibration start = f.state().cal;
+    ASSERT_NE(f.state().work.ScaleMode, 0);
+    const Calibration start = f.state().doc;
     const QPoint from = f.onScreen(start.MarkerPixX(3), start.MarkerPixY(3));
 
     f.drag(from, from + QPoint(37, -21));
-    EXPECT_FLOAT_EQ(f.state().cal.MarkerPixX(3), start.MarkerPixX(3) + 37);
-    EXPECT_FLOAT_EQ(f.state().cal.MarkerPixY(3), start.MarkerPixY(3) - 21);
+    EXPECT_FLOAT_EQ(f.state().doc.MarkerPixX(3), start.MarkerPixX(3) + 37);
+    EXPECT_FLOAT_EQ(f.state().doc.MarkerPixY(3), start.MarkerPixY(3) - 21);
     for (int k : {1, 2, 4}) {
-        EXPECT_EQ(f.state().cal.MarkerPixX(k), start.MarkerPixX(k)) << k;
-        EXPECT_EQ(f.state().cal.MarkerPixY(k), start.MarkerPixY(k)) << k;
+        EXPECT_EQ(f.state().doc.MarkerPixX(k), start.MarkerPixX(k)) << k;
+        EXPECT_EQ(f.state().doc.MarkerPixY(k), start.MarkerPixY(k)) << k;
     }
     EXPECT_FALSE(f.state().mouse.MarkerDragging);
     // Drawn, and so hit, at its new place.
@@ -172,20 +172,20 @@ TEST(MouseInViewPointDrag, PressingOnTheCurrentPointAndDraggingMovesIt) {
     ASSERT_TRUE(f.loadBlankPicture());
     f.pixelCalibration();
     f.placePoints(1, 3, 100, 100, 300);
-    f.state().dep.CurPoint = 2;
+    f.state().work.CurPoint = 2;
     f.viewport()->repaint();
-    const float x3 = f.state().dep.PixX(1, 3), y3 = f.state().dep.PixY(1, 3);
-    const float x2 = f.state().dep.PixX(1, 2), y2 = f.state().dep.PixY(1, 2);
+    const float x3 = f.state().doc.PixX(1, 3), y3 = f.state().doc.PixY(1, 3);
+    const float x2 = f.state().doc.PixX(1, 2), y2 = f.state().doc.PixY(1, 2);
 
     f.drag(f.pointOnScreen(1, 2), f.pointOnScreen(1, 2) + QPoint(40, -30));
-    EXPECT_FLOAT_EQ(f.state().dep.PixX(1, 2), x2 + 40);
-    EXPECT_FLOAT_EQ(f.state().dep.PixY(1, 2), y2 - 30);
+    EXPECT_FLOAT_EQ(f.state().doc.PixX(1, 2), x2 + 40);
+    EXPECT_FLOAT_EQ(f.state().doc.PixY(1, 2), y2 - 30);
     EXPECT_TRUE(f.shows(ctl::XEdit, x2 + 40 - 50));
     EXPECT_TRUE(f.shows(ctl::YEdit, 500 - (y2 - 30)));
-    EXPECT_NEAR(f.state().dep.ArgX(1, 2), x2 + 40 - 50, 1e-3);
-    EXPECT_EQ(f.state().dep.PixX(1, 3), x3);
-    EXPECT_EQ(f.state().dep.PixY(1, 3), y3);
-    EXPECT_EQ(f.state().dep.ProjectModified, 1);
+    EXPECT_NEAR(f.state().doc.ArgX(1, 2), x2 + 40 - 50, 1e-3);
+    EXPECT_EQ(f.state().doc.PixX(1, 3), x3);
+    EXPECT_EQ(f.state().doc.PixY(1, 3), y3);
+    EXPECT_EQ(f.state().work.ProjectModified, 1);
     EXPECT_FALSE(f.state().mouse.PointDragging);
 }
 
@@ -196,7 +196,7 @@ TEST(MouseInViewPanning, TheLeftButtonPansOutsideCaptureModeAndTheBarsFollow) {
     f.zoomIn({400, 300});
     f.zoomIn({400, 300});
     f.placePoints(1, 3, 150, 100, 200);
-    f.state().dep.CurPoint = 1;
+    f.state().work.CurPoint = 1;
     f.viewport()->repaint();
     const ViewState& v = f.state().view;
     QScrollBar* hBar = f.window->view().horizontalScrollBar();
@@ -216,12 +216,12 @@ TEST(MouseInViewPanning, TheLeftButtonPansOutsideCaptureModeAndTheBarsFollow) {
     EXPECT_EQ(vBar->value(), v.ScrollY);
 
     // A press that selects another point pans too, and the point stays put.
-    const float x3 = f.state().dep.PixX(1, 3);
+    const float x3 = f.state().doc.PixX(1, 3);
     sx = v.ScrollX;
     sy = v.ScrollY;
     f.drag(f.pointOnScreen(1, 3), f.pointOnScreen(1, 3) + QPoint(20, 10));
-    EXPECT_EQ(f.state().dep.CurPoint, 3);
-    EXPECT_EQ(f.state().dep.PixX(1, 3), x3);
+    EXPECT_EQ(f.state().work.CurPoint, 3);
+    EXPECT_EQ(f.state().doc.PixX(1, 3), x3);
     EXPECT_EQ(v.ScrollX, sx - 20);
     EXPECT_EQ(v.ScrollY, sy - 10);
 
@@ -238,7 +238,7 @@ TEST(MouseInViewPanning, TheLeftButtonPansOutsideCaptureModeAndTheBarsFollow) {
     EXPECT_EQ(v.ScrollY, v.ScrollMinY);
     EXPECT_EQ(hBar->value(), hBar->minimum());
     EXPECT_EQ(vBar->value(), vBar->minimum());
-    EXPECT_EQ(f.state().dep.NPoints(1), 3); // nothing was captured
+    EXPECT_EQ(f.state().doc.NPoints(1), 3); // nothing was captured
 }
 
 // --- The pop-up menu's Copy and Paste ---------------------------------------
@@ -246,7 +246,7 @@ TEST(MouseInViewPanning, TheLeftButtonPansOutsideCaptureModeAndTheBarsFollow) {
 TEST(ClipboardInView, CopyThenPasteRestoresLinesParametersAndPoints) {
     MouseWindow f;
     ASSERT_TRUE(f.loadBlankPicture());
-    Calibration& c = f.state().cal;
+    Calibration& c = f.state().doc;
     c.Xmin = -3.5f;
     c.Xmax = 1250.0f;
     c.Ymin = 0.001f;
@@ -254,23 +254,23 @@ TEST(ClipboardInView, CopyThenPasteRestoresLinesParametersAndPoints) {
     DEFINECOORDLIMITED(c);
     f.placePoints(1, 4, 70.3f, 101.7f, 120.9f);
     f.placePoints(2, 3, 95.1f, 133.3f, 401.2f);
-    f.state().dep.LineParam(1) = 2.5f;
-    f.state().dep.LineParam(2) = 123456789.0f;
+    f.state().doc.LineParam(1) = 2.5f;
+    f.state().doc.LineParam(2) = 123456789.0f;
 
     f.window->contextCommand(cmd::CopyTable);
     ASSERT_TRUE(f.clipboard.get().has_value());
     const std::string text = *f.clipboard.get();
     EXPECT_EQ(text.rfind("Dep2D_CD\r\n       2\r\n", 0), 0u) << text;
-    const Dep2D copied = f.state().dep;
+    const Dep2D copied = f.state().doc;
 
     // Spoil the table, then paste it back.
-    Dep2D& d = f.state().dep;
+    Dep2D& d = f.state().doc;
     d.NLines = 1;
     d.NPoints(1) = 2;
     d.LineParam(1) = 9.0f;
     d.PixX(1, 1) = 500.0f;
-    d.CurLine = 1;
-    d.CurPoint = 2;
+    f.state().work.CurLine = 1;
+    f.state().work.CurPoint = 2;
     f.window->contextCommand(cmd::PasteTable);
     EXPECT_TRUE(f.prompts.shown().empty()) << f.messages().join('\n').toStdString();
 
@@ -290,9 +290,9 @@ TEST(ClipboardInView, CopyThenPasteRestoresLinesParametersAndPoints) {
             EXPECT_NEAR(d.PixY(j, k), copied.PixY(j, k), 1e-2) << j << "," << k;
         }
     }
-    EXPECT_EQ(d.CurLine, 1);
-    EXPECT_EQ(d.CurPoint, 1);
-    EXPECT_EQ(d.ProjectModified, 1);
+    EXPECT_EQ(f.state().work.CurLine, 1);
+    EXPECT_EQ(f.state().work.CurPoint, 1);
+    EXPECT_EQ(f.state().work.ProjectModified, 1);
     EXPECT_TRUE(f.shows(ctl::XEdit, copied.ArgX(1, 1)));
     EXPECT_EQ(f.editText(ctl::BundleParameter).toDouble(), 2.5);
     // The pasted points are drawn, so they can be hit.
@@ -306,7 +306,7 @@ TEST(ClipboardInView, PasteRedrawsTheShownCurveThroughThePastedPoints) {
     f.pixelCalibration();
     f.placePoints(1, 5, 100, 40, 300);
     QTest::mouseClick(f.window->panel().control(ctl::ShowSpline), Qt::LeftButton);
-    ASSERT_EQ(f.state().dep.SplineShown, 1);
+    ASSERT_EQ(f.state().work.SplineShown, 1);
     ASSERT_GT(f.state().spline.SplinePixCount, 1);
 
     // Five points from X 200 to 400 on the row Y 100: stored x 250..450, y 400.
@@ -314,8 +314,8 @@ TEST(ClipboardInView, PasteRedrawsTheShownCurveThroughThePastedPoints) {
     for (int k = 0; k < 5; ++k) table += std::to_string(200 + 50 * k) + "\t100\r\n";
     f.clipboard.set(table);
     f.window->contextCommand(cmd::PasteTable);
-    ASSERT_EQ(f.state().dep.NPoints(1), 5);
-    ASSERT_EQ(f.state().dep.SplineShown, 1);
+    ASSERT_EQ(f.state().doc.NPoints(1), 5);
+    ASSERT_EQ(f.state().work.SplineShown, 1);
 
     const SplineSamples& curve = f.state().spline;
     ASSERT_GT(curve.SplinePixCount, 1);
@@ -350,7 +350,7 @@ TEST(ClipboardInView, ABlockOfTwoHundredFiftyPointsIsCutToTwoHundred) {
     table += "7.25\r\n2\r\n10\t20\r\n30\t40\r\n";
     f.clipboard.set(table);
     f.run(cmd::PointsCaptureMode);
-    ASSERT_EQ(f.state().dep.CaptureMode, 1);
+    ASSERT_EQ(f.state().work.CaptureMode, 1);
 
     f.window->contextCommand(cmd::PasteTable);
     ASSERT_EQ(f.prompts.shown().size(), 1u) << f.messages().join('\n').toStdString();
@@ -359,7 +359,7 @@ TEST(ClipboardInView, ABlockOfTwoHundredFiftyPointsIsCutToTwoHundred) {
               "Error inserting table two-parameter dependence from the clipboard. The receiver "
               "allows a maximum of 200 points, and the clipboard contains 250  points. The number "
               "of points to insert will be reduced to 200.");
-    const Dep2D& d = f.state().dep;
+    const Dep2D& d = f.state().doc;
     ASSERT_EQ(d.NLines, 2);
     EXPECT_EQ(d.NPoints(1), PointsMax);
     EXPECT_EQ(d.LineParam(1), 3.5f);
@@ -372,7 +372,7 @@ TEST(ClipboardInView, ABlockOfTwoHundredFiftyPointsIsCutToTwoHundred) {
     EXPECT_NEAR(d.PixX(2, 2), 80.0, 1e-2);
     EXPECT_NEAR(d.PixY(2, 2), 460.0, 1e-2);
     // The current line is full now: capture mode has ended, on the toolbar too.
-    EXPECT_EQ(d.CaptureMode, 0);
+    EXPECT_EQ(f.state().work.CaptureMode, 0);
     EXPECT_FALSE(f.state().toolbar.latched);
     EXPECT_FALSE(f.state().toolbar.buttons(CaptureSlot).enabled);
 }
@@ -382,8 +382,8 @@ TEST(ClipboardInView, UnreadableClipboardTextLeavesTheTableWithAMessage) {
     ASSERT_TRUE(f.loadBlankPicture());
     f.placePoints(1, 4, 100, 30, 200);
     f.placePoints(2, 3, 100, 30, 260);
-    f.state().dep.LineParam(2) = 4.0f;
-    const Dep2D before = f.state().dep;
+    f.state().doc.LineParam(2) = 4.0f;
+    const Dep2D before = f.state().doc;
 
     const std::string cases[] = {
         "Have a nice day\r\nnothing here\r\n",
@@ -396,7 +396,7 @@ TEST(ClipboardInView, UnreadableClipboardTextLeavesTheTableWithAMessage) {
         f.clipboard.set(text);
         f.window->contextCommand(cmd::PasteTable);
         EXPECT_EQ(f.prompts.shown().size(), 1u) << text;
-        EXPECT_EQ(f.state().dep, before) << text;
+        EXPECT_EQ(f.state().doc, before) << text;
     }
     EXPECT_EQ(f.prompts.shown().back().text, "There is no data in the clipboard.");
 }

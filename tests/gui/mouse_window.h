@@ -27,7 +27,7 @@ struct MouseWindow : WindowFixture {
     // Markers at their reset places with ranges as wide as the rectangle they
     // span, so that a stored position (x, y) reads as X = x - 50, Y = 500 - y.
     void pixelCalibration() {
-        Calibration& c = state().cal;
+        Calibration& c = state().doc;
         c.resetMarkersAndRanges();
         c.Xmax = 550.0f;
         c.Ymax = 490.0f;
@@ -41,7 +41,7 @@ struct MouseWindow : WindowFixture {
                 static_cast<int>(v.ViewScale * y - static_cast<float>(v.ScrollY))};
     }
     QPoint pointOnScreen(int line, int k) {
-        return onScreen(state().dep.PixX(line, k), state().dep.PixY(line, k));
+        return onScreen(state().doc.PixX(line, k), state().doc.PixY(line, k));
     }
 
     void click(QPoint at) { QTest::mouseClick(viewport(), Qt::LeftButton, {}, at); }
@@ -60,14 +60,14 @@ struct MouseWindow : WindowFixture {
 
     // n points along a row of the picture on `line`, chart values up to date.
     void placePoints(int line, int n, float x0, float dx, float y) {
-        Dep2D& d = state().dep;
+        Dep2D& d = state().doc;
         d.NLines = std::max(d.NLines, line);
         d.NPoints(line) = n;
         for (int k = 1; k <= n; ++k) {
             d.PixX(line, k) = x0 + dx * static_cast<float>(k - 1);
             d.PixY(line, k) = y + 0.25f * static_cast<float>(k * k);
         }
-        recomputeAllChartValues(state().cal, d);
+        recomputeAllChartValues(state().doc, state().work.PerspectiveDistance);
         window->dialogPartnership();
         viewport()->repaint();
     }

@@ -15,15 +15,15 @@ namespace {
 // Five hand-captured points on line 2, unevenly spaced.
 AppState stateWithCapturedLine() {
     AppState s;
-    s.dep.NLines = 2;
-    s.dep.CurLine = 2;
-    s.dep.SplineShown = 1;
+    s.doc.NLines = 2;
+    s.work.CurLine = 2;
+    s.work.SplineShown = 1;
     const float xs[] = {30.0f, 42.0f, 75.0f, 81.0f, 130.0f};
     const float ys[] = {200.0f, 170.0f, 150.0f, 151.0f, 90.0f};
-    s.dep.NPoints(2) = 5;
+    s.doc.NPoints(2) = 5;
     for (int k = 1; k <= 5; ++k) {
-        s.dep.PixX(2, k) = xs[k - 1];
-        s.dep.PixY(2, k) = ys[k - 1];
+        s.doc.PixX(2, k) = xs[k - 1];
+        s.doc.PixY(2, k) = ys[k - 1];
     }
     return s;
 }
@@ -52,64 +52,61 @@ TEST(PointsOnSplineCount, PointsMaxIsTheLargestCountTaken) {
     prompts.onDialog(type("200"));
     EXPECT_TRUE(SetNumPointsOnLine(s, prompts, nullptr));
     EXPECT_TRUE(prompts.shown().empty());
-    EXPECT_EQ(s.dep.NPoints(2), 200);
-    EXPECT_NEAR(s.dep.PixX(2, 200), 130.0f, 1e-3);
+    EXPECT_EQ(s.doc.NPoints(2), 200);
+    EXPECT_NEAR(s.doc.PixX(2, 200), 130.0f, 1e-3);
 
     s = stateWithCapturedLine();
-    const Dep2D before = s.dep;
+    const Dep2D before = s.doc;
     prompts.onDialog(type("201"));
     EXPECT_FALSE(SetNumPointsOnLine(s, prompts, nullptr));
     ASSERT_EQ(prompts.shown().size(), 1u);
     EXPECT_EQ(prompts.shown()[0].kind, MessageKind::Warning);
     EXPECT_EQ(prompts.shown()[0].text, "Number of points on line must be lower than 200");
-    Dep2D expected = before;
-    expected.SplineNumPoints = 201;
-    EXPECT_EQ(s.dep, expected);
+    EXPECT_EQ(s.work.SplineNumPoints, 201);
+    EXPECT_EQ(s.doc, before);
 }
 
 TEST(PointsOnSplineCount, FewerThanTwoPointsAreRefused) {
     for (const char* typed : {"1", "0", "-5"}) {
         AppState s = stateWithCapturedLine();
         s.InterfaceLanguage = 1;
-        const Dep2D before = s.dep;
+        const Dep2D before = s.doc;
         ScriptedPrompts prompts;
         prompts.onDialog(type(typed));
         EXPECT_FALSE(SetNumPointsOnLine(s, prompts, nullptr)) << typed;
         ASSERT_EQ(prompts.shown().size(), 1u) << typed;
         EXPECT_EQ(prompts.shown()[0].kind, MessageKind::Warning);
         EXPECT_EQ(prompts.shown()[0].text, "Количество точек на линии должно быть не меньше 2");
-        EXPECT_EQ(s.dep.NPoints(2), before.NPoints(2));
-        EXPECT_EQ(s.dep.PixX, before.PixX);
-        EXPECT_EQ(s.dep.PixY, before.PixY);
+        EXPECT_EQ(s.doc.NPoints(2), before.NPoints(2));
+        EXPECT_EQ(s.doc.PixX, before.PixX);
+        EXPECT_EQ(s.doc.PixY, before.PixY);
     }
 }
 
 TEST(PointsOnSplineCount, TheCurrentCountStillSpreadsThePointsEvenly) {
     AppState s = stateWithCapturedLine();
-    s.dep.CurPoint = 4;
-    const Dep2D before = s.dep;
+    s.work.CurPoint = 4;
+    const Dep2D before = s.doc;
     ScriptedPrompts prompts;
     prompts.onDialog(type("5"));
     EXPECT_TRUE(SetNumPointsOnLine(s, prompts, nullptr));
-    ASSERT_EQ(s.dep.NPoints(2), 5);
+    ASSERT_EQ(s.doc.NPoints(2), 5);
     for (int k = 1; k <= 5; ++k)
-        EXPECT_NEAR(s.dep.PixX(2, k), 30.0f + 25.0f * float(k - 1), 1e-4) << k;
-    EXPECT_NE(s.dep.PixY(2, 2), before.PixY(2, 2)); // re-evaluated at the new abscissa
-    EXPECT_EQ(s.dep.CurPoint, 4);
-    EXPECT_EQ(s.dep.ArgX, before.ArgX);
+        EXPECT_NEAR(s.doc.PixX(2, k), 30.0f + 25.0f * float(k - 1), 1e-4) << k;
+    EXPECT_NE(s.doc.PixY(2, 2), before.PixY(2, 2)); // re-evaluated at the new abscissa
+    EXPECT_EQ(s.work.CurPoint, 4);
+    EXPECT_EQ(s.doc.ArgX, before.ArgX);
 }
 
 TEST(PointsOnSplineCancel, LeavesTheLineButKeepsTheTypedCount) {
     AppState s = stateWithCapturedLine();
-    const Dep2D before = s.dep;
+    const Dep2D before = s.doc;
     ScriptedPrompts prompts;
     prompts.onDialog(type("7", "cancel"));
     EXPECT_FALSE(SetNumPointsOnLine(s, prompts, nullptr));
     EXPECT_TRUE(prompts.shown().empty());
-    EXPECT_EQ(s.dep.SplineNumPoints, 7);
-    Dep2D expected = before;
-    expected.SplineNumPoints = 7;
-    EXPECT_EQ(s.dep, expected);
+    EXPECT_EQ(s.work.SplineNumPoints, 7);
+    EXPECT_EQ(s.doc, before);
 }
 
 TEST(PointsOnSplineDialog, OpensWithTheLastCountAndReadsOnlyIntegers) {
@@ -132,10 +129,10 @@ TEST(PointsOnSplineDialog, OpensWithTheLastCountAndReadsOnlyIntegers) {
     // An unreadable text keeps the last readable count; a blank ends the number.
     prompts.onDialog(type("x9"));
     EXPECT_TRUE(SetNumPointsOnLine(s, prompts, nullptr));
-    EXPECT_EQ(s.dep.NPoints(2), 37);
+    EXPECT_EQ(s.doc.NPoints(2), 37);
     prompts.onDialog(type("9 points"));
     EXPECT_TRUE(SetNumPointsOnLine(s, prompts, nullptr));
-    EXPECT_EQ(s.dep.NPoints(2), 9);
+    EXPECT_EQ(s.doc.NPoints(2), 9);
 }
 
 TEST(PointsOnSplineDialog, AsksInTheInterfaceLanguage) {

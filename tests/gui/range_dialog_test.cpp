@@ -72,8 +72,8 @@ const QString ValueMessage =
 
 TEST(RangeDialogLayout, ShowsTheRangesTrimmedInTheTemplateLayout) {
     RangeDialogRun r;
-    r.s.cal.Ymin = -2.5f;
-    r.s.cal.Ymax = 1234.5f;
+    r.s.doc.Ymin = -2.5f;
+    r.s.doc.Ymax = 1234.5f;
     QStringList texts, names;
     QString title;
     r.prompts.onDialog([&](QDialog& d) {
@@ -116,25 +116,25 @@ TEST(RangeDialogOk, MovesAFaultyMinimumOneUnitBelowItsMaximum) {
         r.prompts.onDialog(typeThenPress({{"xmin", "5"}}, "ok"));
         EXPECT_EQ(r.run(), 1);
         EXPECT_EQ(r.messages(), QStringList{ArgumentMessage});
-        EXPECT_EQ(r.s.cal.Xmin, 0.0f);
-        EXPECT_EQ(r.s.cal.Xmax, 1.0f);
+        EXPECT_EQ(r.s.doc.Xmin, 0.0f);
+        EXPECT_EQ(r.s.doc.Xmax, 1.0f);
     }
     {
         RangeDialogRun r; // equal counts as wrong
-        r.s.cal.Xmin = r.s.cal.Xmax = 2.0f;
+        r.s.doc.Xmin = r.s.doc.Xmax = 2.0f;
         r.prompts.onDialog(typeThenPress({}, "ok"));
         EXPECT_EQ(r.run(), 1);
         EXPECT_EQ(r.messages(), QStringList{ArgumentMessage});
-        EXPECT_EQ(r.s.cal.Xmin, 1.0f);
+        EXPECT_EQ(r.s.doc.Xmin, 1.0f);
     }
     {
         RangeDialogRun r; // both reversed: the argument first
         r.prompts.onDialog(typeThenPress({{"ymax", "-3"}, {"xmax", "-7"}}, "ok"));
         EXPECT_EQ(r.run(), 1);
         EXPECT_EQ(r.messages(), (QStringList{ArgumentMessage, ValueMessage}));
-        EXPECT_EQ(r.s.cal.Xmin, -8.0f);
-        EXPECT_EQ(r.s.cal.Ymin, -4.0f);
-        EXPECT_EQ(r.s.cal.Ymax, -3.0f);
+        EXPECT_EQ(r.s.doc.Xmin, -8.0f);
+        EXPECT_EQ(r.s.doc.Ymin, -4.0f);
+        EXPECT_EQ(r.s.doc.Ymax, -3.0f);
     }
     {
         RangeDialogRun
@@ -145,8 +145,8 @@ TEST(RangeDialogOk, MovesAFaultyMinimumOneUnitBelowItsMaximum) {
         EXPECT_EQ(r.run(), 1);
         EXPECT_EQ(r.messages(),
                   QStringList{"Значение минимального параметра больше, чем максимального"});
-        EXPECT_EQ(r.s.cal.Xmin, -10.0f);
-        EXPECT_EQ(r.s.cal.Ymin, 249.0f);
+        EXPECT_EQ(r.s.doc.Xmin, -10.0f);
+        EXPECT_EQ(r.s.doc.Ymin, 249.0f);
     }
 }
 
@@ -169,7 +169,7 @@ TEST(RangeDialogOk, StaysOpenWhileARangeCannotBeUsed) {
     for (const auto& [typing, message] : cases) {
         SCOPED_TRACE(message.toStdString());
         RangeDialogRun r;
-        const Calibration opened = r.s.cal;
+        const Calibration opened = r.s.doc;
         int afterOk = -1;
         r.prompts.onDialog([&, typing = typing](QDialog& d) {
             for (const auto& [name, text] : typing) retype(d, name, text);
@@ -181,64 +181,64 @@ TEST(RangeDialogOk, StaysOpenWhileARangeCannotBeUsed) {
         EXPECT_EQ(r.run(), 0);
         EXPECT_EQ(afterOk, 0); // OK did not close it
         EXPECT_EQ(r.messages(), QStringList{message});
-        EXPECT_EQ(r.s.cal.Xmin, opened.Xmin);
-        EXPECT_EQ(r.s.cal.Xmax, opened.Xmax);
-        EXPECT_EQ(r.s.cal.Ymin, opened.Ymin);
-        EXPECT_EQ(r.s.cal.Ymax, opened.Ymax);
+        EXPECT_EQ(r.s.doc.Xmin, opened.Xmin);
+        EXPECT_EQ(r.s.doc.Xmax, opened.Xmax);
+        EXPECT_EQ(r.s.doc.Ymin, opened.Ymin);
+        EXPECT_EQ(r.s.doc.Ymax, opened.Ymax);
     }
 }
 
 TEST(RangeDialogTyping, StoresEachReadableChangeAtOnceAndIgnoresTheRest) {
     RangeDialogRun r;
-    r.s.cal.Xmax = 12.3456789f; // more figures than the edit shows: untouched, so not rounded
+    r.s.doc.Xmax = 12.3456789f; // more figures than the edit shows: untouched, so not rounded
     std::vector<float> seen;
     r.prompts.onDialog([&](QDialog& d) {
         retype(d, "ymax", ""); // cleared: keeps its last readable value
-        seen.push_back(r.s.cal.Ymax);
+        seen.push_back(r.s.doc.Ymax);
         QTest::keyClicks(edit(d, "ymax"), "7");
-        seen.push_back(r.s.cal.Ymax); // stored while typing, before OK
+        seen.push_back(r.s.doc.Ymax); // stored while typing, before OK
         QTest::keyClick(edit(d, "ymax"), Qt::Key_Backspace);
-        seen.push_back(r.s.cal.Ymax);
+        seen.push_back(r.s.doc.Ymax);
         QTest::keyClicks(edit(d, "ymax"), "x");
-        seen.push_back(r.s.cal.Ymax);
+        seen.push_back(r.s.doc.Ymax);
         retype(d, "xmin", "1,5"); // the comma ends the number
-        seen.push_back(r.s.cal.Xmin);
+        seen.push_back(r.s.doc.Xmin);
         retype(d, "ymin", "2.5e0 9");
-        seen.push_back(r.s.cal.Ymin);
+        seen.push_back(r.s.doc.Ymin);
         press(d, "ok");
         return d.result();
     });
     EXPECT_EQ(r.run(), 1);
     EXPECT_EQ(seen, (std::vector<float>{1.0f, 7.0f, 7.0f, 7.0f, 1.0f, 2.5f}));
     EXPECT_TRUE(r.prompts.shown().empty());
-    EXPECT_EQ(r.s.cal.Xmin, 1.0f);
-    EXPECT_EQ(r.s.cal.Xmax, 12.3456789f);
-    EXPECT_EQ(r.s.cal.Ymax, 7.0f);
-    EXPECT_EQ(r.s.cal.Ymin, 2.5f);
+    EXPECT_EQ(r.s.doc.Xmin, 1.0f);
+    EXPECT_EQ(r.s.doc.Xmax, 12.3456789f);
+    EXPECT_EQ(r.s.doc.Ymax, 7.0f);
+    EXPECT_EQ(r.s.doc.Ymin, 2.5f);
 }
 
 TEST(RangeDialogCancel, RestoresTheOpeningRangesAndStillRecomputesTheSearchBox) {
     RangeDialogRun r;
-    r.s.cal.Xmin = -1.0f;
-    r.s.cal.Ymax = 30.0f;
-    r.s.cal.PerspectiveDistance = 123.0f; // the reset markers give 10000
-    const Calibration opened = r.s.cal;
+    r.s.doc.Xmin = -1.0f;
+    r.s.doc.Ymax = 30.0f;
+    r.s.work.PerspectiveDistance = 123.0f; // the reset markers give 10000
+    const Calibration opened = r.s.doc;
     float typedXmin = 0.0f;
     r.prompts.onDialog([&](QDialog& d) {
         retype(d, "xmin", "5");
         retype(d, "ymin", "40");
-        typedXmin = r.s.cal.Xmin;
+        typedXmin = r.s.doc.Xmin;
         press(d, "cancel");
         return d.result();
     });
     EXPECT_EQ(r.run(), 0);
     EXPECT_EQ(typedXmin, 5.0f);
     EXPECT_TRUE(r.prompts.shown().empty()); // no checks on Cancel
-    EXPECT_EQ(r.s.cal.Xmin, opened.Xmin);
-    EXPECT_EQ(r.s.cal.Xmax, opened.Xmax);
-    EXPECT_EQ(r.s.cal.Ymin, opened.Ymin);
-    EXPECT_EQ(r.s.cal.Ymax, opened.Ymax);
-    EXPECT_EQ(r.s.cal.PerspectiveDistance, 10000.0f);
+    EXPECT_EQ(r.s.doc.Xmin, opened.Xmin);
+    EXPECT_EQ(r.s.doc.Xmax, opened.Xmax);
+    EXPECT_EQ(r.s.doc.Ymin, opened.Ymin);
+    EXPECT_EQ(r.s.doc.Ymax, opened.Ymax);
+    EXPECT_EQ(r.s.work.PerspectiveDistance, 10000.0f);
 
     // Escape closes the same way.
     r.prompts.onDialog([&](QDialog& d) {
@@ -247,13 +247,13 @@ TEST(RangeDialogCancel, RestoresTheOpeningRangesAndStillRecomputesTheSearchBox) 
         return d.result();
     });
     EXPECT_EQ(r.run(), 0);
-    EXPECT_EQ(r.s.cal.Xmax, opened.Xmax);
+    EXPECT_EQ(r.s.doc.Xmax, opened.Xmax);
 
     // After OK the search box is recomputed too.
-    r.s.cal.PerspectiveDistance = 123.0f;
+    r.s.work.PerspectiveDistance = 123.0f;
     r.prompts.onDialog(typeThenPress({}, "ok"));
     EXPECT_EQ(r.run(), 1);
-    EXPECT_EQ(r.s.cal.PerspectiveDistance, 10000.0f);
+    EXPECT_EQ(r.s.work.PerspectiveDistance, 10000.0f);
 }
 
 TEST(RangeDialogOwner, PanelAndHostAreDisabledOnlyWhileTheDialogIsOpen) {

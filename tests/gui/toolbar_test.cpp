@@ -46,12 +46,12 @@ TEST(ToolbarWidget, CaptureLatchesAndReleasesThroughTheSameCommand) {
     ASSERT_TRUE(f.loadBlankPicture());
     ASSERT_TRUE(f.state().toolbar.buttons(CaptureSlot).enabled);
     f.click(CaptureSlot);
-    EXPECT_EQ(f.state().dep.CaptureMode, 1);
+    EXPECT_EQ(f.state().work.CaptureMode, 1);
     EXPECT_TRUE(f.state().toolbar.latched);
     EXPECT_FALSE(f.state().toolbar.buttons(ScaleSlot).enabled);
     EXPECT_TRUE(f.window->panel().control(ctl::CaptureMode)->property("checked").toBool());
     f.click(CaptureSlot);
-    EXPECT_EQ(f.state().dep.CaptureMode, 0);
+    EXPECT_EQ(f.state().work.CaptureMode, 0);
     EXPECT_FALSE(f.state().toolbar.latched);
     EXPECT_TRUE(f.state().toolbar.buttons(ScaleSlot).enabled);
 }
@@ -60,12 +60,12 @@ TEST(ToolbarWidget, CaptureLatchesAndReleasesThroughTheSameCommand) {
 TEST(ToolbarWidget, ModeButtonsFollowTheMenuInAndOutOfSplinePointMode) {
     ToolbarFixture f;
     ASSERT_TRUE(f.loadBlankPicture());
-    Dep2D& d = f.state().dep;
+    Dep2D& d = f.state().doc;
     d.NPoints(1) = 4;
     for (int k = 1; k <= 4; ++k)
         d.PixX(1, k) = 100.0f + 50.0f * float(k), d.PixY(1, k) = 200.0f + 9.0f * float(k);
     f.click(CaptureSlot);
-    ASSERT_EQ(d.CaptureMode, 1);
+    ASSERT_EQ(f.state().work.CaptureMode, 1);
     auto panelClick = [&](int id) {
         QTest::mouseClick(f.window->panel().control(id), Qt::LeftButton);
     };
@@ -76,19 +76,19 @@ TEST(ToolbarWidget, ModeButtonsFollowTheMenuInAndOutOfSplinePointMode) {
     };
     panelClick(ctl::ShowSpline);
     panelClick(ctl::SplineAddPoint); // ends capture
-    ASSERT_EQ(d.SplinePointMode, 1);
-    EXPECT_EQ(d.CaptureMode, 0);
+    ASSERT_EQ(f.state().work.SplinePointMode, 1);
+    EXPECT_EQ(f.state().work.CaptureMode, 0);
     EXPECT_FALSE(f.state().toolbar.latched);
     EXPECT_EQ(f.state().toolbar.buttons(CaptureSlot).state, 0);
     EXPECT_FALSE(f.state().toolbar.buttons(ScaleSlot).enabled);
     EXPECT_FALSE(f.state().toolbar.buttons(CaptureSlot).enabled);
     agreeWithMenu();
     f.click(CaptureSlot); // nothing to latch
-    EXPECT_EQ(d.CaptureMode, 0);
+    EXPECT_EQ(f.state().work.CaptureMode, 0);
     EXPECT_FALSE(f.state().toolbar.latched);
 
     panelClick(ctl::ShowSpline); // clearing the curve ends the point mode
-    ASSERT_EQ(d.SplinePointMode, 0);
+    ASSERT_EQ(f.state().work.SplinePointMode, 0);
     EXPECT_TRUE(f.state().toolbar.buttons(ScaleSlot).enabled);
     EXPECT_TRUE(f.state().toolbar.buttons(CaptureSlot).enabled);
     agreeWithMenu();
@@ -98,17 +98,17 @@ TEST(ToolbarWidget, ReleasingTheLatchedScaleEndsCalibrationOnce) {
     ToolbarFixture f;
     ASSERT_TRUE(f.loadBlankPicture());
     f.click(ScaleSlot);
-    ASSERT_EQ(f.state().dep.ScaleMode, -1);
+    ASSERT_EQ(f.state().work.ScaleMode, -1);
     EXPECT_TRUE(f.window->panel().control(ctl::Ok)->isVisible());
 
     // An unusable layout: the release does nothing at all.
-    f.state().cal.MarkerPixX(2) = 10;
+    f.state().doc.MarkerPixX(2) = 10;
     f.window->view().viewport()->repaint();
     f.click(ScaleSlot);
-    EXPECT_EQ(f.state().dep.ScaleMode, -1);
+    EXPECT_EQ(f.state().work.ScaleMode, -1);
     EXPECT_TRUE(f.state().toolbar.latched);
 
-    f.state().cal.MarkerPixX(2) = 600;
+    f.state().doc.MarkerPixX(2) = 600;
     f.window->view().viewport()->repaint();
     int dialogs = 0;
     f.prompts.onDialog([&](QDialog&) {
@@ -117,7 +117,7 @@ TEST(ToolbarWidget, ReleasingTheLatchedScaleEndsCalibrationOnce) {
     });
     f.click(ScaleSlot);
     EXPECT_EQ(dialogs, 1);
-    EXPECT_EQ(f.state().dep.ScaleMode, 0);
+    EXPECT_EQ(f.state().work.ScaleMode, 0);
     EXPECT_FALSE(f.state().toolbar.latched);
     EXPECT_TRUE(f.state().toolbar.buttons(CaptureSlot).enabled);
     EXPECT_EQ(f.prompts.unexpected(), 0); // no second calibration was started
@@ -165,8 +165,8 @@ TEST(PromptTips, HoveringAMarkerNamesIt) {
     f.run(cmd::SetTheScale);
     QWidget* view = f.window->view().viewport();
     const QPoint marker(
-        toScreen(f.state().cal.MarkerPixX(1), f.state().view.ViewScale, f.state().view.ScrollX),
-        toScreen(f.state().cal.MarkerPixY(1), f.state().view.ViewScale, f.state().view.ScrollY));
+        toScreen(f.state().doc.MarkerPixX(1), f.state().view.ViewScale, f.state().view.ScrollX),
+        toScreen(f.state().doc.MarkerPixY(1), f.state().view.ViewScale, f.state().view.ScrollY));
     QTest::mouseMove(view, marker);
     ASSERT_TRUE(QTest::qWaitFor([] { return promptTip().isShown(); }, 2000));
     EXPECT_EQ(promptTip().text(), "Xmin;Ymax");

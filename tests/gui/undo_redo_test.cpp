@@ -23,9 +23,9 @@ struct UndoWindow : MouseWindow {
         window->historyStartsAfresh();
         prompts.chooseFile(QString::fromStdString(files.file("start.vxr")));
         run(cmd::SaveProjectAs);
-        EXPECT_EQ(state().dep.ProjectModified, 0);
+        EXPECT_EQ(state().work.ProjectModified, 0);
     }
-    Document document() { return documentOf(state()); }
+    Document document() { return state().doc; }
     QAction* menuItem(const QString& prefix) {
         for (QAction* menu : window->menuBar()->actions())
             if (menu->menu())
@@ -49,8 +49,8 @@ struct UndoWindow : MouseWindow {
 // Which fields of two documents differ, for a readable failure.
 std::string differences(const Document& a, const Document& b) {
     std::string out;
-    if (static_cast<const DocumentFrame&>(a) != b) out += " frame";
-    if (static_cast<const DocumentPicture&>(a) != b) out += " picture";
+    if (static_cast<const Calibration&>(a) != b || a.NLines != b.NLines) out += " frame";
+    if (static_cast<const ImageFacts&>(a) != b) out += " picture";
     for (int j = 1; j <= LineSlots; ++j) {
         if (a.NPoints(j) != b.NPoints(j) || a.LineParam(j) != b.LineParam(j))
             out += " line " + std::to_string(j);
@@ -82,7 +82,7 @@ TEST(UndoRedo, EveryEditOfAWorkflowStepsBackToTheStartAndForwardToTheEnd) {
         done("Capture Point");
     }
     f.run(cmd::PointsCaptureMode);
-    const int current = f.state().dep.CurPoint;
+    const int current = f.state().work.CurPoint;
     f.drag(f.pointOnScreen(1, current), f.pointOnScreen(1, current) + QPoint(10, -40));
     done("Move Point"); // the whole drag, one step
     f.type(ctl::YEdit, "123.5");
@@ -96,7 +96,7 @@ TEST(UndoRedo, EveryEditOfAWorkflowStepsBackToTheStartAndForwardToTheEnd) {
 
     done("Paste Table");
     f.run(cmd::SetTheScale);
-    f.drag(f.onScreen(f.state().cal.MarkerPixX(3), f.state().cal.MarkerPixY(3)), {620, 520});
+    f.drag(f.onScreen(f.state().doc.MarkerPixX(3), f.state().doc.MarkerPixY(3)), {620, 520});
     done("Move Marker");
     f.prompts.onDialog([](QDialog& dialog) {
         auto* xmax = dialog.findChild<QLineEdit*>(QStringLiteral("xmax"));
@@ -120,7 +120,7 @@ TEST(UndoRedo, EveryEditOfAWorkflowStepsBackToTheStartAndForwardToTheEnd) {
         ASSERT_TRUE(f.document() == states[i])
             << "undo to " << i << ":" << differences(f.document(), states[i]);
     }
-    EXPECT_EQ(f.state().dep.ProjectModified, 0); // back where it was saved
+    EXPECT_EQ(f.state().work.ProjectModified, 0); // back where it was saved
     EXPECT_FALSE(f.menuItem("Undo")->isEnabled());
     for (std::size_t i = 1; i < states.size(); ++i) {
         f.key(i % 2 ? QKeySequence(Qt::CTRL | Qt::Key_Y)
@@ -128,7 +128,7 @@ TEST(UndoRedo, EveryEditOfAWorkflowStepsBackToTheStartAndForwardToTheEnd) {
         ASSERT_TRUE(f.document() == states[i])
             << "redo to " << i << ":" << differences(f.document(), states[i]);
     }
-    EXPECT_EQ(f.state().dep.ProjectModified, 1);
+    EXPECT_EQ(f.state().work.ProjectModified, 1);
     EXPECT_FALSE(f.menuItem("Redo")->isEnabled());
 }
 
@@ -136,10 +136,10 @@ TEST(UndoRedo, UndoneToTheSavedStateTheProjectClosesWithoutAsking) {
     UndoWindow f;
     f.run(cmd::PointsCaptureMode);
     f.click({200, 200});
-    ASSERT_EQ(f.state().dep.ProjectModified, 1);
+    ASSERT_EQ(f.state().work.ProjectModified, 1);
     f.key(QKeySequence::Undo);
-    EXPECT_EQ(f.state().dep.NPoints(1), 0);
-    EXPECT_EQ(f.state().dep.ProjectModified, 0);
+    EXPECT_EQ(f.state().doc.NPoints(1), 0);
+    EXPECT_EQ(f.state().work.ProjectModified, 0);
     EXPECT_TRUE(f.window->close()); // no question asked: the script has no answer for one
     EXPECT_TRUE(f.prompts.shown().empty());
 }
@@ -151,7 +151,7 @@ TEST(UndoRedo, ViewChangesAndNewProjectsAreNoSteps) {
     f.zoomIn({300, 300});
     f.run(cmd::PointsCaptureMode); // a mode switch
     f.key(QKeySequence::Undo);
-    EXPECT_EQ(f.state().dep.NPoints(1), 0); // the zoom and the mode were not steps of their own
+    EXPECT_EQ(f.state().doc.NPoints(1), 0); // the zoom and the mode were not steps of their own
 
     f.key(QKeySequence(Qt::CTRL | Qt::Key_Y));
     f.prompts.answer(Answer::No); // do not save before the new project

@@ -44,7 +44,7 @@ struct WindowFixture {
         prompts.chooseFile(path);
         window->command(cmd::OpenBmpImage);
         QCoreApplication::processEvents(); // the menu posts the command
-        return state().dep.ImageLoaded != 0;
+        return state().work.ImageLoaded != 0;
     }
     bool loadBlankPicture(int w = 800, int h = 600) {
         QImage image(w, h, QImage::Format_RGB32);

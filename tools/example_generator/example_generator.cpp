@@ -4,6 +4,7 @@
 #include "core/coords/chart_values.h"
 #include "core/data/clear_param.h"
 #include "core/io/project_file.h"
+#include "core/ui/project_routines.h"
 
 #include <QFont>
 #include <QGuiApplication>
@@ -126,33 +127,33 @@ vex::AppState project(const std::string& picturePath) {
                                 plotPoint(0, 0)};
     for (int k = 1; k <= 4; ++k) {
         const QPointF at = t.map(corners[k - 1]);
-        s.cal.MarkerPixX(k) = float(at.x());
-        s.cal.MarkerPixY(k) = float(at.y());
+        s.doc.MarkerPixX(k) = float(at.x());
+        s.doc.MarkerPixY(k) = float(at.y());
     }
-    s.cal.Xmin = 0;
-    s.cal.Xmax = float(kXmax);
-    s.cal.Ymin = 0;
-    s.cal.Ymax = float(kYmax);
-    s.dep.NLines = int(kCurves.size());
-    for (int j = 1; j <= s.dep.NLines; ++j) {
+    s.doc.Xmin = 0;
+    s.doc.Xmax = float(kXmax);
+    s.doc.Ymin = 0;
+    s.doc.Ymax = float(kYmax);
+    s.doc.NLines = int(kCurves.size());
+    for (int j = 1; j <= s.doc.NLines; ++j) {
         const Curve& c = kCurves[std::size_t(j - 1)];
-        s.dep.LineParam(j) = float(c.speed);
+        s.doc.LineParam(j) = float(c.speed);
         int k = 0;
         for (double q = 2; q <= kXmax; q += 4) {
             const double e = efficiency(c, q);
             if (e < 2) break;
             const QPointF at = t.map(plotPoint(q, e));
             ++k;
-            s.dep.PixX(j, k) = float(at.x());
-            s.dep.PixY(j, k) = float(at.y());
+            s.doc.PixX(j, k) = float(at.x());
+            s.doc.PixY(j, k) = float(at.y());
         }
-        s.dep.NPoints(j) = k;
+        s.doc.NPoints(j) = k;
     }
-    vex::recomputeAllChartValues(s.cal, s.dep);
-    s.image.ImagePath = picturePath;
-    s.image.ImageWidth = kWidth;
-    s.image.ImageHeight = kHeight;
-    s.view.PositionsFitZoom = 1.0f;
+    vex::recomputeAllChartValues(s.doc, s.work.PerspectiveDistance);
+    s.doc.ImagePath = picturePath;
+    s.doc.ImageWidth = kWidth;
+    s.doc.ImageHeight = kHeight;
+    s.doc.PositionsFitZoom = 1.0f;
     return s;
 }
 

@@ -13,13 +13,10 @@ struct Calibration {
     float Xmax = 1.0f;
     float Ymin = 0.0f;
     float Ymax = 1.0f;
-    float PerspectiveDistance = 10000.0f; // chooses the Newton search box
-    float LastSolvedA = 0.0f;             // normalised position of the last inversion
-    float LastSolvedB = 0.0f;
 
     Calibration() { resetMarkersAndRanges(); }
 
-    // New-project values; PerspectiveDistance is left alone.
+    // New-project values.
     void resetMarkersAndRanges() {
         Xmin = 0.0f;
         Xmax = 1.0f;

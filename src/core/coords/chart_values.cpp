@@ -4,16 +4,13 @@
 
 namespace vex {
 
-void recomputeLineChartValues(Calibration& c, Dep2D& d, int line) {
-    for (int k = 1; k <= d.NPoints(line); ++k) {
-        d.ArgLine = line;
-        d.ArgPoint = k;
-        SOLUTION_NEWTON(c, d);
-    }
+void recomputeLineChartValues(Document& doc, float perspectiveDistance, int line) {
+    for (int k = 1; k <= doc.NPoints(line); ++k)
+        SOLUTION_NEWTON(doc, perspectiveDistance, doc, line, k);
 }
 
-void recomputeAllChartValues(Calibration& c, Dep2D& d) {
-    for (int j = 1; j <= d.NLines; ++j) recomputeLineChartValues(c, d, j);
+void recomputeAllChartValues(Document& doc, float perspectiveDistance) {
+    for (int j = 1; j <= doc.NLines; ++j) recomputeLineChartValues(doc, perspectiveDistance, j);
 }
 
 } // namespace vex

@@ -41,42 +41,44 @@ void INVERTMOUSEXYTOARGANDPAR(const Calibration& c, double targetX, double targe
     f[1] = at.y - targetY;
 }
 
-PlanePoint imageToChart(Calibration& c, double pixX, double pixY, std::ostream& diagnostics) {
+ChartPosition imageToChart(const Calibration& c, float perspectiveDistance, double pixX,
+                           double pixY, std::ostream& diagnostics) {
     // A strongly converging quadrilateral gets the narrow box; NaN falls there too.
-    const double bound = c.PerspectiveDistance >= 1000.0f ? WideSearchBox : NarrowSearchBox;
+    const double bound = perspectiveDistance >= 1000.0f ? WideSearchBox : NarrowSearchBox;
     const double lo[2] = {-bound, -bound};
     const double hi[2] = {bound, bound};
     double ab[2] = {0.5, 0.5};
-    const Calibration& calibration = c;
     NEWTON(
         2, 0, ab, lo, hi,
-        [&calibration, pixX, pixY](int, const double* p, double* f) {
-            INVERTMOUSEXYTOARGANDPAR(calibration, pixX, pixY, p, f);
+        [&c, pixX, pixY](int, const double* p, double* f) {
+            INVERTMOUSEXYTOARGANDPAR(c, pixX, pixY, p, f);
         },
         kSolveTolerance, 1, diagnostics);
     // The status is deliberately not examined: the best point is the answer either way.
-    c.LastSolvedA = static_cast<float>(ab[0]);
-    c.LastSolvedB = static_cast<float>(ab[1]);
-    return {c.Xmin + ab[0] * (static_cast<double>(c.Xmax) - c.Xmin),
-            c.Ymax - ab[1] * (static_cast<double>(c.Ymax) - c.Ymin)};
+    return {{c.Xmin + ab[0] * (static_cast<double>(c.Xmax) - c.Xmin),
+             c.Ymax - ab[1] * (static_cast<double>(c.Ymax) - c.Ymin)},
+            static_cast<float>(ab[0]),
+            static_cast<float>(ab[1])};
 }
 
-void INVERTARGANDPARTOMOUSEXY(const Calibration& c, Dep2D& d) {
-    const PlanePoint p =
-        chartToImage(c, d.ArgX(d.ArgLine, d.ArgPoint), d.ValY(d.ArgLine, d.ArgPoint));
-    d.PixX(d.ArgLine, d.ArgPoint) = static_cast<float>(p.x);
-    d.PixY(d.ArgLine, d.ArgPoint) = static_cast<float>(p.y);
+void INVERTARGANDPARTOMOUSEXY(const Calibration& c, Dep2D& d, int line, int point) {
+    const PlanePoint p = chartToImage(c, d.ArgX(line, point), d.ValY(line, point));
+    d.PixX(line, point) = static_cast<float>(p.x);
+    d.PixY(line, point) = static_cast<float>(p.y);
 }
 
-void SOLUTION_NEWTON(Calibration& c, Dep2D& d, std::ostream& diagnostics) {
-    const PlanePoint chart =
-        imageToChart(c, d.PixX(d.ArgLine, d.ArgPoint), d.PixY(d.ArgLine, d.ArgPoint), diagnostics);
-    d.ArgX(d.ArgLine, d.ArgPoint) = static_cast<float>(chart.x);
-    d.ValY(d.ArgLine, d.ArgPoint) = static_cast<float>(chart.y);
+ChartPosition SOLUTION_NEWTON(const Calibration& c, float perspectiveDistance, Dep2D& d, int line,
+                              int point, std::ostream& diagnostics) {
+    const ChartPosition found =
+        imageToChart(c, perspectiveDistance, d.PixX(line, point), d.PixY(line, point), diagnostics);
+    d.ArgX(line, point) = static_cast<float>(found.chart.x);
+    d.ValY(line, point) = static_cast<float>(found.chart.y);
+    return found;
 }
 
-void SOLUTION_NEWTON(Calibration& c, Dep2D& d) {
-    SOLUTION_NEWTON(c, d, std::cout);
+ChartPosition SOLUTION_NEWTON(const Calibration& c, float perspectiveDistance, Dep2D& d, int line,
+                              int point) {
+    return SOLUTION_NEWTON(c, perspectiveDistance, d, line, point, std::cout);
 }
 
 } // namespace vex

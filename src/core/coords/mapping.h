@@ -29,20 +29,33 @@ PlanePoint bilinearPosition(const Calibration& c, double a, double b);
 // Chart values to image position, closed form.
 PlanePoint chartToImage(const Calibration& c, double X, double Y);
 
-// Image position to chart values. Sets LastSolvedA/B.
-PlanePoint imageToChart(Calibration& c, double pixX, double pixY, std::ostream& diagnostics);
+// Where an image position lies in the calibration: its chart values and
+// its normalised position (a, b) as bilinearPosition takes it.
+struct ChartPosition {
+    PlanePoint chart;
+    double a = 0.0;
+    double b = 0.0;
+};
+
+// Image position to chart values. `perspectiveDistance` (see
+// DEFINECOORDLIMITED) chooses the search box.
+ChartPosition imageToChart(const Calibration& c, float perspectiveDistance, double pixX,
+                           double pixY, std::ostream& diagnostics);
 
 // The residual the solver drives to zero: the bilinear position of p = (a, b)
 // minus the target image position.
 void INVERTMOUSEXYTOARGANDPAR(const Calibration& c, double targetX, double targetY, const double* p,
                               double* f);
 
-// Point (ArgLine, ArgPoint): PixX/PixY from ArgX/ValY.
-void INVERTARGANDPARTOMOUSEXY(const Calibration& c, Dep2D& d);
+// Point (line, point) of `d`: PixX/PixY from ArgX/ValY.
+void INVERTARGANDPARTOMOUSEXY(const Calibration& c, Dep2D& d, int line, int point);
 
-// Point (ArgLine, ArgPoint): ArgX/ValY from PixX/PixY; sets LastSolvedA/B.
-// Diagnostics of a solve that hits its iteration limit go to standard output.
-void SOLUTION_NEWTON(Calibration& c, Dep2D& d);
-void SOLUTION_NEWTON(Calibration& c, Dep2D& d, std::ostream& diagnostics);
+// Point (line, point) of `d`: ArgX/ValY from PixX/PixY; returns where the
+// point was found. Diagnostics of a solve that hits its iteration limit go
+// to standard output.
+ChartPosition SOLUTION_NEWTON(const Calibration& c, float perspectiveDistance, Dep2D& d, int line,
+                              int point);
+ChartPosition SOLUTION_NEWTON(const Calibration& c, float perspectiveDistance, Dep2D& d, int line,
+                              int point, std::ostream& diagnostics);
 
 } // namespace vex

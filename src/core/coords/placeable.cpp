@@ -25,22 +25,20 @@ bool axisKeepsChartValuesFinite(float from, float to) {
 
 } // namespace
 
-bool chartPointPlaceable(const Calibration& c, float X, float Y) {
+bool chartPointPlaceable(const Calibration& c, float perspectiveDistance, float X, float Y) {
     if (!std::isfinite(X) || !std::isfinite(Y)) return false;
     const PlanePoint position = chartToImage(c, X, Y);
     if (!finiteAsFloat(position.x) || !finiteAsFloat(position.y)) return false;
 
     // The inversion works on the stored floats; a solve that cannot reach the
     // position says nothing, so a silent stream takes what it would print.
-    Calibration probe = c;
     std::ostream quiet(nullptr);
-    const PlanePoint chart =
-        imageToChart(probe, static_cast<float>(position.x), static_cast<float>(position.y), quiet);
-    if (!finiteAsFloat(chart.x) || !finiteAsFloat(chart.y)) return false;
+    const ChartPosition found = imageToChart(c, perspectiveDistance, static_cast<float>(position.x),
+                                             static_cast<float>(position.y), quiet);
+    if (!finiteAsFloat(found.chart.x) || !finiteAsFloat(found.chart.y)) return false;
     const double a = (X - c.Xmin) / (static_cast<double>(c.Xmax) - c.Xmin);
     const double b = (c.Ymax - Y) / (static_cast<double>(c.Ymax) - c.Ymin);
-    return std::fabs(probe.LastSolvedA - a) <= kFoundAgain &&
-           std::fabs(probe.LastSolvedB - b) <= kFoundAgain;
+    return std::fabs(found.a - a) <= kFoundAgain && std::fabs(found.b - b) <= kFoundAgain;
 }
 
 bool argumentRangeKeepsChartValuesFinite(float Xmin, float Xmax) {

@@ -11,8 +11,9 @@ namespace vex {
 
 // Whether (X, Y) may become a point's chart values: both finite, the stored
 // position they map to finite as float, and the inversion from there giving
-// back (X, Y) to within a thousandth of the ranges' widths.
-bool chartPointPlaceable(const Calibration& c, float X, float Y);
+// back (X, Y) to within a thousandth of the ranges' widths, with the search
+// box `perspectiveDistance` chooses.
+bool chartPointPlaceable(const Calibration& c, float perspectiveDistance, float X, float Y);
 
 // Whether the chart values of every normalised position in the widest search
 // box (the most the inversion can return) are finite floats: for the argument

@@ -4,7 +4,7 @@
 
 namespace vex {
 
-void DEFINECOORDLIMITED(Calibration& c) {
+float DEFINECOORDLIMITED(const Calibration& c) {
     const float x1 = c.MarkerPixX(1), x2 = c.MarkerPixX(2), x3 = c.MarkerPixX(3),
                 x4 = c.MarkerPixX(4);
     const float y1 = c.MarkerPixY(1), y2 = c.MarkerPixY(2), y3 = c.MarkerPixY(3),
@@ -34,7 +34,7 @@ void DEFINECOORDLIMITED(Calibration& c) {
     }
 
     // The nearer meeting point decides; NaN selects the vertical one.
-    c.PerspectiveDistance = std::fabs(dv) >= std::fabs(dh) ? dh : dv;
+    return std::fabs(dv) >= std::fabs(dh) ? dh : dv;
 }
 
 } // namespace vex

@@ -3,21 +3,22 @@
 namespace vex {
 
 void CLEARPARAM(AppState& s) {
-    Dep2D& d = s.dep;
+    Dep2D& d = s.doc;
+    WorkState& w = s.work;
     s.view.Zoom = 1.0f;
     s.view.ViewScale = 1.0f;
 
-    d.CaptureMode = 0;
-    d.ScaleMode = 0;
-    d.SplineShown = 0;
-    d.SplinePointMode = 0;
+    w.CaptureMode = 0;
+    w.ScaleMode = 0;
+    w.SplineShown = 0;
+    w.SplinePointMode = 0;
     s.view.ScrollX = 0;
     s.view.ScrollY = 0;
     s.view.ScrollMinX = s.view.ScrollMaxX = 0; // no picture, nothing to scroll to
     s.view.ScrollMinY = s.view.ScrollMaxY = 0;
-    d.SplineNumPoints = 0;
+    w.SplineNumPoints = 0;
 
-    s.cal.resetMarkersAndRanges();
+    s.doc.resetMarkersAndRanges();
 
     d.NLines = 1;
     emptyAllLines(d);
@@ -26,7 +27,7 @@ void CLEARPARAM(AppState& s) {
     s.mouse.SelectionCount = 1;
     s.mouse.Selection(1) = 1;
 
-    d.ImageLoaded = 0;
+    w.ImageLoaded = 0;
 }
 
 } // namespace vex

@@ -22,25 +22,6 @@ struct Dep2D {
     OneBased2<float, LineSlots, PointSlots> PixX; // stored position, fitted-view pixels
     OneBased2<float, LineSlots, PointSlots> PixY; // y grows downwards
 
-    std::int32_t CurLine = 1;
-    std::int32_t CurPoint = 1;
-    std::int32_t SavedLine = 1;
-    std::int32_t SavedPoint = 1;
-    std::int32_t ArgLine = 1; // the point handed to the single-point conversions
-    std::int32_t ArgPoint = 1;
-
-    // Modes and project flags.
-    std::int32_t CaptureMode = 0;     // 1 on / 0 off
-    std::int32_t ScaleMode = 0;       // -1 on / 0 off
-    std::int32_t SplineShown = 0;     // 1 / 0
-    std::int32_t SplinePointMode = 0; // 1 / 0
-    std::int32_t ImageLoaded = 0;     // -1 / 0
-    std::int32_t ProjectModified = 0; // 1 = unsaved changes
-    std::int32_t ProjectNamed = 1;    // nonzero: Save writes straight to the project path
-    std::int32_t SplineNumPoints = 0; // last count typed for Points on spline
-    std::int32_t XGrid = 4;           // grid cells over the chart, 1..100
-    std::int32_t YGrid = 5;
-
     Dep2D() { LineParam(1) = 1.0f; }
     friend bool operator==(const Dep2D&, const Dep2D&) = default;
 };

@@ -53,8 +53,9 @@ std::optional<DocumentStep> DocumentStep::between(const Document& before, const 
     if (before == after) return std::nullopt;
     DocumentStep step;
     // A step keeps only the parts of the document it needs to restore.
-    step.frame_ = static_cast<const DocumentFrame&>(before);
-    const auto& picture = static_cast<const DocumentPicture&>(before);
+    step.calibration_ = static_cast<const Calibration&>(before);
+    step.lineCount_ = before.NLines;
+    const auto& picture = static_cast<const ImageFacts&>(before);
     if (picture != after) step.picture_ = picture;
     for (int j = 1; j <= LineSlots; ++j) {
         if (std::optional<LinePart> part = changedPart(before, after, j))
@@ -64,8 +65,9 @@ std::optional<DocumentStep> DocumentStep::between(const Document& before, const 
 }
 
 void DocumentStep::swapWith(Document& doc) {
-    std::swap(frame_, static_cast<DocumentFrame&>(doc));
-    if (picture_) std::swap(*picture_, static_cast<DocumentPicture&>(doc));
+    std::swap(calibration_, static_cast<Calibration&>(doc));
+    std::swap(lineCount_, doc.NLines);
+    if (picture_) std::swap(*picture_, static_cast<ImageFacts&>(doc));
     for (LinePart& part : lines_) swapPart(part, doc);
 }
 

@@ -42,8 +42,9 @@ class DocumentStep {
                                                int slot);
     static void swapPart(LinePart& part, Document& doc);
 
-    DocumentFrame frame_;
-    std::optional<DocumentPicture> picture_; // only when the edit changed the picture
+    Calibration calibration_;
+    std::int32_t lineCount_ = 1;
+    std::optional<ImageFacts> picture_; // only when the edit changed the picture
     std::vector<LinePart> lines_;
 };
 

@@ -1,5 +1,6 @@
 #include "core/io/clipboard_table.h"
 
+#include "core/coords/chart_values.h"
 #include "core/coords/mapping.h"
 #include "core/coords/placeable.h"
 #include "core/io/number_text.h"
@@ -7,7 +8,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
@@ -163,11 +163,11 @@ TableRead readTable(std::string_view text, std::vector<PastedLine>& lines,
 }
 
 // The first pasted point that the calibration cannot hold, as a message.
-std::optional<UserMessage> unplaceablePoint(const Calibration& c,
+std::optional<UserMessage> unplaceablePoint(const Calibration& c, float perspectiveDistance,
                                             const std::vector<PastedLine>& lines) {
     for (const PastedLine& line : lines) {
         for (const auto& [X, Y] : line.points) {
-            if (chartPointPlaceable(c, X, Y)) continue;
+            if (chartPointPlaceable(c, perspectiveDistance, X, Y)) continue;
             return UserMessage{msg::ClipboardPointNotPlaceable,
                                MessageKind::Error,
                                {listDirectedReal(X), listDirectedReal(Y), {}, {}}};
@@ -176,8 +176,7 @@ std::optional<UserMessage> unplaceablePoint(const Calibration& c,
     return std::nullopt;
 }
 
-void storeTable(const std::vector<PastedLine>& lines, AppState& s) {
-    Dep2D& d = s.dep;
+void storeTable(const std::vector<PastedLine>& lines, Document& d) {
     const auto n = static_cast<std::int32_t>(lines.size());
     d.NLines = n;
     for (std::int32_t j = 1; j <= n; ++j) {
@@ -187,37 +186,10 @@ void storeTable(const std::vector<PastedLine>& lines, AppState& s) {
         for (std::int32_t k = 1; k <= d.NPoints(j); ++k) {
             d.ArgX(j, k) = block.points[static_cast<std::size_t>(k - 1)].first;
             d.ValY(j, k) = block.points[static_cast<std::size_t>(k - 1)].second;
+            INVERTARGANDPARTOMOUSEXY(d, d, j, k);
         }
     }
     for (int j = n + 1; j <= LineSlots; ++j) d.NPoints(j) = 0;
-
-    for (std::int32_t j = 1; j <= n; ++j) {
-        for (std::int32_t k = 1; k <= d.NPoints(j); ++k) {
-            d.ArgLine = j;
-            d.ArgPoint = k;
-            INVERTARGANDPARTOMOUSEXY(s.cal, d);
-        }
-    }
-}
-
-// Points, count and chart values of line L as they were; the chart values go
-// back too, or the pasted value of a lone point would sit beside the restored
-// image position and be exported as if it belonged to it.
-void restoreLine(const Dep2D& before, std::int32_t L, Dep2D& d) {
-    d.NPoints(L) = before.NPoints(L);
-    std::copy_n(before.PixX.row(L), PointSlots, d.PixX.row(L));
-    std::copy_n(before.PixY.row(L), PointSlots, d.PixY.row(L));
-    std::copy_n(before.ArgX.row(L), PointSlots, d.ArgX.row(L));
-    std::copy_n(before.ValY.row(L), PointSlots, d.ValY.row(L));
-}
-
-void recomputeChartValues(AppState& s, std::int32_t line) {
-    Dep2D& d = s.dep;
-    for (std::int32_t k = 1; k <= d.NPoints(line); ++k) {
-        d.ArgLine = line;
-        d.ArgPoint = k;
-        SOLUTION_NEWTON(s.cal, d);
-    }
 }
 
 void appendLine(std::string& block, std::string_view text) {
@@ -227,9 +199,8 @@ void appendLine(std::string& block, std::string_view text) {
 
 } // namespace
 
-std::string COPYBINARYDEP2DFROMBMP(AppState& s) {
-    Dep2D& d = s.dep;
-    for (std::int32_t j = 1; j <= d.NLines; ++j) recomputeChartValues(s, j);
+std::string COPYBINARYDEP2DFROMBMP(Document& d, float perspectiveDistance) {
+    recomputeAllChartValues(d, perspectiveDistance);
 
     std::string block;
     appendLine(block, kHeader);
@@ -248,7 +219,8 @@ std::string COPYBINARYDEP2DFROMBMP(AppState& s) {
     return block;
 }
 
-PasteResult PASTEBINARYDEP2DFROMBMP(std::string_view clipboardText, AppState& s) {
+PasteResult PASTEBINARYDEP2DFROMBMP(std::string_view clipboardText, Document& d,
+                                    float perspectiveDistance) {
     PasteResult result;
     const std::string_view text = cutAtFirstNul(clipboardText);
     if (text.empty()) {
@@ -257,44 +229,12 @@ PasteResult PASTEBINARYDEP2DFROMBMP(std::string_view clipboardText, AppState& s)
     }
     std::vector<PastedLine> lines;
     if (readTable(text, lines, result.messages) != TableRead::Table) return result;
-    if (std::optional<UserMessage> refusal = unplaceablePoint(s.cal, lines)) {
+    if (std::optional<UserMessage> refusal = unplaceablePoint(d, perspectiveDistance, lines)) {
         result.messages.push_back(std::move(*refusal));
         return result;
     }
-    storeTable(lines, s);
+    storeTable(lines, d);
     result.changed = true;
-    return result;
-}
-
-CopyResult copyTableCommand(AppState& s) {
-    if (s.dep.NPoints(1) < 2) return {errorBox(msg::TooFewPoints), {}};
-    return {std::nullopt, COPYBINARYDEP2DFROMBMP(s)};
-}
-
-PasteResult pasteTableCommand(std::string_view clipboardText, AppState& s) {
-    const auto before = std::make_unique<const Dep2D>(s.dep); // too large for the stack
-    PasteResult result = PASTEBINARYDEP2DFROMBMP(clipboardText, s);
-    if (!result.changed) return result;
-
-    Dep2D& d = s.dep;
-    for (std::int32_t L = 1; L <= d.NLines; ++L) {
-        // A paste refuses counts <= 0, so this is a line of one point: not
-        // enough for a curve, and the line keeps what it had. A line above the
-        // previous table was empty and stays empty under the pasted NLines,
-        // as a newly added line would be.
-        if (d.NPoints(L) <= 1) {
-            restoreLine(*before, L, d);
-            result.messages.push_back(errorBox(msg::TooFewPoints));
-        } else {
-            d.CurLine = 1;
-            d.CurPoint = 1;
-            recomputeChartValues(s, L);
-        }
-    }
-    d.CurLine = 1;
-    d.CurPoint = 1;
-    s.mouse.SelectionCount = 1;
-    s.mouse.Selection(1) = 1;
     return result;
 }
 

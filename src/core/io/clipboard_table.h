@@ -1,6 +1,5 @@
 #pragma once
-// The whole two-parameter dependence as clipboard text, and the image view's
-// Copy and Paste commands around it. The text goes to other running copies of
+// The whole two-parameter dependence as clipboard text. The text goes to other running copies of
 // the program and to any program that takes text (a spreadsheet gets one
 // value or one X-Y pair per row):
 //
@@ -14,8 +13,8 @@
 // within a line block: parameter first, then count (the text table has count
 // first).
 
+#include "core/document/document.h"
 #include "core/messages/user_message.h"
-#include "core/state/app_state.h"
 
 #include <optional>
 #include <string>
@@ -26,8 +25,9 @@ namespace vex {
 
 // The block as written, its final NUL included as the last character. The
 // chart values of every point of every line are recomputed from the image
-// positions first, so ArgX/ValY of the state change.
-std::string COPYBINARYDEP2DFROMBMP(AppState& s);
+// positions first (`perspectiveDistance` chooses the search box), so ArgX/ValY
+// of the document change.
+std::string COPYBINARYDEP2DFROMBMP(Document& d, float perspectiveDistance);
 
 struct PasteResult {
     bool changed = false;              // the table was replaced
@@ -39,22 +39,9 @@ struct PasteResult {
 // a NUL ends the text. A count above PointsMax is cut with a warning; any
 // other fault (no text, an unreadable or missing number, a count <= 0, more
 // than LinesMax lines, a point the calibration cannot place on the picture
-// and find there again) leaves the state exactly as it was. A line count <= 0
-// pastes nothing and says nothing.
-PasteResult PASTEBINARYDEP2DFROMBMP(std::string_view clipboardText, AppState& s);
-
-struct CopyResult {
-    std::optional<UserMessage> refusal; // set when nothing was copied
-    std::string block;                  // the clipboard text otherwise
-};
-
-// The pop-up menu's Copy: refused while line 1 has fewer than 2 points.
-CopyResult copyTableCommand(AppState& s);
-
-// The pop-up menu's Paste: after a successful paste, a line left with at most
-// one point gets its previous points back (with a message each); the chart
-// values of the other lines are recomputed from their image positions and
-// point 1 of line 1 becomes the selection.
-PasteResult pasteTableCommand(std::string_view clipboardText, AppState& s);
+// and find there again) leaves the document exactly as it was. A line count
+// <= 0 pastes nothing and says nothing.
+PasteResult PASTEBINARYDEP2DFROMBMP(std::string_view clipboardText, Document& d,
+                                    float perspectiveDistance);
 
 } // namespace vex

@@ -1,7 +1,6 @@
 #include "core/io/project_file.h"
 
 #include "core/coords/placeable.h"
-#include "core/data/current_inside.h"
 #include "core/io/file_access.h"
 #include "core/io/number_text.h"
 #include "core/messages/catalogue.h"
@@ -145,12 +144,11 @@ bool readRanges(ProjectReader& in, ProjectContent& c) {
 }
 
 // Every coordinate of the markers and of the points, one at a time.
-template <class Visit> void forEachStoredPosition(AppState& s, Visit visit) {
+template <class Visit> void forEachStoredPosition(Document& d, Visit visit) {
     for (int k = 1; k <= 4; ++k) {
-        visit(s.cal.MarkerPixX(k));
-        visit(s.cal.MarkerPixY(k));
+        visit(d.MarkerPixX(k));
+        visit(d.MarkerPixY(k));
     }
-    Dep2D& d = s.dep;
     for (int j = 1; j <= d.NLines; ++j) {
         for (int k = 1; k <= d.NPoints(j); ++k) {
             visit(d.PixX(j, k));
@@ -166,7 +164,7 @@ std::optional<std::string> lineNotReadBack(const std::string& text) {
     ProjectContent content;
     if (std::optional<UserMessage> failure = parseProjectFile(text, {}, content))
         return failure->args[1];
-    const auto back = std::make_unique<AppState>(); // too large for the stack
+    const auto back = std::make_unique<Document>(); // too large for the stack
     applyProjectContent(*back, content);
     const std::vector<std::string_view> written = splitRecords(text);
     const std::string rewritten = projectFileText(*back);
@@ -184,12 +182,11 @@ bool fitZoomStorable(float zoom) {
     return zoom >= FitZoomLowest && zoom <= FitZoomHighest;
 }
 
-std::string projectFileText(const AppState& s) {
-    const Dep2D& d = s.dep;
+std::string projectFileText(const Document& d) {
     std::string out;
     for (int k = 1; k <= 4; ++k) {
-        appendRecord(out, exactRealRecord(s.cal.MarkerPixX(k)));
-        appendRecord(out, exactRealRecord(s.cal.MarkerPixY(k)));
+        appendRecord(out, exactRealRecord(d.MarkerPixX(k)));
+        appendRecord(out, exactRealRecord(d.MarkerPixY(k)));
     }
     appendRecord(out, integerRecord(d.NLines));
     for (int j = 1; j <= d.NLines; ++j) {
@@ -199,19 +196,17 @@ std::string projectFileText(const AppState& s) {
             appendRecord(out, exactRealRecord(d.PixY(j, k)));
         }
     }
-    for (float v : {s.cal.Xmin, s.cal.Xmax, s.cal.Ymin, s.cal.Ymax})
-        appendRecord(out, exactRealRecord(v));
-    appendRecord(out, integerRecord(s.image.ImageWidth));
-    appendRecord(out, integerRecord(s.image.ImageHeight));
+    for (float v : {d.Xmin, d.Xmax, d.Ymin, d.Ymax}) appendRecord(out, exactRealRecord(v));
+    appendRecord(out, integerRecord(d.ImageWidth));
+    appendRecord(out, integerRecord(d.ImageHeight));
 
     // The path is written as stored, with its terminating NUL, no leading blank.
-    std::string path = trimmedBlanks(s.image.ImagePath);
+    std::string path = trimmedBlanks(d.ImagePath);
     if (!path.empty()) path += '\0';
     appendRecord(out, path);
 
     for (int j = 1; j <= d.NLines; ++j) appendRecord(out, exactRealRecord(d.LineParam(j)));
-    if (fitZoomStorable(s.view.PositionsFitZoom))
-        appendRecord(out, exactRealRecord(s.view.PositionsFitZoom));
+    if (fitZoomStorable(d.PositionsFitZoom)) appendRecord(out, exactRealRecord(d.PositionsFitZoom));
     return out;
 }
 
@@ -239,11 +234,10 @@ parseProjectFile(std::string_view text, const std::string& pathForMessages, Proj
     return std::nullopt;
 }
 
-void applyProjectContent(AppState& s, const ProjectContent& c) {
-    Dep2D& d = s.dep;
+void applyProjectContent(Document& d, const ProjectContent& c) {
     for (int k = 1; k <= 4; ++k) {
-        s.cal.MarkerPixX(k) = c.MarkerPixX(k);
-        s.cal.MarkerPixY(k) = c.MarkerPixY(k);
+        d.MarkerPixX(k) = c.MarkerPixX(k);
+        d.MarkerPixY(k) = c.MarkerPixY(k);
     }
     d.NLines = c.NLines;
     for (int j = 1; j <= c.NLines; ++j) {
@@ -254,40 +248,36 @@ void applyProjectContent(AppState& s, const ProjectContent& c) {
         }
         if (c.hasLineParams) d.LineParam(j) = c.LineParam(j);
     }
-    s.cal.Xmin = c.Xmin;
-    s.cal.Xmax = c.Xmax;
-    s.cal.Ymin = c.Ymin;
-    s.cal.Ymax = c.Ymax;
-    s.image.ImageWidth = c.ImageWidth;
-    s.image.ImageHeight = c.ImageHeight;
-    s.image.ImagePath = c.ImagePath;
-    if (!c.ImagePath.empty()) d.ImageLoaded = -1;
-    s.view.PositionsFitZoom = c.PositionsFitZoom;
-    // Work on a line or point the project lacks would go into hidden slots.
-    keepCurrentInsideData(d, s.mouse);
+    d.Xmin = c.Xmin;
+    d.Xmax = c.Xmax;
+    d.Ymin = c.Ymin;
+    d.Ymax = c.Ymax;
+    d.ImageWidth = c.ImageWidth;
+    d.ImageHeight = c.ImageHeight;
+    d.ImagePath = c.ImagePath;
+    d.PositionsFitZoom = c.PositionsFitZoom;
 }
 
-bool rescaleStoredPositions(AppState& s, float fromFitZoom, float toFitZoom) {
+bool rescaleStoredPositions(Document& d, float fromFitZoom, float toFitZoom) {
     if (!(fromFitZoom > 0.0f) || !(toFitZoom > 0.0f) || fromFitZoom == toFitZoom) return true;
     const float f = toFitZoom / fromFitZoom;
     bool finite = true;
-    forEachStoredPosition(s, [&](float& v) { finite = finite && std::isfinite(v * f); });
+    forEachStoredPosition(d, [&](float& v) { finite = finite && std::isfinite(v * f); });
     if (!finite) return false;
-    forEachStoredPosition(s, [f](float& v) { v *= f; });
-    s.view.PositionsFitZoom = toFitZoom;
+    forEachStoredPosition(d, [f](float& v) { v *= f; });
+    d.PositionsFitZoom = toFitZoom;
     return true;
 }
 
-std::optional<UserMessage> WriteAllProjectFilesVer001(const AppState& s) {
-    const std::string& path = s.ProjectPath;
+std::optional<UserMessage> writeProjectFile(const Document& d, const std::string& path) {
     // A line end inside the picture's path would split its record.
-    if (path.empty() || s.image.ImagePath.find_first_of("\r\n") != std::string::npos) {
+    if (path.empty() || d.ImagePath.find_first_of("\r\n") != std::string::npos) {
         UserMessage m;
         m.number = msg::FileCannotWrite;
         m.args[0] = path;
         return m;
     }
-    const std::string text = projectFileText(s);
+    const std::string text = projectFileText(d);
     if (std::optional<std::string> line = lineNotReadBack(text)) {
         UserMessage m;
         m.number = msg::ProjectNotReadBack;
@@ -298,12 +288,12 @@ std::optional<UserMessage> WriteAllProjectFilesVer001(const AppState& s) {
     return replaceFileContent(path, text);
 }
 
-std::optional<UserMessage> ReadAllProjectFilesVer001(AppState& s) {
+std::optional<UserMessage> readProjectFile(Document& d, const std::string& path) {
     std::string text;
-    if (auto failure = readWholeFile(s.ProjectPath, ProjectFileMaxBytes, text)) return failure;
+    if (auto failure = readWholeFile(path, ProjectFileMaxBytes, text)) return failure;
     ProjectContent content;
-    if (auto failure = parseProjectFile(text, s.ProjectPath, content)) return failure;
-    applyProjectContent(s, content);
+    if (auto failure = parseProjectFile(text, path, content)) return failure;
+    applyProjectContent(d, content);
     return std::nullopt;
 }
 

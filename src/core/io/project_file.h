@@ -4,8 +4,8 @@
 // bundle parameters (which older files lack).
 
 #include "core/data/one_based.h"
+#include "core/document/document.h"
 #include "core/messages/user_message.h"
-#include "core/state/app_state.h"
 
 #include <cstdint>
 #include <optional>
@@ -42,10 +42,10 @@ struct ProjectContent {
     float PositionsFitZoom = 0.0f; // 0 when the file does not say
 };
 
-// The bytes of the project file for the current state. Every real is
+// The bytes of the project file for the document. Every real is
 // written with the figures it takes to read back as the same float, so
 // Save, Load and Save again give the same file.
-std::string projectFileText(const AppState& s);
+std::string projectFileText(const Document& d);
 
 // Reads the records into `out`; a message when the text is not a sound
 // project (ends early, a non-number, a count outside its limits, a value
@@ -53,28 +53,26 @@ std::string projectFileText(const AppState& s);
 std::optional<UserMessage>
 parseProjectFile(std::string_view text, const std::string& pathForMessages, ProjectContent& out);
 
-// Puts a parsed project into the state: markers, ranges, lines and points,
-// picture facts, parameters when the file had them, the zoom its positions
-// were taken at. The grid and the modes are left alone, and so are the
-// current and saved line and point and the selection where the loaded lines
-// still have them; otherwise they are pulled inside. ImageLoaded is set when
-// the file names a picture.
-void applyProjectContent(AppState& s, const ProjectContent& c);
+// Puts a parsed project into the document: markers, ranges, lines and
+// points, picture facts, parameters when the file had them, the zoom its
+// positions were taken at. Chart values are left as they were (they follow
+// from the positions), and so are the line slots above the file's lines.
+void applyProjectContent(Document& d, const ProjectContent& c);
 
-// Writes to s.ProjectPath, replacing the old file only once the new one is
+// Writes to `path`, replacing the old file only once the new one is
 // complete, and only when what it writes reads back as the same project: a
 // value the reader would refuse or read otherwise (not finite, a count out of
 // its range, a path that reads shorter) is reported with its line instead.
-std::optional<UserMessage> WriteAllProjectFilesVer001(const AppState& s);
+std::optional<UserMessage> writeProjectFile(const Document& d, const std::string& path);
 
 // Stored positions taken at one FitZoom, moved to another, so that they sit
 // on the same picture pixels in a view of another size. Nothing moves, and
 // false is returned, when a moved position would not be a finite float.
-bool rescaleStoredPositions(AppState& s, float fromFitZoom, float toFitZoom);
+bool rescaleStoredPositions(Document& d, float fromFitZoom, float toFitZoom);
 
-// Reads s.ProjectPath into the state; on any failure the state is unchanged.
-// Reopening the picture is the view's business.
-std::optional<UserMessage> ReadAllProjectFilesVer001(AppState& s);
+// Reads the project at `path` into the document; on any failure the
+// document is unchanged.
+std::optional<UserMessage> readProjectFile(Document& d, const std::string& path);
 
 // The file to open for a project's picture: an absolute stored path as it
 // is, a relative one in the project's folder (never the working folder).

@@ -2,7 +2,6 @@
 
 #include "core/coords/mapping.h"
 #include "core/coords/placeable.h"
-#include "core/data/current_inside.h"
 #include "core/io/file_access.h"
 #include "core/io/number_text.h"
 #include "core/messages/catalogue.h"
@@ -164,12 +163,12 @@ class ListDirectedReader {
 };
 
 // The first point of the table that the calibration cannot hold, as a message.
-std::optional<UserMessage> unplaceablePoint(const Calibration& c, const ImportedTable& t,
-                                            const std::string& path) {
+std::optional<UserMessage> unplaceablePoint(const Calibration& c, float perspectiveDistance,
+                                            const ImportedTable& t, const std::string& path) {
     for (int j = 1; j <= t.NLines; ++j) {
         for (int k = 1; k <= t.NPoints(j); ++k) {
             const float X = t.ArgX(j, k), Y = t.ValY(j, k);
-            if (chartPointPlaceable(c, X, Y)) continue;
+            if (chartPointPlaceable(c, perspectiveDistance, X, Y)) continue;
             return UserMessage{msg::FilePointNotPlaceable,
                                MessageKind::Warning,
                                {path, listDirectedReal(X), listDirectedReal(Y), {}}};
@@ -234,8 +233,7 @@ TableReadResult parseTextTable(std::string_view text, const std::string& pathFor
     return result;
 }
 
-void applyImportedTable(AppState& s, const ImportedTable& t) {
-    Dep2D& d = s.dep;
+void applyImportedTable(Document& d, const ImportedTable& t) {
     d.NLines = t.NLines;
     for (int j = 1; j <= t.NLines; ++j) {
         d.NPoints(j) = t.NPoints(j);
@@ -243,37 +241,32 @@ void applyImportedTable(AppState& s, const ImportedTable& t) {
         for (int k = 1; k <= t.NPoints(j); ++k) {
             d.ArgX(j, k) = t.ArgX(j, k);
             d.ValY(j, k) = t.ValY(j, k);
-            d.ArgLine = j;
-            d.ArgPoint = k;
-            INVERTARGANDPARTOMOUSEXY(s.cal, d);
+            INVERTARGANDPARTOMOUSEXY(d, d, j, k);
         }
     }
-
-    // A table with fewer lines or points than before must not leave the
-    // current position on data that no longer exists.
-    keepCurrentInsideData(d, s.mouse);
 }
 
 std::optional<UserMessage> Save2DepInTxt(const Dep2D& d, const std::string& path) {
     return replaceFileContent(path, textTableText(d));
 }
 
-TableReadResult importTextTable(AppState& s, std::string_view text,
+TableReadResult importTextTable(Document& d, float perspectiveDistance, std::string_view text,
                                 const std::string& pathForMessages) {
     // Two 40 × 200 float tables: too big to sit on the stack comfortably.
     const auto table = std::make_unique<ImportedTable>();
     TableReadResult result = parseTextTable(text, pathForMessages, *table);
     if (result.code != TableLoaded || result.failure) return result;
-    if ((result.failure = unplaceablePoint(s.cal, *table, pathForMessages))) return result;
-    applyImportedTable(s, *table);
+    if ((result.failure = unplaceablePoint(d, perspectiveDistance, *table, pathForMessages)))
+        return result;
+    applyImportedTable(d, *table);
     return result;
 }
 
-TableReadResult Load2DepFromTxt(AppState& s, const std::string& path) {
+TableReadResult Load2DepFromTxt(Document& d, float perspectiveDistance, const std::string& path) {
     TableReadResult result;
     std::string text;
     if ((result.failure = readWholeFile(path, TextTableMaxBytes, text))) return result;
-    return importTextTable(s, text, path);
+    return importTextTable(d, perspectiveDistance, text, path);
 }
 
 std::optional<UserMessage> importCodeMessage(int code) {

@@ -7,8 +7,8 @@
 
 #include "core/data/dep2d.h"
 #include "core/data/one_based.h"
+#include "core/document/document.h"
 #include "core/messages/user_message.h"
-#include "core/state/app_state.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -58,26 +58,25 @@ std::string textTableText(const Dep2D& d);
 TableReadResult parseTextTable(std::string_view text, const std::string& pathForMessages,
                                ImportedTable& out);
 
-// Puts a successfully parsed table into the state: lines 1..NLines get their
-// counts, parameters and chart values, and their image positions are
-// recomputed from the chart values with the current calibration. Line slots
-// above NLines keep their contents. The current line and point, the saved
-// line and point and the point selection are pulled back inside the new data.
-void applyImportedTable(AppState& s, const ImportedTable& t);
+// Puts a successfully parsed table into the document: lines 1..NLines get
+// their counts, parameters and chart values, and their image positions are
+// recomputed from the chart values with the document's calibration. Line
+// slots above NLines keep their contents.
+void applyImportedTable(Document& d, const ImportedTable& t);
 
 // The import of a table's text: parsed, then refused with a message when a
 // point cannot be placed on the picture with the current calibration (and
-// found there again), otherwise applied. On a refusal or failure the state
-// is unchanged.
-TableReadResult importTextTable(AppState& s, std::string_view text,
+// found there again, with the search box `perspectiveDistance` chooses),
+// otherwise applied. On a refusal or failure the document is unchanged.
+TableReadResult importTextTable(Document& d, float perspectiveDistance, std::string_view text,
                                 const std::string& pathForMessages);
 
 // Writes the table to `path`; a failed write leaves any previous file as it was.
 std::optional<UserMessage> Save2DepInTxt(const Dep2D& d, const std::string& path);
 
-// Reads the table at `path` into the state. On a refused count (code 1..4) or
-// a failure the state is unchanged.
-TableReadResult Load2DepFromTxt(AppState& s, const std::string& path);
+// Reads the table at `path` into the document. On a refused count (code
+// 1..4) or a failure the document is unchanged.
+TableReadResult Load2DepFromTxt(Document& d, float perspectiveDistance, const std::string& path);
 
 // The warning for an import code 1..4; nothing for 0 or unknown codes.
 std::optional<UserMessage> importCodeMessage(int code);

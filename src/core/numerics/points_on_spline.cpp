@@ -15,7 +15,8 @@ ResampleCheck checkResampleCount(std::int32_t n) {
 
 std::optional<UserMessage> resampleCurrentLine(AppState& s) {
     SplineSamples samples = s.spline;
-    SPLINEINTERPOLATION(SplineResample, s.dep, samples);
+    const std::int32_t line = s.work.CurLine;
+    SPLINEINTERPOLATION(SplineResample, s.doc, line, samples, s.work.SplineNumPoints);
     // The curve routine reports how many samples it took: the requested count,
     // or none for an empty line.
     const std::int32_t count = samples.SplinePixCount;
@@ -24,11 +25,10 @@ std::optional<UserMessage> resampleCurrentLine(AppState& s) {
             return UserMessage{msg::SplineSamplesUnusable, MessageKind::Warning, {}};
     }
     s.spline = samples;
-    const std::int32_t line = s.dep.CurLine;
-    s.dep.NPoints(line) = count;
+    s.doc.NPoints(line) = count;
     for (std::int32_t k = 1; k <= count; ++k) {
-        s.dep.PixX(line, k) = samples.SplinePixX(k);
-        s.dep.PixY(line, k) = samples.SplinePixY(k);
+        s.doc.PixX(line, k) = samples.SplinePixX(k);
+        s.doc.PixY(line, k) = samples.SplinePixY(k);
     }
     return std::nullopt;
 }

@@ -20,7 +20,7 @@ enum class ResampleCheck { Ok, TooMany, TooFew };
 // Whether n points may replace a line: at most PointsMax, at least ResampleCountMin.
 ResampleCheck checkResampleCount(std::int32_t n);
 
-// Samples the curve of the current line at s.dep.SplineNumPoints abscissae
+// Samples the curve of the current line at s.work.SplineNumPoints abscissae
 // (into s.spline, as the curve routine does) and makes those samples the
 // line's points. ArgX/ValY and CurPoint are left as they are. The caller has
 // checked the count; an empty line has no curve and stays empty. A curve

@@ -249,8 +249,8 @@ double F3INP2(const double* x, const double* y, double xv, int n) {
     return piecewiseCubic(x, y, xv, n);
 }
 
-void SPLINEINTERPOLATION(int mode, const Dep2D& d, SplineSamples& out) {
-    const int line = d.CurLine;
+void SPLINEINTERPOLATION(int mode, const Dep2D& d, int line, SplineSamples& out,
+                         int resampleCount) {
     const int n = std::clamp(d.NPoints(line), 0, PointSlots);
 
     std::array<double, PointSlots> x{};
@@ -266,7 +266,7 @@ void SPLINEINTERPOLATION(int mode, const Dep2D& d, SplineSamples& out) {
         return;
     }
 
-    const int count = std::min(mode == SplineResample ? d.SplineNumPoints : SplineDrawSamples,
+    const int count = std::min(mode == SplineResample ? resampleCount : SplineDrawSamples,
                                static_cast<std::int32_t>(PointSlots));
     if (n == 0 || count < 1) {
         out.SplinePixCount = 0;

@@ -19,7 +19,7 @@ namespace vex {
 
 // Modes of SPLINEINTERPOLATION.
 inline constexpr int SplinePolyline = 0; // the curve as drawn: SplineDrawSamples samples
-inline constexpr int SplineResample = 1; // Dep2D::SplineNumPoints samples, to rebuild the line
+inline constexpr int SplineResample = 1; // resampleCount samples, to rebuild the line
 inline constexpr int SplineAtPoint = 2;  // SplinePointY at SplinePointX
 
 inline constexpr int SplineDrawSamples = 100;
@@ -47,10 +47,11 @@ void MGAUS1(double* A, double* B, double* X, int m);
 // table. An empty table reads nothing and gives NaN.
 double F3INP2(const double* x, const double* y, double xv, int n);
 
-// Samples the curve of line d.CurLine into out (see the mode constants). The
+// Samples the curve of `line` into out (see the mode constants). The
 // samples run evenly from the line's first to its last point in stored order.
 // At most PointSlots samples are taken; a count of 1 gives the first point, a
 // count below 1 none. An empty line gives no samples and leaves SplinePointY.
-void SPLINEINTERPOLATION(int mode, const Dep2D& d, SplineSamples& out);
+void SPLINEINTERPOLATION(int mode, const Dep2D& d, int line, SplineSamples& out,
+                         int resampleCount = 0);
 
 } // namespace vex

@@ -1,10 +1,11 @@
 #pragma once
 // Everything the program works on, in one object owned by the main window
-// and handed by reference to whoever needs it. Tests build as many as they like.
+// and handed by reference to whoever needs it. Tests build as many as they
+// like. The document is what a project saves; the rest is the session.
 
-#include "core/coords/calibration.h"
-#include "core/data/dep2d.h"
+#include "core/document/document.h"
 #include "core/numerics/spline_samples.h"
+#include "core/state/work_state.h"
 #include "core/ui/toolbar_model.h"
 #include "core/view/interaction.h"
 #include "core/view/overlay_geometry.h"
@@ -16,10 +17,9 @@
 namespace vex {
 
 struct AppState {
-    Dep2D dep;
-    Calibration cal;
+    Document doc;
+    WorkState work;
     ViewState view;
-    ImageFacts image;
     Interaction mouse;
     SplineSamples spline;
     OverlayRecord overlay; // hit boxes and checks of the last paint

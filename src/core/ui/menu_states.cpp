@@ -51,10 +51,11 @@ void PrepContextMenu(int mode, const AppState& s, MenuStates& menu) {
     }
     if (mode != 1) return;
 
-    const Dep2D& d = s.dep;
-    const bool image = d.ImageLoaded != 0;
-    const bool scale = d.ScaleMode != 0;
-    const std::int32_t p = d.NPoints(d.CurLine);
+    const Dep2D& d = s.doc;
+    const WorkState& w = s.work;
+    const bool image = w.ImageLoaded != 0;
+    const bool scale = w.ScaleMode != 0;
+    const std::int32_t p = d.NPoints(w.CurLine);
     const std::int32_t p1 = d.NPoints(1);
 
     for (int id : {cmd::NewProject, cmd::SaveProject, cmd::SaveProjectAs})
@@ -83,7 +84,7 @@ void PrepContextMenu(int mode, const AppState& s, MenuStates& menu) {
     // Capture block.
     if (!image) {
         gray({cmd::PointsCaptureMode});
-    } else if (d.CaptureMode == 1) {
+    } else if (w.CaptureMode == 1) {
         gray({cmd::SetTheScale});
         menu[cmd::PointsCaptureMode] = {p < PointsMax, p < PointsMax};
     } else if (!scale) {
@@ -91,7 +92,7 @@ void PrepContextMenu(int mode, const AppState& s, MenuStates& menu) {
         menu[cmd::PointsCaptureMode] = {p < PointsMax, false};
     }
 
-    if (d.SplinePointMode == 1 || !image) {
+    if (w.SplinePointMode == 1 || !image) {
         gray({cmd::ExportTable});
         menu[cmd::SetTheScale] = {false, false};
         menu[cmd::PointsCaptureMode] = {false, false};

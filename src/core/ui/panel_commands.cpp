@@ -6,6 +6,7 @@
 #include "core/io/number_text.h"
 #include "core/messages/catalogue.h"
 #include "core/numerics/spline.h"
+#include "core/state/shown_spline.h"
 #include "core/ui/typed_number.h"
 
 #include <algorithm>
@@ -19,14 +20,10 @@ void selectOnly(AppState& s, int point) {
     s.mouse.Selection(1) = point;
 }
 
-void refreshSpline(AppState& s) {
-    if (s.dep.SplineShown == 1) SPLINEINTERPOLATION(SplinePolyline, s.dep, s.spline);
-}
-
 // After the image positions of the current line changed.
 void lineMoved(AppState& s) {
-    recomputeLineChartValues(s.cal, s.dep, s.dep.CurLine);
-    refreshSpline(s);
+    recomputeLineChartValues(s.doc, s.work.PerspectiveDistance, s.work.CurLine);
+    rebuildShownSpline(s);
 }
 
 void copyPoint(Dep2D& d, int line, int from, int to) {
@@ -52,39 +49,42 @@ void midpoint(Dep2D& d, int line, int target, int a, int b) {
 
 // Moving to another line: the current point stays if that line has it.
 void enterLine(AppState& s, int line, int savedStep) {
-    Dep2D& d = s.dep;
-    d.CurLine = line;
-    d.SavedLine = std::clamp(d.SavedLine + savedStep, 1, LineSlots);
-    if (d.NPoints(line) < d.CurPoint) d.CurPoint = d.SavedPoint = std::max(1, d.NPoints(line));
+    Dep2D& d = s.doc;
+    WorkState& w = s.work;
+    w.CurLine = line;
+    w.SavedLine = std::clamp(w.SavedLine + savedStep, 1, LineSlots);
+    if (d.NPoints(line) < w.CurPoint) w.CurPoint = w.SavedPoint = std::max(1, d.NPoints(line));
     if (d.NPoints(line) < PointsMax) {
         s.toolbar.buttons(CaptureSlot).enabled = true;
     } else {
-        d.CaptureMode = 0;
+        w.CaptureMode = 0;
         leaveCaptureFull(s.toolbar);
     }
-    selectOnly(s, d.CurPoint);
-    refreshSpline(s);
+    selectOnly(s, w.CurPoint);
+    rebuildShownSpline(s);
 }
 
 } // namespace
 
 bool addLine(AppState& s) {
-    Dep2D& d = s.dep;
-    if (d.NPoints(d.CurLine) <= 0 || d.NLines >= LinesMax) return false;
+    Dep2D& d = s.doc;
+    WorkState& w = s.work;
+    if (d.NPoints(w.CurLine) <= 0 || d.NLines >= LinesMax) return false;
     d.NLines += 1;
-    d.CurLine = d.NLines;
+    w.CurLine = d.NLines;
     d.NPoints(d.NLines) = 0;
     d.LineParam(d.NLines) = 1.0f;
-    d.CurPoint = 1;
+    w.CurPoint = 1;
     selectOnly(s, 1);
-    d.SplineShown = 0; // capture starts on the new line; its spline would be empty
+    w.SplineShown = 0; // capture starts on the new line; its spline would be empty
     setCaptureMode(s, true);
     return true;
 }
 
 void deleteLine(AppState& s) {
-    Dep2D& d = s.dep;
-    const int removed = d.CurLine;
+    Dep2D& d = s.doc;
+    WorkState& w = s.work;
+    const int removed = w.CurLine;
     if (d.NLines >= 2) {
         for (int j = removed + 1; j <= d.NLines; ++j) copyLine(d, j, j - 1);
         d.NPoints(d.NLines) = 0;
@@ -92,34 +92,35 @@ void deleteLine(AppState& s) {
     } else {
         emptyAllLines(d); // the only line: emptied, its parameter 0
     }
-    d.SavedLine = std::max(1, d.NLines); // the last line, as the current one becomes
+    w.SavedLine = std::max(1, d.NLines); // the last line, as the current one becomes
     selectOnly(s, 1);
-    d.CurLine = d.NLines;
-    d.CurPoint = 1;
+    w.CurLine = d.NLines;
+    w.CurPoint = 1;
     clearLatch(s.toolbar);
-    d.CaptureMode = 0;
+    w.CaptureMode = 0;
     releaseCaptureButton(s.toolbar);
-    refreshSpline(s);
+    rebuildShownSpline(s);
 }
 
 bool addPoint(AppState& s) {
-    Dep2D& d = s.dep;
-    const int line = d.CurLine;
-    const int n = d.NPoints(line), p = d.CurPoint;
+    Dep2D& d = s.doc;
+    WorkState& w = s.work;
+    const int line = w.CurLine;
+    const int n = d.NPoints(line), p = w.CurPoint;
     if (n < 2 || n >= PointsMax || p < 1 || p > n) return false;
     if (p < n) {
         for (int k = n; k >= p + 1; --k) copyPoint(d, line, k, k + 1);
         midpoint(d, line, p + 1, p, p + 2);
     } else {
         // On the last point: the new one goes before it, the selection stays on it.
-        d.CurPoint = p + 1;
+        w.CurPoint = p + 1;
         copyPoint(d, line, p, p + 1);
         midpoint(d, line, p, p - 1, p + 1);
-        selectOnly(s, d.CurPoint);
+        selectOnly(s, w.CurPoint);
     }
     d.NPoints(line) = n + 1;
     if (n + 1 >= PointsMax) {
-        d.CaptureMode = 0;
+        w.CaptureMode = 0;
         leaveCaptureFull(s.toolbar);
     }
     lineMoved(s);
@@ -127,22 +128,24 @@ bool addPoint(AppState& s) {
 }
 
 bool deletePoint(AppState& s) {
-    Dep2D& d = s.dep;
-    const int line = d.CurLine;
-    const int n = d.NPoints(line), p = d.CurPoint;
+    Dep2D& d = s.doc;
+    WorkState& w = s.work;
+    const int line = w.CurLine;
+    const int n = d.NPoints(line), p = w.CurPoint;
     if (n <= 2 || p < 1 || p > n) return false;
     for (int k = p + 1; k <= n; ++k) copyPoint(d, line, k, k - 1);
     d.NPoints(line) = n - 1;
-    if (n - 1 < p) d.CurPoint = n - 1;
-    selectOnly(s, d.CurPoint);
+    if (n - 1 < p) w.CurPoint = n - 1;
+    selectOnly(s, w.CurPoint);
     if (n - 1 < PointsMax) s.toolbar.buttons(CaptureSlot).enabled = true;
     lineMoved(s);
     return true;
 }
 
 bool sortPoints(AppState& s) {
-    Dep2D& d = s.dep;
-    const int line = d.CurLine, n = d.NPoints(line);
+    Dep2D& d = s.doc;
+    WorkState& w = s.work;
+    const int line = w.CurLine, n = d.NPoints(line);
     if (n <= 2) return false;
     // Selection sort; the first of equal columns keeps its place.
     for (int i = 1; i <= n - 1; ++i) {
@@ -162,24 +165,24 @@ bool sortPoints(AppState& s) {
 }
 
 bool nextLine(AppState& s) {
-    if (s.dep.CurLine >= s.dep.NLines) return false;
-    enterLine(s, s.dep.CurLine + 1, +1);
+    if (s.work.CurLine >= s.doc.NLines) return false;
+    enterLine(s, s.work.CurLine + 1, +1);
     return true;
 }
 
 bool previousLine(AppState& s) {
-    if (s.dep.CurLine <= 1) return false;
-    enterLine(s, s.dep.CurLine - 1, -1);
+    if (s.work.CurLine <= 1) return false;
+    enterLine(s, s.work.CurLine - 1, -1);
     return true;
 }
 
 void startScaleMode(AppState& s) {
-    s.dep.ScaleMode = -1;
+    s.work.ScaleMode = -1;
     latchScaleButton(s.toolbar);
 }
 
 void setCaptureMode(AppState& s, bool on) {
-    s.dep.CaptureMode = on ? 1 : 0;
+    s.work.CaptureMode = on ? 1 : 0;
     if (on)
         latchCaptureButton(s.toolbar);
     else
@@ -187,21 +190,21 @@ void setCaptureMode(AppState& s, bool on) {
 }
 
 void setSplineShown(AppState& s, bool on) {
-    s.dep.SplineShown = on ? 1 : 0;
+    s.work.SplineShown = on ? 1 : 0;
     if (on)
-        SPLINEINTERPOLATION(SplinePolyline, s.dep, s.spline);
+        rebuildShownSpline(s);
     else
-        s.dep.SplinePointMode = 0;
+        s.work.SplinePointMode = 0;
 }
 
 void setSplinePointMode(AppState& s, bool on) {
-    Dep2D& d = s.dep;
+    WorkState& w = s.work;
     if (on) {
-        d.SavedLine = d.CurLine;
-        d.SavedPoint = d.CurPoint;
-        d.CurPoint = 1;
+        w.SavedLine = w.CurLine;
+        w.SavedPoint = w.CurPoint;
+        w.CurPoint = 1;
     }
-    d.SplinePointMode = on ? 1 : 0;
+    w.SplinePointMode = on ? 1 : 0;
 }
 
 namespace {
@@ -217,19 +220,18 @@ UserMessage notPlaceable(float X, float Y) {
 }
 
 TypedEdit typeCoordinate(AppState& s, std::string_view text, bool x) {
-    Dep2D& d = s.dep;
-    if (d.NPoints(d.CurLine) < d.CurPoint) return {}; // no such point yet
+    Document& d = s.doc;
+    WorkState& w = s.work;
+    if (d.NPoints(w.CurLine) < w.CurPoint) return {}; // no such point yet
     const TypedNumber typed = readTypedNumber(text);
     if (!typed.value) return refused(typed.refusal);
-    const float X = x ? *typed.value : d.ArgX(d.CurLine, d.CurPoint);
-    const float Y = x ? d.ValY(d.CurLine, d.CurPoint) : *typed.value;
-    if (!chartPointPlaceable(s.cal, X, Y)) return refused(notPlaceable(X, Y));
-    d.ArgX(d.CurLine, d.CurPoint) = X;
-    d.ValY(d.CurLine, d.CurPoint) = Y;
-    d.ArgLine = d.CurLine;
-    d.ArgPoint = d.CurPoint;
-    INVERTARGANDPARTOMOUSEXY(s.cal, d);
-    refreshSpline(s);
+    const float X = x ? *typed.value : d.ArgX(w.CurLine, w.CurPoint);
+    const float Y = x ? d.ValY(w.CurLine, w.CurPoint) : *typed.value;
+    if (!chartPointPlaceable(d, w.PerspectiveDistance, X, Y)) return refused(notPlaceable(X, Y));
+    d.ArgX(w.CurLine, w.CurPoint) = X;
+    d.ValY(w.CurLine, w.CurPoint) = Y;
+    INVERTARGANDPARTOMOUSEXY(d, d, w.CurLine, w.CurPoint);
+    rebuildShownSpline(s);
     return {true, std::nullopt};
 }
 
@@ -238,7 +240,7 @@ TypedEdit typeCoordinate(AppState& s, std::string_view text, bool x) {
 TypedEdit typeBundleParameter(AppState& s, std::string_view text) {
     const TypedNumber typed = readTypedNumber(text);
     if (!typed.value) return refused(typed.refusal);
-    s.dep.LineParam(s.dep.CurLine) = *typed.value;
+    s.doc.LineParam(s.work.CurLine) = *typed.value;
     return {true, std::nullopt};
 }
 
@@ -252,7 +254,7 @@ TypedEdit typePointY(AppState& s, std::string_view text) {
 bool typeGridCount(AppState& s, bool xGrid, std::string_view text) {
     std::int32_t count = 0;
     if (!readInteger(text, count)) return false;
-    (xGrid ? s.dep.XGrid : s.dep.YGrid) = std::min(count, 100);
+    (xGrid ? s.work.XGrid : s.work.YGrid) = std::min(count, 100);
     return true;
 }
 

@@ -3,16 +3,16 @@
 namespace vex {
 
 void resetPanelModes(AppState& s) {
-    Dep2D& d = s.dep;
-    d.ScaleMode = 0;
-    d.CaptureMode = 0;
+    WorkState& w = s.work;
+    w.ScaleMode = 0;
+    w.CaptureMode = 0;
     s.view.ViewScale = 1.0f;
-    d.XGrid = 4;
-    d.YGrid = 5;
-    d.SavedPoint = 1;
-    d.CurPoint = 1;
-    d.CurLine = 1;
-    d.SavedLine = 1;
+    w.XGrid = 4;
+    w.YGrid = 5;
+    w.SavedPoint = 1;
+    w.CurPoint = 1;
+    w.CurLine = 1;
+    w.SavedLine = 1;
 }
 
 } // namespace vex

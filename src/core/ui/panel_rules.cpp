@@ -61,50 +61,51 @@ bool PanelControls::isVisible(int id) const {
 }
 
 void DIALOGPARTNERSHIP(AppState& s, PanelControls& c) {
-    Dep2D& d = s.dep;
+    Dep2D& d = s.doc;
+    WorkState& w = s.work;
     auto& on = c.enabled;
     auto& tick = c.checked;
-    const bool image = d.ImageLoaded != 0;
-    const std::int32_t n = d.NPoints(d.CurLine);
+    const bool image = w.ImageLoaded != 0;
+    const std::int32_t n = d.NPoints(w.CurLine);
 
     if (image) set(on, {ctl::SetTheScale, ctl::DeleteBmp, ctl::CaptureMode}, true);
     set(on, {ctl::AddLine, ctl::BundleParameter}, d.NLines < LinesMax && d.NPoints(1) >= 1);
     on[ctl::DeleteLine] = d.NLines != 1 || d.NPoints(1) >= 1;
-    on[ctl::NextLine] = d.CurLine != d.NLines;
-    on[ctl::PreviousLine] = d.CurLine != 1;
+    on[ctl::NextLine] = w.CurLine != d.NLines;
+    on[ctl::PreviousLine] = w.CurLine != 1;
     if (d.NLines == 1) set(on, {ctl::NextLine, ctl::PreviousLine}, false);
     on[ctl::AddPoint] = n >= 2 && n < PointsMax;
     on[ctl::DeletePoint] = n > 2;
     if (n >= 2) on[ctl::SortPoints] = true;
     if (n >= PointsMax) {
-        d.SplinePointMode = 0;
+        w.SplinePointMode = 0;
         tick[ctl::SplineAddPoint] = false;
         on[ctl::SplineAddPoint] = false;
-        d.CaptureMode = 0;
+        w.CaptureMode = 0;
         tick[ctl::CaptureMode] = false;
         on[ctl::CaptureMode] = false;
     }
-    if (d.SplineShown == 1 && n < PointsMax) on[ctl::SplineAddPoint] = true;
-    set(on, {ctl::SetTheScale, ctl::DeleteBmp, ctl::ImportBmp}, d.CaptureMode != 1);
+    if (w.SplineShown == 1 && n < PointsMax) on[ctl::SplineAddPoint] = true;
+    set(on, {ctl::SetTheScale, ctl::DeleteBmp, ctl::ImportBmp}, w.CaptureMode != 1);
     if (n < 2) {
-        d.SplinePointMode = 0;
-        d.SplineShown = 0;
+        w.SplinePointMode = 0;
+        w.SplineShown = 0;
         set(tick, {ctl::SplineAddPoint, ctl::ShowSpline}, false);
         set(on, {ctl::ShowSpline, ctl::SplineAddPoint, ctl::PointsOnSpline}, false);
     }
     if (n >= 2) on[ctl::ShowSpline] = true;
-    if (d.SplineShown == 0) {
-        d.SplinePointMode = 0;
+    if (w.SplineShown == 0) {
+        w.SplinePointMode = 0;
         set(tick, {ctl::SplineAddPoint, ctl::ShowSpline}, false);
         set(on, {ctl::SplineAddPoint, ctl::PointsOnSpline}, false);
     }
-    if (d.SplinePointMode == 1) {
+    if (w.SplinePointMode == 1) {
         set(on,
             {ctl::AddPoint, ctl::DeletePoint, ctl::SortPoints, ctl::DeleteLine, ctl::AddLine,
              ctl::NextLine, ctl::PreviousLine, ctl::DeleteBmp, ctl::ImportBmp, ctl::SetTheScale,
              ctl::BundleParameter, ctl::YEdit, ctl::XEdit},
             false);
-        d.CaptureMode = 0;
+        w.CaptureMode = 0;
         tick[ctl::CaptureMode] = false;
         on[ctl::CaptureMode] = false;
     }
@@ -114,7 +115,7 @@ void DIALOGPARTNERSHIP(AppState& s, PanelControls& c) {
              ctl::SortPoints, ctl::DeleteLine, ctl::AddLine, ctl::NextLine, ctl::PreviousLine,
              ctl::BundleParameter, ctl::YEdit, ctl::XEdit, ctl::PointsOnSpline},
             false);
-        d.SplineShown = 0;
+        w.SplineShown = 0;
         tick[ctl::ShowSpline] = false;
         on[ctl::ShowSpline] = false;
         on[ctl::SplineAddPoint] = false;
@@ -122,9 +123,10 @@ void DIALOGPARTNERSHIP(AppState& s, PanelControls& c) {
 }
 
 void enablePointEdits(const AppState& s, PanelControls& c) {
-    const Dep2D& d = s.dep;
-    const bool pointExists = d.CurPoint >= 1 && d.CurPoint <= d.NPoints(d.CurLine);
-    if (d.ImageLoaded != 0 && d.SplinePointMode != 1 && pointExists)
+    const Dep2D& d = s.doc;
+    const WorkState& w = s.work;
+    const bool pointExists = w.CurPoint >= 1 && w.CurPoint <= d.NPoints(w.CurLine);
+    if (w.ImageLoaded != 0 && w.SplinePointMode != 1 && pointExists)
         set(c.enabled, {ctl::XEdit, ctl::YEdit}, true);
 }
 
@@ -135,7 +137,8 @@ void PROCESS_UDM_HDLG(int layout, PanelControls& c) {
 
 void PROCESS_RESET_HDLG(AppState& s, int dataPresent, PanelControls& c) {
     resetPanelModes(s);
-    const Dep2D& d = s.dep;
+    const Dep2D& d = s.doc;
+    const WorkState& w = s.work;
     auto& on = c.enabled;
     if (dataPresent == 0) {
         set(on,
@@ -149,25 +152,25 @@ void PROCESS_RESET_HDLG(AppState& s, int dataPresent, PanelControls& c) {
             {ctl::DeleteBmp, ctl::CaptureMode, ctl::YEdit, ctl::XEdit, ctl::BundleParameter,
              ctl::SetTheScale},
             true);
-        const std::int32_t n = d.NPoints(d.CurLine);
+        const std::int32_t n = d.NPoints(w.CurLine);
         if (n > 1) {
             on[ctl::ShowSpline] = true;
             on[ctl::SplineAddPoint] = false;
             if (d.NLines < LinesMax) {
                 set(on, {ctl::AddLine, ctl::BundleParameter}, true);
-                on[ctl::NextLine] = d.CurLine != d.NLines;
-                on[ctl::PreviousLine] = d.CurLine != 1;
+                on[ctl::NextLine] = w.CurLine != d.NLines;
+                on[ctl::PreviousLine] = w.CurLine != 1;
             }
             set(on, {ctl::DeleteLine, ctl::SortPoints, ctl::DeletePoint, ctl::AddPoint}, true);
         }
         if (n >= PointsMax) {
             on[ctl::AddPoint] = false;
             c.checked[ctl::CaptureMode] = false;
-            s.dep.CaptureMode = 0;
+            s.work.CaptureMode = 0;
             on[ctl::CaptureMode] = false;
         }
     }
-    if (d.SplineShown == 1) on[ctl::PointsOnSpline] = true;
+    if (w.SplineShown == 1) on[ctl::PointsOnSpline] = true;
     c.visible[ctl::Ok] = false;
     c.visible[ctl::Cancel] = false;
     c.checked[ctl::SetTheScale] = false;

@@ -37,18 +37,19 @@ void PREPSTATUSBAR(int mode, const AppState& s, int toolbarHotIndex, StatusTexts
     }
     if (mode != 0) return;
 
-    const Dep2D& d = s.dep;
+    const Dep2D& d = s.doc;
+    const WorkState& w = s.work;
     // Later modes win: spline point over calibration over capture.
     int hint = 0;
-    if (d.CaptureMode == 1) hint = msg::HintCapturePoint;
-    if (d.ScaleMode != 0) hint = msg::HintMovePoint;
-    if (d.SplinePointMode == 1) hint = msg::HintSplinePoint;
+    if (w.CaptureMode == 1) hint = msg::HintCapturePoint;
+    if (w.ScaleMode != 0) hint = msg::HintMovePoint;
+    if (w.SplinePointMode == 1) hint = msg::HintSplinePoint;
     texts.pane0 = hint ? GETSS(hint, lang) : std::string();
 
     texts.pane1 = GETWM4(msg::StatusLinesMax, lang, listDirectedInteger(LinesMax));
     texts.pane1 += GETWM4(msg::StatusPointsMax, lang, listDirectedInteger(PointsMax));
     texts.pane2 = GETWM4(msg::StatusLinesInUse, lang, listDirectedInteger(d.NLines));
-    texts.pane2 += GETWM4(msg::StatusPointsInUse, lang, listDirectedInteger(d.NPoints(d.CurLine)));
+    texts.pane2 += GETWM4(msg::StatusPointsInUse, lang, listDirectedInteger(d.NPoints(w.CurLine)));
 }
 
 } // namespace vex

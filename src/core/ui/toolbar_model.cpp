@@ -35,17 +35,18 @@ void layOutToolbar(ToolbarState& t) {
 }
 
 void PrepareToolBarIcons(int mode, const AppState& s, ToolbarState& t) {
-    const Dep2D& d = s.dep;
+    const Dep2D& d = s.doc;
+    const WorkState& w = s.work;
     if (mode >= 0 && mode <= 2) {
         // Mode 0 offers loading only.
         bool newSave = false, scale = false, capture = false;
         const bool load = true;
         if (mode == 1) {
             newSave = true;
-            scale = d.ImageLoaded != 0 && d.SplinePointMode != 1;
-            capture = scale && d.ScaleMode == 0 && d.NPoints(d.CurLine) < PointsMax;
+            scale = w.ImageLoaded != 0 && w.SplinePointMode != 1;
+            capture = scale && w.ScaleMode == 0 && d.NPoints(w.CurLine) < PointsMax;
         } else if (mode == 2) {
-            newSave = d.ImageLoaded != 0 || d.NPoints(1) > 0;
+            newSave = w.ImageLoaded != 0 || d.NPoints(1) > 0;
         }
         setSlot(t.buttons(1), 2, 0, false, 0);
         setSlot(t.buttons(2), 1, 0, newSave, cmd::NewProject);
@@ -95,9 +96,9 @@ void clearLatch(ToolbarState& t) {
 
 void syncToolbarLatch(const AppState& s, ToolbarState& t) {
     if (!t.latched) return;
-    if (t.latchedIndex == ScaleSlot && s.dep.ScaleMode != 0) {
+    if (t.latchedIndex == ScaleSlot && s.work.ScaleMode != 0) {
         latchScaleButton(t);
-    } else if (t.latchedIndex == CaptureSlot && s.dep.CaptureMode == 1) {
+    } else if (t.latchedIndex == CaptureSlot && s.work.CaptureMode == 1) {
         latchCaptureButton(t);
     } else {
         t.latched = false;

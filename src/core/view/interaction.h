@@ -32,6 +32,10 @@ struct Interaction {
     std::int32_t GroupAnchor = 1;
     OneBased<float, PointSlots> GroupStartX;
     OneBased<float, PointSlots> GroupStartY;
+    // Where, in the calibration's normalised coordinates, the point last
+    // captured or dragged was found; the capture crosshair is drawn through it.
+    float LastSolvedA = 0.0f;
+    float LastSolvedB = 0.0f;
 
     Interaction() { Selection(1) = 1; }
     friend bool operator==(const Interaction&, const Interaction&) = default;

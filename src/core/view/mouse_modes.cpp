@@ -3,6 +3,7 @@
 #include "core/coords/chart_values.h"
 #include "core/coords/mapping.h"
 #include "core/numerics/spline.h"
+#include "core/state/shown_spline.h"
 #include "core/ui/command_ids.h"
 #include "core/view/view_math.h"
 
@@ -21,7 +22,7 @@ float storedY(const AppState& s, std::int32_t y) {
 
 // First point of `line` whose box, as last drawn, holds the pointer; 0 if none.
 int pointUnder(const AppState& s, int line, std::int32_t x, std::int32_t y) {
-    for (int k = 1; k <= s.dep.NPoints(line); ++k)
+    for (int k = 1; k <= s.doc.NPoints(line); ++k)
         if (s.overlay.PointHitBox(line, k).contains(x, y)) return k;
     return 0;
 }
@@ -46,9 +47,10 @@ void lockPointer(AppState& s, Modifiers keys) {
 }
 
 void solveCurrentPoint(AppState& s) {
-    s.dep.ArgLine = s.dep.CurLine;
-    s.dep.ArgPoint = s.dep.CurPoint;
-    SOLUTION_NEWTON(s.cal, s.dep);
+    const ChartPosition found =
+        SOLUTION_NEWTON(s.doc, s.work.PerspectiveDistance, s.doc, s.work.CurLine, s.work.CurPoint);
+    s.mouse.LastSolvedA = static_cast<float>(found.a);
+    s.mouse.LastSolvedB = static_cast<float>(found.b);
 }
 
 void startPointDrag(AppState& s, MouseEffects& e) {
@@ -67,32 +69,32 @@ void startPanning(AppState& s, MouseEffects& e) {
 }
 
 void shiftRange(AppState& s, MouseEffects& e) {
-    Dep2D& d = s.dep;
+    WorkState& w = s.work;
     Interaction& m = s.mouse;
-    const int p = pointUnder(s, d.CurLine, m.MouseX, m.MouseY);
+    const int p = pointUnder(s, w.CurLine, m.MouseX, m.MouseY);
     if (p == 0) return;
-    if (p == d.CurPoint) {
+    if (p == w.CurPoint) {
         if (m.SelectionCount == 1) {
-            d.SavedPoint = d.CurPoint;
-            if (d.CurLine == d.SavedLine) startPointDrag(s, e);
+            w.SavedPoint = w.CurPoint;
+            if (w.CurLine == w.SavedLine) startPointDrag(s, e);
         } else {
             m.SelectionCount = 1;
-            m.Selection(1) = d.CurPoint;
+            m.Selection(1) = w.CurPoint;
         }
     } else {
-        const int step = p > d.CurPoint ? 1 : -1;
-        m.SelectionCount = std::abs(p - d.CurPoint) + 1;
-        for (int j = 1; j <= m.SelectionCount; ++j) m.Selection(j) = d.CurPoint + (j - 1) * step;
+        const int step = p > w.CurPoint ? 1 : -1;
+        m.SelectionCount = std::abs(p - w.CurPoint) + 1;
+        for (int j = 1; j <= m.SelectionCount; ++j) m.Selection(j) = w.CurPoint + (j - 1) * step;
     }
     e.repaint = true;
 }
 
 void controlToggle(AppState& s, MouseEffects& e) {
-    Dep2D& d = s.dep;
+    WorkState& w = s.work;
     Interaction& m = s.mouse;
-    const int p = pointUnder(s, d.CurLine, m.MouseX, m.MouseY);
+    const int p = pointUnder(s, w.CurLine, m.MouseX, m.MouseY);
     if (p == 0) return;
-    d.CurPoint = p;
+    w.CurPoint = p;
     e.showPoint = true;
     if (m.SelectionCount >= 2 && selected(m, p)) {
         int kept = 0;
@@ -101,11 +103,11 @@ void controlToggle(AppState& s, MouseEffects& e) {
         m.SelectionCount = kept;
         // Delete and the edits act on the current point: it stays among the
         // selected ones, the newest of them.
-        d.CurPoint = m.Selection(kept);
+        w.CurPoint = m.Selection(kept);
     } else if (m.SelectionCount == 1) {
         if (p == m.Selection(1)) {
-            d.SavedPoint = p;
-            if (d.CurLine == d.SavedLine) startPointDrag(s, e);
+            w.SavedPoint = p;
+            if (w.CurLine == w.SavedLine) startPointDrag(s, e);
         } else {
             m.SelectionCount = 2;
             m.Selection(2) = p;
@@ -124,8 +126,8 @@ void grabMarker(AppState& s, MouseEffects& e) {
     m.DragStartX = m.MouseX;
     m.DragStartY = m.MouseY;
     for (int i = 1; i <= 4; ++i) {
-        m.MarkerStartX(i) = s.cal.MarkerPixX(i);
-        m.MarkerStartY(i) = s.cal.MarkerPixY(i);
+        m.MarkerStartX(i) = s.doc.MarkerPixX(i);
+        m.MarkerStartY(i) = s.doc.MarkerPixY(i);
     }
     m.DraggedMarker = k;
     m.MarkerDragging = true;
@@ -134,18 +136,19 @@ void grabMarker(AppState& s, MouseEffects& e) {
 }
 
 void capturePoint(AppState& s, MouseEffects& e) {
-    Dep2D& d = s.dep;
+    Dep2D& d = s.doc;
+    WorkState& w = s.work;
     Interaction& m = s.mouse;
-    if (d.NPoints(d.CurLine) >= PointsMax) return;
-    d.SavedPoint = d.CurPoint;
-    d.SavedLine = d.CurLine;
-    const int n = d.NPoints(d.CurLine) + 1;
-    d.NPoints(d.CurLine) = n;
+    if (d.NPoints(w.CurLine) >= PointsMax) return;
+    w.SavedPoint = w.CurPoint;
+    w.SavedLine = w.CurLine;
+    const int n = d.NPoints(w.CurLine) + 1;
+    d.NPoints(w.CurLine) = n;
     m.SelectionCount = 1;
     m.Selection(1) = n;
-    d.CurPoint = n;
-    d.PixX(d.CurLine, n) = storedX(s, m.MouseX);
-    d.PixY(d.CurLine, n) = storedY(s, m.MouseY);
+    w.CurPoint = n;
+    d.PixX(w.CurLine, n) = storedX(s, m.MouseX);
+    d.PixY(w.CurLine, n) = storedY(s, m.MouseY);
     solveCurrentPoint(s);
     e.enablePanel = {ctl::DeleteLine, ctl::YEdit, ctl::XEdit};
     e.showPoint = e.refreshPanel = e.refreshMenus = e.refreshStatusBar = e.refreshToolbar = true;
@@ -158,28 +161,30 @@ void capturePoint(AppState& s, MouseEffects& e) {
 
 // The pointer stores where the current line's last point lies.
 bool repeatsLastPoint(const AppState& s, std::int32_t x, std::int32_t y) {
-    const Dep2D& d = s.dep;
-    const int n = d.NPoints(d.CurLine);
-    return n >= 1 && d.PixX(d.CurLine, n) == storedX(s, x) && d.PixY(d.CurLine, n) == storedY(s, y);
+    const Dep2D& d = s.doc;
+    const WorkState& w = s.work;
+    const int n = d.NPoints(w.CurLine);
+    return n >= 1 && d.PixX(w.CurLine, n) == storedX(s, x) && d.PixY(w.CurLine, n) == storedY(s, y);
 }
 
 // Plain press outside capture mode: the last line with a point under the pointer wins.
 void selectPoint(AppState& s, MouseEffects& e) {
-    Dep2D& d = s.dep;
+    Dep2D& d = s.doc;
+    WorkState& w = s.work;
     Interaction& m = s.mouse;
     for (int line = 1; line <= d.NLines; ++line) {
         const int p = pointUnder(s, line, m.MouseX, m.MouseY);
         if (p == 0) continue;
         // A press on a point of the multiple selection moves the group instead.
-        if (m.SelectionCount >= 2 && line == d.CurLine && line == d.SavedLine && selected(m, p))
+        if (m.SelectionCount >= 2 && line == w.CurLine && line == w.SavedLine && selected(m, p))
             return;
-        d.SavedPoint = d.CurPoint;
-        d.SavedLine = d.CurLine;
+        w.SavedPoint = w.CurPoint;
+        w.SavedLine = w.CurLine;
         m.SelectionCount = 1;
         m.Selection(1) = p;
-        if (line == d.CurLine && p == d.CurPoint) startPointDrag(s, e); // a second press on it
-        d.CurLine = line;
-        d.CurPoint = p;
+        if (line == w.CurLine && p == w.CurPoint) startPointDrag(s, e); // a second press on it
+        w.CurLine = line;
+        w.CurPoint = p;
         solveCurrentPoint(s);
         e.showPoint = e.showBundleParameter = true;
         e.refreshPanel = e.refreshMenus = e.refreshToolbar = e.repaintToolbar = true;
@@ -187,10 +192,11 @@ void selectPoint(AppState& s, MouseEffects& e) {
 }
 
 void groupMoveTest(AppState& s, MouseEffects& e) {
-    Dep2D& d = s.dep;
+    Dep2D& d = s.doc;
+    WorkState& w = s.work;
     Interaction& m = s.mouse;
-    for (int k = 1; k <= d.NPoints(d.CurLine); ++k) {
-        if (!selected(m, k) || !s.overlay.PointHitBox(d.CurLine, k).contains(m.MouseX, m.MouseY))
+    for (int k = 1; k <= d.NPoints(w.CurLine); ++k) {
+        if (!selected(m, k) || !s.overlay.PointHitBox(w.CurLine, k).contains(m.MouseX, m.MouseY))
             continue;
         m.GroupMoving = 1;
         m.PointDragging = false;
@@ -199,8 +205,8 @@ void groupMoveTest(AppState& s, MouseEffects& e) {
         m.DragStartX = m.MouseX;
         m.DragStartY = m.MouseY;
         for (int j = 1; j <= m.SelectionCount; ++j) {
-            m.GroupStartX(j) = d.PixX(d.CurLine, m.Selection(j));
-            m.GroupStartY(j) = d.PixY(d.CurLine, m.Selection(j));
+            m.GroupStartX(j) = d.PixX(w.CurLine, m.Selection(j));
+            m.GroupStartY(j) = d.PixY(w.CurLine, m.Selection(j));
         }
         e.cursor = CursorShape::SizeAll;
         return;
@@ -208,16 +214,14 @@ void groupMoveTest(AppState& s, MouseEffects& e) {
 }
 
 void recomputeGroup(AppState& s) {
-    for (int j = 1; j <= s.mouse.SelectionCount; ++j) {
-        s.dep.ArgLine = s.dep.CurLine;
-        s.dep.ArgPoint = s.mouse.Selection(j);
-        SOLUTION_NEWTON(s.cal, s.dep);
-    }
+    for (int j = 1; j <= s.mouse.SelectionCount; ++j)
+        SOLUTION_NEWTON(s.doc, s.work.PerspectiveDistance, s.doc, s.work.CurLine,
+                        s.mouse.Selection(j));
 }
 
 void updateSplinePoint(AppState& s) {
     s.spline.SplinePointX = storedX(s, s.mouse.MouseX);
-    SPLINEINTERPOLATION(SplineAtPoint, s.dep, s.spline);
+    SPLINEINTERPOLATION(SplineAtPoint, s.doc, s.work.CurLine, s.spline);
 }
 
 void insertPoint(Dep2D& d, int line, int at, float x, float y) {
@@ -235,16 +239,17 @@ void insertPoint(Dep2D& d, int line, int at, float x, float y) {
 
 MouseEffects mouseMove(AppState& s, std::int32_t x, std::int32_t y, Modifiers keys) {
     MouseEffects e;
-    Dep2D& d = s.dep;
+    Dep2D& d = s.doc;
+    WorkState& w = s.work;
     Interaction& m = s.mouse;
     m.MouseX = x;
     m.MouseY = y;
-    if (d.CaptureMode == 1) e.cursor = CursorShape::Cross;
+    if (w.CaptureMode == 1) e.cursor = CursorShape::Cross;
 
-    if (d.ScaleMode != 0 && !m.Panning && !m.MarkerDragging) {
+    if (w.ScaleMode != 0 && !m.Panning && !m.MarkerDragging) {
         m.HoveredMarker = markerUnder(s, x, y);
         e.cursor = m.HoveredMarker ? CursorShape::SizeAll : CursorShape::Arrow;
-    } else if (d.ScaleMode == 0) {
+    } else if (w.ScaleMode == 0) {
         m.HoveredMarker = 0; // no marker prompts outside calibration
     }
     if (m.HoveredMarker >= 1)
@@ -252,24 +257,24 @@ MouseEffects mouseMove(AppState& s, std::int32_t x, std::int32_t y, Modifiers ke
     else
         e.removePrompt = true;
 
-    if (m.MarkerDragging && d.ScaleMode != 0) {
+    if (m.MarkerDragging && w.ScaleMode != 0) {
         lockPointer(s, keys);
         const int k = m.DraggedMarker;
-        s.cal.MarkerPixX(k) =
+        s.doc.MarkerPixX(k) =
             m.MarkerStartX(k) + static_cast<float>(m.MouseX - m.DragStartX) / s.view.ViewScale;
-        s.cal.MarkerPixY(k) =
+        s.doc.MarkerPixY(k) =
             m.MarkerStartY(k) + static_cast<float>(m.MouseY - m.DragStartY) / s.view.ViewScale;
         e.repaint = true;
     }
     if (m.PointDragging) {
         lockPointer(s, keys);
-        d.PixX(d.CurLine, d.CurPoint) =
+        d.PixX(w.CurLine, w.CurPoint) =
             m.PointStartX + static_cast<float>(m.MouseX - m.DragStartX) / s.view.ViewScale;
-        d.PixY(d.CurLine, d.CurPoint) =
+        d.PixY(w.CurLine, w.CurPoint) =
             m.PointStartY + static_cast<float>(m.MouseY - m.DragStartY) / s.view.ViewScale;
         solveCurrentPoint(s);
         e.showPoint = true;
-        if (d.SplineShown == 1) SPLINEINTERPOLATION(SplinePolyline, d, s.spline);
+        rebuildShownSpline(s);
         e.repaint = true;
     }
     if (m.Panning) {
@@ -284,12 +289,12 @@ MouseEffects mouseMove(AppState& s, std::int32_t x, std::int32_t y, Modifiers ke
         const float dx = static_cast<float>(m.MouseX - m.DragStartX) / s.view.ViewScale;
         const float dy = static_cast<float>(m.MouseY - m.DragStartY) / s.view.ViewScale;
         for (int j = 1; j <= m.SelectionCount; ++j) {
-            d.PixX(d.CurLine, m.Selection(j)) = m.GroupStartX(j) + dx;
-            d.PixY(d.CurLine, m.Selection(j)) = m.GroupStartY(j) + dy;
+            d.PixX(w.CurLine, m.Selection(j)) = m.GroupStartX(j) + dx;
+            d.PixY(w.CurLine, m.Selection(j)) = m.GroupStartY(j) + dy;
         }
         e.repaint = true;
     }
-    if (d.SplinePointMode == 1) {
+    if (w.SplinePointMode == 1) {
         updateSplinePoint(s);
         e.repaint = true;
     }
@@ -298,7 +303,8 @@ MouseEffects mouseMove(AppState& s, std::int32_t x, std::int32_t y, Modifiers ke
 
 MouseEffects leftButtonDown(AppState& s, std::int32_t x, std::int32_t y, Modifiers keys) {
     MouseEffects e;
-    Dep2D& d = s.dep;
+    Dep2D& d = s.doc;
+    WorkState& w = s.work;
     Interaction& m = s.mouse;
     m.LeftButtonDown = true;
     m.MouseX = x;
@@ -306,27 +312,27 @@ MouseEffects leftButtonDown(AppState& s, std::int32_t x, std::int32_t y, Modifie
 
     if (keys.shift) shiftRange(s, e);
     if (keys.control) controlToggle(s, e);
-    if (m.SelectionCount > 1) d.SavedLine = d.CurLine;
+    if (m.SelectionCount > 1) w.SavedLine = w.CurLine;
 
     if (!keys.shift && !keys.control) {
-        if (d.ScaleMode != 0) grabMarker(s, e);
-        if (d.CaptureMode == 1) {
+        if (w.ScaleMode != 0) grabMarker(s, e);
+        if (w.CaptureMode == 1) {
             capturePoint(s, e);
         } else if (!m.MarkerDragging) {
             selectPoint(s, e);
         }
-        if (d.CaptureMode != 1 && !m.MarkerDragging && m.SelectionCount > 1) groupMoveTest(s, e);
+        if (w.CaptureMode != 1 && !m.MarkerDragging && m.SelectionCount > 1) groupMoveTest(s, e);
         e.refreshPanel = true; // the line buttons follow the current line
     }
     if (m.PointDragging) {
         m.DragStartX = x;
         m.DragStartY = y;
-        m.PointStartX = d.PixX(d.CurLine, d.CurPoint);
-        m.PointStartY = d.PixY(d.CurLine, d.CurPoint);
+        m.PointStartX = d.PixX(w.CurLine, w.CurPoint);
+        m.PointStartY = d.PixY(w.CurLine, w.CurPoint);
     }
-    if (!m.MarkerDragging && d.CaptureMode != 1 && !m.PointDragging && m.GroupMoving == 0)
+    if (!m.MarkerDragging && w.CaptureMode != 1 && !m.PointDragging && m.GroupMoving == 0)
         startPanning(s, e);
-    if (d.SplineShown == 1) SPLINEINTERPOLATION(SplinePolyline, d, s.spline);
+    rebuildShownSpline(s);
     e.focusView = e.repaint = true;
     return e;
 }
@@ -337,7 +343,8 @@ MouseEffects leftButtonUp(AppState& s) {
     m.LeftButtonDown = false;
     if (m.PointDragging || m.Panning || m.MarkerDragging) {
         e.cursor = CursorShape::Arrow;
-        if (m.MarkerDragging) recomputeAllChartValues(s.cal, s.dep); // the calibration moved
+        if (m.MarkerDragging)
+            recomputeAllChartValues(s.doc, s.work.PerspectiveDistance); // the calibration moved
         m.PointDragging = m.Panning = m.MarkerDragging = false;
     }
     if (m.GroupMoving == 1) {
@@ -353,52 +360,53 @@ MouseEffects leftButtonUp(AppState& s) {
 MouseEffects leftDoubleClick(AppState& s, std::int32_t x, std::int32_t y) {
     // Quick clicks while capturing are captures, not double clicks: none is
     // lost. Where the first click left its point, the second adds no copy.
-    if (s.dep.CaptureMode == 1 && !repeatsLastPoint(s, x, y)) return leftButtonDown(s, x, y, {});
+    if (s.work.CaptureMode == 1 && !repeatsLastPoint(s, x, y)) return leftButtonDown(s, x, y, {});
     MouseEffects e;
-    Dep2D& d = s.dep;
+    Dep2D& d = s.doc;
+    WorkState& w = s.work;
     Interaction& m = s.mouse;
     m.LeftButtonDown = true;
     m.MouseX = x;
     m.MouseY = y;
-    e.repaint = d.CaptureMode == 1; // the crosshair while the button is held
+    e.repaint = w.CaptureMode == 1; // the crosshair while the button is held
     if (m.SelectionCount <= 1) return e;
     // A double click ends a multiple selection on the point clicked.
     m.SelectionCount = 1;
     m.Selection(1) = 1;
-    const int previousLine = d.CurLine, previousPoint = d.CurPoint;
-    d.CurPoint = 1;
+    const int previousLine = w.CurLine, previousPoint = w.CurPoint;
+    w.CurPoint = 1;
     bool hit = false;
     for (int line = 1; line <= d.NLines; ++line) {
         const int p = pointUnder(s, line, x, y);
         if (p == 0) continue;
         hit = true;
-        d.SavedLine = line;
-        d.CurLine = line;
-        d.CurPoint = p;
+        w.SavedLine = line;
+        w.CurLine = line;
+        w.CurPoint = p;
         m.Selection(1) = p;
     }
     // Only a point under the pointer may be dragged: beside every point the
     // collapse to point 1 must not pick up point 1.
-    if (hit && d.CurLine == previousLine && d.CurPoint == previousPoint) {
+    if (hit && w.CurLine == previousLine && w.CurPoint == previousPoint) {
         startPointDrag(s, e);
         m.DragStartX = x;
         m.DragStartY = y;
-        m.PointStartX = d.PixX(d.CurLine, d.CurPoint);
-        m.PointStartY = d.PixY(d.CurLine, d.CurPoint);
+        m.PointStartX = d.PixX(w.CurLine, w.CurPoint);
+        m.PointStartY = d.PixY(w.CurLine, w.CurPoint);
     }
-    if (d.CurPoint <= d.NPoints(d.CurLine)) solveCurrentPoint(s);
+    if (w.CurPoint <= d.NPoints(w.CurLine)) solveCurrentPoint(s);
     e.showPoint = e.showBundleParameter = e.refreshPanel = e.refreshMenus = e.repaint = true;
     return e;
 }
 
 MouseEffects rightButtonDown(AppState& s, std::int32_t x, std::int32_t y) {
     MouseEffects e;
-    const Dep2D& d = s.dep;
+    const WorkState& w = s.work;
     Interaction& m = s.mouse;
     m.MouseX = x;
     m.MouseY = y;
-    if (d.CaptureMode == 1 && d.ImageLoaded != 0 && !m.MarkerDragging) startPanning(s, e);
-    if (!m.MarkerDragging && d.ScaleMode == 0 && d.CaptureMode != 1) e.openContextMenu = true;
+    if (w.CaptureMode == 1 && w.ImageLoaded != 0 && !m.MarkerDragging) startPanning(s, e);
+    if (!m.MarkerDragging && w.ScaleMode == 0 && w.CaptureMode != 1) e.openContextMenu = true;
     return e;
 }
 
@@ -414,12 +422,13 @@ MouseEffects rightButtonUp(AppState& s) {
 
 MouseEffects middleButtonDown(AppState& s, std::int32_t x, std::int32_t y) {
     MouseEffects e;
-    Dep2D& d = s.dep;
+    Dep2D& d = s.doc;
+    WorkState& w = s.work;
     Interaction& m = s.mouse;
     m.MouseX = x;
     m.MouseY = y;
-    const int line = d.CurLine;
-    if (d.SplinePointMode == 1 && d.SplineShown == 1 && d.NPoints(line) < PointsMax &&
+    const int line = w.CurLine;
+    if (w.SplinePointMode == 1 && w.SplineShown == 1 && d.NPoints(line) < PointsMax &&
         d.NPoints(line) >= 1) {
         updateSplinePoint(s); // the point under the pointer now
         const float px = s.spline.SplinePointX, py = s.spline.SplinePointY;
@@ -434,12 +443,12 @@ MouseEffects middleButtonDown(AppState& s, std::int32_t x, std::int32_t y) {
                 break;
             }
         }
-        d.SavedLine = d.CurLine;
-        d.SavedPoint = d.CurPoint;
-        d.CurPoint = 1;
-        recomputeLineChartValues(s.cal, d, line);
+        w.SavedLine = w.CurLine;
+        w.SavedPoint = w.CurPoint;
+        w.CurPoint = 1;
+        recomputeLineChartValues(s.doc, w.PerspectiveDistance, line);
     }
-    if (d.SplineShown == 1) SPLINEINTERPOLATION(SplinePolyline, d, s.spline);
+    rebuildShownSpline(s);
     e.refreshPanel = e.refreshMenus = e.refreshStatusBar = e.repaint = true;
     return e;
 }
@@ -447,7 +456,7 @@ MouseEffects middleButtonDown(AppState& s, std::int32_t x, std::int32_t y) {
 MouseEffects mouseLeave(AppState& s) {
     MouseEffects e;
     Interaction& m = s.mouse;
-    if (m.MarkerDragging) recomputeAllChartValues(s.cal, s.dep);
+    if (m.MarkerDragging) recomputeAllChartValues(s.doc, s.work.PerspectiveDistance);
     if (m.GroupMoving == 1) recomputeGroup(s); // the points stay where they were left
     m.PointDragging = m.Panning = m.MarkerDragging = false;
     m.GroupMoving = 0;

@@ -3,6 +3,7 @@
 // screen and back, how far the view may scroll, how a picture is fitted, how
 // one wheel notch zooms about the pointer, and what each scroll bar request does.
 
+#include "core/document/image_facts.h"
 #include "core/view/view_state.h"
 
 #include <cstdint>

@@ -2,6 +2,7 @@
 
 #include "core/document/document_step.h"
 #include "core/state/app_state.h"
+#include "core/state/current_inside.h"
 
 #include <QUndoCommand>
 
@@ -19,8 +20,8 @@ constexpr int kMostSteps = 1000;
 class DocumentStepCommand : public QUndoCommand {
   public:
     DocumentStepCommand(EditHistory& history, DocumentStep step, EditKind kind)
-        : history_(history), step_(std::move(step)), kind_(kind), line_(history.s_.dep.CurLine),
-          point_(history.s_.dep.CurPoint) {
+        : history_(history), step_(std::move(step)), kind_(kind), line_(history.s_.work.CurLine),
+          point_(history.s_.work.CurPoint) {
         setText(QString::fromStdString(editName(kind, history.s_.InterfaceLanguage)));
     }
 
@@ -54,7 +55,8 @@ class DocumentStepCommand : public QUndoCommand {
   private:
     void swap() {
         step_.swapWith(history_.known_);
-        putDocument(history_.s_, history_.known_);
+        history_.s_.doc = history_.known_;
+        keepCurrentInsideData(history_.s_);
         history_.refresh_();
     }
 
@@ -67,7 +69,7 @@ class DocumentStepCommand : public QUndoCommand {
 };
 
 EditHistory::EditHistory(AppState& s, std::function<void()> refresh, QObject* parent)
-    : QObject(parent), s_(s), refresh_(std::move(refresh)), known_(documentOf(s)) {
+    : QObject(parent), s_(s), refresh_(std::move(refresh)), known_(s.doc) {
     // A step of a full document holds at most about 64 KB, most hold a few
     // hundred bytes: a thousand steps stay far below 64 MB.
     stack_.setUndoLimit(kMostSteps);
@@ -75,23 +77,22 @@ EditHistory::EditHistory(AppState& s, std::function<void()> refresh, QObject* pa
 }
 
 void EditHistory::record(EditKind kind) {
-    Document now = documentOf(s_);
-    std::optional<DocumentStep> step = DocumentStep::between(known_, now);
+    std::optional<DocumentStep> step = DocumentStep::between(known_, s_.doc);
     if (!step) return;
-    known_ = std::move(now);
+    known_ = s_.doc;
     stack_.push(new DocumentStepCommand(*this, std::move(*step), kind));
     showFlag();
 }
 
 void EditHistory::takeAsIs() {
-    known_ = documentOf(s_);
+    known_ = s_.doc;
     stack_.resetClean();
     showFlag();
 }
 
 void EditHistory::startAfresh() {
     stack_.clear();
-    known_ = documentOf(s_);
+    known_ = s_.doc;
     showFlag();
 }
 
@@ -121,7 +122,7 @@ std::size_t EditHistory::bytes() const {
 }
 
 void EditHistory::showFlag() {
-    s_.dep.ProjectModified = stack_.isClean() ? 0 : 1;
+    s_.work.ProjectModified = stack_.isClean() ? 0 : 1;
 }
 
 } // namespace vex

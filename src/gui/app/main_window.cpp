@@ -6,7 +6,9 @@
 #include "core/messages/catalogue.h"
 #include "core/numerics/spline.h"
 #include "core/settings/settings_store.h"
+#include "core/state/shown_spline.h"
 #include "core/ui/command_ids.h"
+#include "core/ui/table_commands.h"
 #include "gui/app/about_dialog.h"
 #include "gui/app/edit_history.h"
 #include "gui/app/help_window.h"
@@ -91,7 +93,7 @@ void MainWindow::buildWorkArea() {
     setCentralWidget(workspace_);
     platform_.prompts.setOwner(view_);
     qApp->installEventFilter(new DeleteKeyFilter(
-        this, [this] { return state_.dep.NPoints(state_.dep.CurLine) > 2; },
+        this, [this] { return state_.doc.NPoints(state_.work.CurLine) > 2; },
         [this] { command(cmd::DeletePoint); }, this));
 }
 
@@ -203,7 +205,7 @@ void MainWindow::exitProgram() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (!shuttingDown_ && state_.dep.ProjectModified == 1) {
+    if (!shuttingDown_ && state_.work.ProjectModified == 1) {
         switch (tell(msg::SaveBeforeExit, MessageKind::QuestionWithCancel)) {
         case Answer::No:
             break;
@@ -333,8 +335,8 @@ void MainWindow::pasteTable() {
         platform_.prompts.message(m.kind, QString::fromStdString(m.text(state_.InterfaceLanguage)));
     if (!paste.changed) return;
     // The curve shown is that of the old points until it is sampled again.
-    if (state_.dep.SplineShown == 1) SPLINEINTERPOLATION(SplinePolyline, state_.dep, state_.spline);
-    if (state_.dep.NPoints(state_.dep.CurLine) >= PointsMax) leaveCaptureFull(state_.toolbar);
+    rebuildShownSpline(state_);
+    if (state_.doc.NPoints(state_.work.CurLine) >= PointsMax) leaveCaptureFull(state_.toolbar);
     dialogPartnership();
     prepStatusBar(0);
     showCurrentPoint();
@@ -376,12 +378,13 @@ void MainWindow::buildEditMenu() {
 }
 
 void MainWindow::refreshAll() {
-    Dep2D& d = state_.dep;
-    if (d.SplineShown == 1) SPLINEINTERPOLATION(SplinePolyline, d, state_.spline);
-    if (d.NPoints(d.CurLine) >= PointsMax) leaveCaptureFull(state_.toolbar);
+    Dep2D& d = state_.doc;
+    WorkState& w = state_.work;
+    rebuildShownSpline(state_);
+    if (d.NPoints(w.CurLine) >= PointsMax) leaveCaptureFull(state_.toolbar);
     showCurrentPoint();
     showBundleParameter();
-    prepareToolBarIcons(d.ImageLoaded != 0 ? 1 : 2);
+    prepareToolBarIcons(w.ImageLoaded != 0 ? 1 : 2);
     refresh();
 }
 

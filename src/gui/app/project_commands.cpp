@@ -7,6 +7,9 @@
 #include "core/io/text_table.h"
 #include "core/messages/catalogue.h"
 #include "core/numerics/spline.h"
+#include "core/state/shown_spline.h"
+#include "core/ui/project_routines.h"
+#include "core/ui/table_commands.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -41,7 +44,7 @@ Answer ProjectCommands::tell(const UserMessage& m) {
 }
 
 bool ProjectCommands::proceedDespiteChanges(int question) {
-    if (s_.dep.ProjectModified != 1) return true;
+    if (s_.work.ProjectModified != 1) return true;
     switch (tell(plain(question, MessageKind::QuestionWithCancel))) {
     case Answer::Yes:
         return saveProject();
@@ -55,12 +58,14 @@ bool ProjectCommands::proceedDespiteChanges(int question) {
 void ProjectCommands::newProject() {
     if (!proceedDespiteChanges(msg::SaveBeforeNew)) return;
     CLEARPARAM(s_);
-    s_.image = ImageFacts{};
+    s_.doc.ImagePath.clear();
+    s_.doc.ImageWidth = 0;
+    s_.doc.ImageHeight = 0;
     // The new project has no file yet: Save asks for one instead of writing
     // over the file of the project before it. What was kept has been saved,
     // what was dropped the user chose to drop.
     s_.ProjectPath.clear();
-    s_.dep.ProjectNamed = 0;
+    s_.work.ProjectNamed = 0;
     shell_.dropPicture(); // and the zoomed scroll bars with it
     shell_.historyStartsAfresh();
     shell_.resetPanel(0);
@@ -92,25 +97,25 @@ void ProjectCommands::loadProject() {
             return;
         }
     }
-    const std::string storedImagePath = loaded.image.ImagePath;
-    loaded.image.ImagePath = resolveImagePath(storedImagePath, path);
+    const std::string storedImagePath = loaded.doc.ImagePath;
+    loaded.doc.ImagePath = resolveImagePath(storedImagePath, path);
     s_ = std::move(loaded);
-    const float savedFitZoom = s_.view.PositionsFitZoom;
+    const float savedFitZoom = s_.doc.PositionsFitZoom;
     const bool pictureOpened = reopenPicture_();
     if (pictureOpened) {
         // Positions taken in a view of another size move with the picture.
-        rescaleStoredPositions(s_, savedFitZoom, s_.view.FitZoom);
+        rescaleStoredPositions(s_.doc, savedFitZoom, s_.view.FitZoom);
     } else {
         keepWithoutPicture(storedImagePath);
-        s_.view.PositionsFitZoom = savedFitZoom;
+        s_.doc.PositionsFitZoom = savedFitZoom;
     }
     s_.view.FitZoom = s_.view.Zoom * 1.0f;
     s_.view.MaxZoom = s_.view.Zoom * 50.0f;
     // The file holds image positions only; the chart values follow from them.
-    recomputeAllChartValues(s_.cal, s_.dep);
-    if (s_.dep.SplineShown == 1) SPLINEINTERPOLATION(SplinePolyline, s_.dep, s_.spline);
+    recomputeAllChartValues(s_.doc, s_.work.PerspectiveDistance);
+    rebuildShownSpline(s_);
 
-    s_.dep.ProjectNamed = 1;
+    s_.work.ProjectNamed = 1;
     shell_.historyStartsAfresh();
     shell_.prepareToolBarIcons(1);
     shell_.dialogPartnership();
@@ -126,11 +131,11 @@ void ProjectCommands::keepWithoutPicture(const std::string& storedImagePath) {
     // The chart shown before belongs to other work: under these points it
     // would be calibrated, captured on and saved as this project's picture.
     shell_.dropPicture();
-    s_.dep.ImageLoaded = 0;
-    s_.dep.CaptureMode = 0;
+    s_.work.ImageLoaded = 0;
+    s_.work.CaptureMode = 0;
     // The project still names its own picture, as its file does, for the
     // next Save to keep.
-    s_.image.ImagePath = storedImagePath;
+    s_.doc.ImagePath = storedImagePath;
 }
 
 bool ProjectCommands::writeProject() {
@@ -149,7 +154,7 @@ bool ProjectCommands::writeProject() {
 
 bool ProjectCommands::saveProject() {
     // Without a file chosen yet there is nowhere to write: ask, as Save As does.
-    if (s_.dep.ProjectNamed == 0 || s_.ProjectPath.empty()) return saveProjectAs();
+    if (s_.work.ProjectNamed == 0 || s_.ProjectPath.empty()) return saveProjectAs();
     return writeProject();
 }
 
@@ -162,19 +167,19 @@ bool ProjectCommands::saveProjectAs() {
         s_.ProjectPath = previous;
         return false;
     }
-    s_.dep.ProjectNamed = 1;
+    s_.work.ProjectNamed = 1;
     return true;
 }
 
 bool ProjectCommands::saveBeforeLeaving() {
     // Without changes the file already holds the work; rewriting it would
     // only store the positions as this view rescaled them.
-    if (s_.dep.ProjectModified != 1) return true;
+    if (s_.work.ProjectModified != 1) return true;
     return saveProject();
 }
 
 void ProjectCommands::exportTable() {
-    if (s_.dep.NPoints(s_.dep.CurLine) <= 0) {
+    if (s_.doc.NPoints(s_.work.CurLine) <= 0) {
         tell(plain(msg::ImportTooFewPoints, MessageKind::Warning));
         return;
     }
@@ -183,7 +188,7 @@ void ProjectCommands::exportTable() {
     std::optional<UserMessage> failure;
     {
         WaitCursor wait;
-        failure = Save2DepInTxt(s_.dep, chosen->toStdString());
+        failure = Save2DepInTxt(s_.doc, chosen->toStdString());
     }
     if (failure) tell(*failure);
 }
@@ -194,7 +199,7 @@ void ProjectCommands::importTable() {
     TableReadResult result;
     {
         WaitCursor wait;
-        result = Load2DepFromTxt(s_, chosen->toStdString());
+        result = importTableCommand(s_, chosen->toStdString());
     }
     if (result.failure) {
         tell(*result.failure);
@@ -204,11 +209,11 @@ void ProjectCommands::importTable() {
         tell(*refusal);
         return;
     }
-    if (s_.dep.NPoints(s_.dep.CurLine) >= PointsMax) shell_.leaveCaptureOnToolbar();
+    if (s_.doc.NPoints(s_.work.CurLine) >= PointsMax) shell_.leaveCaptureOnToolbar();
     shell_.dialogPartnership();
     shell_.prepContextMenu(1);
     shell_.prepStatusBar(0);
-    if (s_.dep.SplineShown == 1) SPLINEINTERPOLATION(SplinePolyline, s_.dep, s_.spline);
+    rebuildShownSpline(s_);
     shell_.repaintView();
 }
 

@@ -95,10 +95,10 @@ int SETRANGEOFCOORDINATE_DIALOG(AppState& s, Prompts& prompts, QWidget* owner, Q
     enableIfAny(host, false);
     int result = 0;
     {
-        CoordinateRangeDialog dialog(s.cal, prompts, s.InterfaceLanguage, owner);
+        CoordinateRangeDialog dialog(s.doc, prompts, s.InterfaceLanguage, owner);
         result = prompts.exec(dialog) == QDialog::Accepted ? 1 : 0;
     }
-    DEFINECOORDLIMITED(s.cal);
+    s.work.PerspectiveDistance = DEFINECOORDLIMITED(s.doc);
     enableIfAny(panel, true);
     enableIfAny(host, true);
     return result;

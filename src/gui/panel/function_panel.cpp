@@ -5,6 +5,7 @@
 #include "core/io/number_text.h"
 #include "core/messages/catalogue.h"
 #include "core/numerics/spline.h"
+#include "core/state/shown_spline.h"
 #include "core/ui/command_ids.h"
 #include "core/ui/panel_commands.h"
 #include "gui/panel/coordinate_range_dialog.h"
@@ -56,11 +57,11 @@ FunctionPanel::FunctionPanel(AppState& s, Prompts& prompts, ShellServices& shell
                                 static_cast<UpDownControl*>(control(ctl::YGridSpin))}) {
         spin->setRange(0, 99);
     }
-    static_cast<UpDownControl*>(control(ctl::XGridSpin))->setPosition(s_.dep.XGrid - 1);
-    static_cast<UpDownControl*>(control(ctl::YGridSpin))->setPosition(s_.dep.YGrid - 1);
+    static_cast<UpDownControl*>(control(ctl::XGridSpin))->setPosition(s_.work.XGrid - 1);
+    static_cast<UpDownControl*>(control(ctl::YGridSpin))->setPosition(s_.work.YGrid - 1);
     showBundleParameter();
-    setEditText(ctl::XGridEdit, QString::number(s_.dep.XGrid));
-    setEditText(ctl::YGridEdit, QString::number(s_.dep.YGrid));
+    setEditText(ctl::XGridEdit, QString::number(s_.work.XGrid));
+    setEditText(ctl::YGridEdit, QString::number(s_.work.YGrid));
     applyStates();
 }
 
@@ -167,10 +168,10 @@ void FunctionPanel::applyStates() {
         w->setEnabled(id == ctl::Ok ? states_.isEnabled(id) && okAllowed_ : states_.isEnabled(id));
     }
     // The mode buttons and the spline boxes mirror their flags.
-    const std::pair<int, bool> ticks[] = {{ctl::SetTheScale, s_.dep.ScaleMode != 0},
-                                          {ctl::CaptureMode, s_.dep.CaptureMode == 1},
-                                          {ctl::ShowSpline, s_.dep.SplineShown == 1},
-                                          {ctl::SplineAddPoint, s_.dep.SplinePointMode == 1}};
+    const std::pair<int, bool> ticks[] = {{ctl::SetTheScale, s_.work.ScaleMode != 0},
+                                          {ctl::CaptureMode, s_.work.CaptureMode == 1},
+                                          {ctl::ShowSpline, s_.work.SplineShown == 1},
+                                          {ctl::SplineAddPoint, s_.work.SplinePointMode == 1}};
     for (const auto& [id, on] : ticks) {
         states_.checked[id] = on;
         if (auto* b = qobject_cast<QAbstractButton*>(control(id))) b->setChecked(on);
@@ -187,10 +188,10 @@ void FunctionPanel::dialogPartnership() {
 
 void FunctionPanel::resetPanel(int dataPresent) {
     PROCESS_RESET_HDLG(s_, dataPresent, states_);
-    setEditText(ctl::XGridEdit, QString::number(s_.dep.XGrid));
-    setEditText(ctl::YGridEdit, QString::number(s_.dep.YGrid));
-    static_cast<UpDownControl*>(control(ctl::XGridSpin))->setPosition(s_.dep.XGrid - 1);
-    static_cast<UpDownControl*>(control(ctl::YGridSpin))->setPosition(s_.dep.YGrid - 1);
+    setEditText(ctl::XGridEdit, QString::number(s_.work.XGrid));
+    setEditText(ctl::YGridEdit, QString::number(s_.work.YGrid));
+    static_cast<UpDownControl*>(control(ctl::XGridSpin))->setPosition(s_.work.XGrid - 1);
+    static_cast<UpDownControl*>(control(ctl::YGridSpin))->setPosition(s_.work.YGrid - 1);
     applyStates();
     shell_.prepStatusBar(0);
 }
@@ -198,22 +199,23 @@ void FunctionPanel::resetPanel(int dataPresent) {
 void FunctionPanel::showLayout(int layout) {
     PROCESS_UDM_HDLG(layout, states_);
     if (layout != 1) {
-        setEditText(ctl::XGridEdit, QString::number(s_.dep.XGrid));
-        setEditText(ctl::YGridEdit, QString::number(s_.dep.YGrid));
+        setEditText(ctl::XGridEdit, QString::number(s_.work.XGrid));
+        setEditText(ctl::YGridEdit, QString::number(s_.work.YGrid));
     }
     applyStates();
     shell_.prepStatusBar(0);
 }
 
 void FunctionPanel::showCurrentPoint() {
-    const Dep2D& d = s_.dep;
-    const bool exists = d.CurPoint >= 1 && d.CurPoint <= d.NPoints(d.CurLine);
-    setEditText(ctl::XEdit, exists ? formatted(d.ArgX(d.CurLine, d.CurPoint)) : QString());
-    setEditText(ctl::YEdit, exists ? formatted(d.ValY(d.CurLine, d.CurPoint)) : QString());
+    const Dep2D& d = s_.doc;
+    const WorkState& w = s_.work;
+    const bool exists = w.CurPoint >= 1 && w.CurPoint <= d.NPoints(w.CurLine);
+    setEditText(ctl::XEdit, exists ? formatted(d.ArgX(w.CurLine, w.CurPoint)) : QString());
+    setEditText(ctl::YEdit, exists ? formatted(d.ValY(w.CurLine, w.CurPoint)) : QString());
 }
 
 void FunctionPanel::showBundleParameter() {
-    setEditText(ctl::BundleParameter, formatted(s_.dep.LineParam(s_.dep.CurLine)));
+    setEditText(ctl::BundleParameter, formatted(s_.doc.LineParam(s_.work.CurLine)));
 }
 
 void FunctionPanel::enableControl(int id) {
@@ -231,7 +233,7 @@ void FunctionPanel::afterChange() {
 }
 
 void FunctionPanel::toggleScaleFromMenu() {
-    if (s_.dep.ScaleMode != 0) {
+    if (s_.work.ScaleMode != 0) {
         command(ctl::Ok);
         return;
     }
@@ -240,16 +242,16 @@ void FunctionPanel::toggleScaleFromMenu() {
 }
 
 void FunctionPanel::toggleCaptureFromMenu() {
-    static_cast<QAbstractButton*>(control(ctl::CaptureMode))->setChecked(s_.dep.CaptureMode != 1);
+    static_cast<QAbstractButton*>(control(ctl::CaptureMode))->setChecked(s_.work.CaptureMode != 1);
     command(ctl::CaptureMode);
 }
 
 void FunctionPanel::endCalibration(bool askForRanges) {
-    s_.dep.ScaleMode = 0;
+    s_.work.ScaleMode = 0;
     clearLatch(s_.toolbar);
     if (askForRanges) SETRANGEOFCOORDINATE_DIALOG(s_, prompts_, dialogOwner_, this, host_);
     // The points stay where they are on the picture; their chart values follow the new calibration.
-    recomputeAllChartValues(s_.cal, s_.dep);
+    recomputeAllChartValues(s_.doc, s_.work.PerspectiveDistance);
     shell_.prepContextMenu(1);
     shell_.prepareToolBarIcons(1);
     showLayout(1);
@@ -278,7 +280,7 @@ void FunctionPanel::editTyped(int id, const QString& text) {
         if (typeGridCount(s_, xGrid, t)) {
             auto* spin =
                 static_cast<UpDownControl*>(control(xGrid ? ctl::XGridSpin : ctl::YGridSpin));
-            spin->setPosition((xGrid ? s_.dep.XGrid : s_.dep.YGrid) - 1);
+            spin->setPosition((xGrid ? s_.work.XGrid : s_.work.YGrid) - 1);
         }
         break;
     }
@@ -293,7 +295,7 @@ void FunctionPanel::editTyped(int id, const QString& text) {
 }
 
 void FunctionPanel::gridStepped(bool xGrid, int position) {
-    (xGrid ? s_.dep.XGrid : s_.dep.YGrid) = position + 1;
+    (xGrid ? s_.work.XGrid : s_.work.YGrid) = position + 1;
     auto* edit = static_cast<QLineEdit*>(control(xGrid ? ctl::XGridEdit : ctl::YGridEdit));
     edit->setText(QString::number(position + 1));
     shell_.repaintView();
@@ -305,16 +307,17 @@ void FunctionPanel::command(int id) {
 }
 
 void FunctionPanel::runCommand(int id) {
-    Dep2D& d = s_.dep;
+    Dep2D& d = s_.doc;
+    WorkState& w = s_.work;
     switch (id) {
     case ctl::Ok:
-        if (d.ScaleMode != 0) endCalibration(true);
+        if (w.ScaleMode != 0) endCalibration(true);
         return;
     case ctl::Cancel:
-        if (d.ScaleMode != 0) endCalibration(false);
+        if (w.ScaleMode != 0) endCalibration(false);
         return;
     case ctl::SetTheScale:
-        if (isTicked(ctl::SetTheScale) && d.ScaleMode == 0) {
+        if (isTicked(ctl::SetTheScale) && w.ScaleMode == 0) {
             startScaleMode(s_);
             shell_.repaintToolBar();
             showLayout(0);
@@ -341,7 +344,7 @@ void FunctionPanel::runCommand(int id) {
         return;
     case ctl::DeleteLine: {
         const QString question = QString::fromStdString(
-            GETWM4(msg::ConfirmRemoveLine, s_.InterfaceLanguage, integerField(d.CurLine)));
+            GETWM4(msg::ConfirmRemoveLine, s_.InterfaceLanguage, integerField(w.CurLine)));
         if (prompts_.message(MessageKind::Question, question) != Answer::Yes) return;
         deleteLine(s_);
         afterChange();
@@ -352,7 +355,7 @@ void FunctionPanel::runCommand(int id) {
         return;
     case ctl::DeleteBmp:
         shell_.dropPicture();
-        d.ImageLoaded = 0;
+        w.ImageLoaded = 0;
         shell_.prepareToolBarIcons(2);
         afterChange();
         return;
@@ -367,7 +370,7 @@ void FunctionPanel::runCommand(int id) {
         return;
     case ctl::ShowSpline: {
         const bool on = isTicked(ctl::ShowSpline);
-        const std::int32_t n = d.NPoints(d.CurLine);
+        const std::int32_t n = d.NPoints(w.CurLine);
         setSplineShown(s_, on);
         states_.enabled[ctl::PointsOnSpline] = on && n > 1;
         states_.enabled[ctl::SplineAddPoint] = on && n >= 2 && n < PointsMax;
@@ -379,13 +382,13 @@ void FunctionPanel::runCommand(int id) {
         afterChange();
         return;
     case ctl::PointsOnSpline:
-        if (d.SplineShown != 1) return;
+        if (w.SplineShown != 1) return;
         if (SetNumPointsOnLine(s_, prompts_, dialogOwner_)) {
             // The samples replaced the points: their chart values and the drawn curve follow.
-            recomputeLineChartValues(s_.cal, d, d.CurLine);
-            SPLINEINTERPOLATION(SplinePolyline, d, s_.spline);
+            recomputeLineChartValues(s_.doc, w.PerspectiveDistance, w.CurLine);
+            rebuildShownSpline(s_);
         }
-        if (d.NPoints(d.CurLine) >= PointsMax) leaveCaptureFull(s_.toolbar);
+        if (d.NPoints(w.CurLine) >= PointsMax) leaveCaptureFull(s_.toolbar);
         afterChange();
         return;
     default:

@@ -59,10 +59,10 @@ PointsOnSplineDialog::PointsOnSplineDialog(std::int32_t& count, std::int32_t lan
 
 bool SetNumPointsOnLine(AppState& s, Prompts& prompts, QWidget* owner) {
     {
-        PointsOnSplineDialog dialog(s.dep.SplineNumPoints, s.InterfaceLanguage, owner);
+        PointsOnSplineDialog dialog(s.work.SplineNumPoints, s.InterfaceLanguage, owner);
         if (prompts.exec(dialog) != QDialog::Accepted) return false;
     }
-    switch (checkResampleCount(s.dep.SplineNumPoints)) {
+    switch (checkResampleCount(s.work.SplineNumPoints)) {
     case ResampleCheck::TooMany:
         prompts.message(MessageKind::Warning, qt(GETWM4(msg::SplinePointsLimit, s.InterfaceLanguage,
                                                         listDirectedInteger(PointsMax))));

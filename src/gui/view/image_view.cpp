@@ -78,7 +78,7 @@ ImageView::ImageView(AppState& s, Picture& picture, ShellServices& shell, QWidge
 bool ImageView::LOADBMPFROMFILE1(bool fromProject, Prompts& prompts) {
     QString path;
     if (fromProject) {
-        path = QString::fromStdString(s_.image.ImagePath).trimmed();
+        path = QString::fromStdString(s_.doc.ImagePath).trimmed();
         if (path.isEmpty()) return false;
     } else {
         const std::optional<QString> chosen = prompts.openFile(FileKind::ImageOpen);
@@ -91,13 +91,13 @@ bool ImageView::LOADBMPFROMFILE1(bool fromProject, Prompts& prompts) {
                             QString::fromStdString(failure->text(s_.InterfaceLanguage)));
         return false;
     }
-    s_.image.ImagePath = path.toStdString();
-    s_.dep.ProjectNamed = 0;
-    s_.dep.ImageLoaded = -1;
+    s_.doc.ImagePath = path.toStdString();
+    s_.work.ProjectNamed = 0;
+    s_.work.ImageLoaded = -1;
     s_.view.CanvasWidth = viewport()->width();
     s_.view.CanvasHeight = viewport()->height();
-    fitPicture(s_.view, s_.image, picture_.width(), picture_.height());
-    s_.view.PositionsFitZoom = s_.view.FitZoom;
+    fitPicture(s_.view, s_.doc, picture_.width(), picture_.height());
+    s_.doc.PositionsFitZoom = s_.view.FitZoom;
     updateScrollBars();
     viewport()->repaint();
     return true;
@@ -119,7 +119,7 @@ void ImageView::syncBar(Qt::Orientation orientation) {
     QScrollBar* bar = orientation == Qt::Horizontal ? horizontalScrollBar() : verticalScrollBar();
     ScrollBarInfo info =
         orientation == Qt::Horizontal ? horizontalBar(s_.view) : verticalBar(s_.view);
-    if (s_.dep.ImageLoaded == 0 || picture_.isNull()) {
+    if (s_.work.ImageLoaded == 0 || picture_.isNull()) {
         const std::int32_t canvas =
             orientation == Qt::Horizontal ? s_.view.CanvasWidth : s_.view.CanvasHeight;
         info = {0, canvas, canvas, 0};
@@ -158,7 +158,7 @@ void ImageView::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
     s_.view.CanvasWidth = viewport()->width();
     s_.view.CanvasHeight = viewport()->height();
-    if (s_.dep.ImageLoaded != 0 && !picture_.isNull()) applyScrollRangeRule(s_.view, s_.image);
+    if (s_.work.ImageLoaded != 0 && !picture_.isNull()) applyScrollRangeRule(s_.view, s_.doc);
     updateScrollBars();
 }
 
@@ -178,10 +178,11 @@ void ImageView::wheelEvent(QWheelEvent* event) {
     const int notches = wheelRemainder_ / kNotch;
     wheelRemainder_ -= notches * kNotch;
     if (notches == 0) return;
-    if (!(event->modifiers() & Qt::ControlModifier) || s_.dep.ImageLoaded == 0 || picture_.isNull())
+    if (!(event->modifiers() & Qt::ControlModifier) || s_.work.ImageLoaded == 0 ||
+        picture_.isNull())
         return;
     const QPoint at = event->position().toPoint();
-    zoomStep(s_.view, s_.image, notches, now, at.x(), at.y());
+    zoomStep(s_.view, s_.doc, notches, now, at.x(), at.y());
     updateScrollBars();
     viewport()->repaint();
 }
@@ -198,7 +199,7 @@ void ImageView::mousePressEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
     switch (event->button()) {
     case Qt::LeftButton: {
-        const bool capturing = s_.dep.CaptureMode == 1;
+        const bool capturing = s_.work.CaptureMode == 1;
         apply(leftButtonDown(s_, at.x(), at.y(), keysOf(event)));
         pendingEdit_ = editOfLeftButton(capturing);
         break;
@@ -223,7 +224,7 @@ void ImageView::mouseReleaseEvent(QMouseEvent* event) {
 void ImageView::mouseDoubleClickEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
     if (event->button() == Qt::LeftButton) {
-        const bool capturing = s_.dep.CaptureMode == 1;
+        const bool capturing = s_.work.CaptureMode == 1;
         apply(leftDoubleClick(s_, at.x(), at.y()));
         pendingEdit_ = editOfLeftButton(capturing);
     }
@@ -255,8 +256,8 @@ bool ImageView::viewportEvent(QEvent* event) {
 void ImageView::showMarkerPrompt() {
     const int k = markerToPrompt(s_);
     if (k < 1 || promptTip().isShown()) return;
-    const int x = toScreen(s_.cal.MarkerPixX(k), s_.view.ViewScale, s_.view.ScrollX);
-    const int y = toScreen(s_.cal.MarkerPixY(k), s_.view.ViewScale, s_.view.ScrollY);
+    const int x = toScreen(s_.doc.MarkerPixX(k), s_.view.ViewScale, s_.view.ScrollX);
+    const int y = toScreen(s_.doc.MarkerPixY(k), s_.view.ViewScale, s_.view.ScrollY);
     promptTip().DrawPrompt(viewport(), x, y, k, s_.InterfaceLanguage);
 }
 
@@ -314,7 +315,7 @@ void ImageView::paintEvent(QPaintEvent*) {
     // Capture shows its cross while the pointer moves; however the mode has
     // ended since (button, menu, a full line, Delete Line, a new project...), the
     // view is repainted afterwards, and the cross goes with it.
-    if (s_.dep.CaptureMode != 1 && viewport()->cursor().shape() == Qt::CrossCursor)
+    if (s_.work.CaptureMode != 1 && viewport()->cursor().shape() == Qt::CrossCursor)
         viewport()->setCursor(Qt::ArrowCursor);
     QPainter painter(viewport());
     paintCanvas(painter, viewport()->rect());
@@ -325,10 +326,10 @@ void ImageView::paintCanvas(QPainter& painter, const QRect& client) {
     painter.fillRect(client, window);
     painter.setPen(Qt::black);
     painter.drawRect(client.adjusted(1, 1, -1, -1));
-    if (s_.dep.ImageLoaded != 0 && !picture_.isNull()) drawPicture(painter, client);
+    if (s_.work.ImageLoaded != 0 && !picture_.isNull()) drawPicture(painter, client);
 
     const OverlayOutcome outcome = LOADANDCORRECTIMAGE(painter, client, s_, s_.overlay);
-    if (s_.dep.ScaleMode != 0) emit calibrationShapeChecked(outcome.shapeErrors == 0);
+    if (s_.work.ScaleMode != 0) emit calibrationShapeChecked(outcome.shapeErrors == 0);
 
     // The window's edge is painted over picture and overlay.
     const int right = client.right() + 1, bottom = client.bottom() + 1;

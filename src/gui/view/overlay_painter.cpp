@@ -39,8 +39,8 @@ class Overlay {
         : p_(p), clip_(clip), s_(s), record_(record), sizes_(overlaySizes(s.view.ViewScale)) {}
 
     OverlayOutcome draw() {
-        const bool scale = s_.dep.ScaleMode != 0;
-        const ShapeCheck shape = checkCalibrationShape(s_.cal);
+        const bool scale = s_.work.ScaleMode != 0;
+        const ShapeCheck shape = checkCalibrationShape(s_.doc);
         for (int k = 1; k <= 4; ++k)
             record_.CornerFolded(k) = shape.folded[static_cast<std::size_t>(k - 1)];
 
@@ -52,13 +52,13 @@ class Overlay {
 
         drawGrid();
         if (scale && shape.S == 0) drawSharpCorners();
-        if (s_.mouse.LeftButtonDown && s_.dep.CaptureMode == 1) drawCrosshair();
+        if (s_.mouse.LeftButtonDown && s_.work.CaptureMode == 1) drawCrosshair();
         drawMarkers(scale);
-        for (int line = 1; line <= s_.dep.NLines; ++line) {
+        for (int line = 1; line <= s_.doc.NLines; ++line) {
             drawSegments(line);
             drawPoints(line);
         }
-        if (s_.dep.SplineShown == 1) drawSpline();
+        if (s_.work.SplineShown == 1) drawSpline();
         return {shape.S};
     }
 
@@ -70,8 +70,8 @@ class Overlay {
     QPoint screen(const PlanePoint& p) const {
         return screen(static_cast<float>(p.x), static_cast<float>(p.y));
     }
-    QPoint marker(int k) const { return screen(s_.cal.MarkerPixX(k), s_.cal.MarkerPixY(k)); }
-    PlanePoint stored(int k) const { return {s_.cal.MarkerPixX(k), s_.cal.MarkerPixY(k)}; }
+    QPoint marker(int k) const { return screen(s_.doc.MarkerPixX(k), s_.doc.MarkerPixY(k)); }
+    PlanePoint stored(int k) const { return {s_.doc.MarkerPixX(k), s_.doc.MarkerPixY(k)}; }
     static PlanePoint between(const PlanePoint& a, const PlanePoint& b, double t) {
         return {a.x + t * (b.x - a.x), a.y + t * (b.y - a.y)};
     }
@@ -80,18 +80,18 @@ class Overlay {
     void drawGrid() {
         p_.setPen(dotted(colour(255, 102, 0)));
         const PlanePoint m1 = stored(1), m2 = stored(2), m3 = stored(3), m4 = stored(4);
-        for (int i = 1; i <= s_.dep.XGrid - 1; ++i) {
-            const double t = static_cast<double>(i) / s_.dep.XGrid;
+        for (int i = 1; i <= s_.work.XGrid - 1; ++i) {
+            const double t = static_cast<double>(i) / s_.work.XGrid;
             line(between(m1, m2, t), between(m4, m3, t));
         }
-        for (int i = 1; i <= s_.dep.YGrid - 1; ++i) {
-            const double t = static_cast<double>(i) / s_.dep.YGrid;
+        for (int i = 1; i <= s_.work.YGrid - 1; ++i) {
+            const double t = static_cast<double>(i) / s_.work.YGrid;
             line(between(m1, m4, t), between(m2, m3, t));
         }
     }
 
     void drawSharpCorners() {
-        const std::array<float, 4> angles = cornerAngles(s_.cal);
+        const std::array<float, 4> angles = cornerAngles(s_.doc);
         p_.setPen(solid(colour(255, 0, 0), 3));
         for (int corner = 1; corner <= 4; ++corner) {
             record_.CornerAngle(corner) = angles[static_cast<std::size_t>(corner - 1)];
@@ -103,7 +103,7 @@ class Overlay {
 
     void drawCrosshair() {
         p_.setPen(dotted(colour(255, 0, 0)));
-        const double a = s_.cal.LastSolvedA, b = s_.cal.LastSolvedB;
+        const double a = s_.mouse.LastSolvedA, b = s_.mouse.LastSolvedB;
         const PlanePoint m1 = stored(1), m2 = stored(2), m3 = stored(3), m4 = stored(4);
         line(between(m1, m2, a), between(m4, m3, a));
         line(between(m1, m4, b), between(m2, m3, b));
@@ -120,9 +120,9 @@ class Overlay {
         }
         for (int k = 1; k <= 4; ++k) {
             const float cx =
-                s_.view.ViewScale * s_.cal.MarkerPixX(k) - static_cast<float>(s_.view.ScrollX);
+                s_.view.ViewScale * s_.doc.MarkerPixX(k) - static_cast<float>(s_.view.ScrollX);
             const float cy =
-                s_.view.ViewScale * s_.cal.MarkerPixY(k) - static_cast<float>(s_.view.ScrollY);
+                s_.view.ViewScale * s_.doc.MarkerPixY(k) - static_cast<float>(s_.view.ScrollY);
             const HitBox box{truncToInt(cx - r), truncToInt(cy + r), truncToInt(cx + r),
                              truncToInt(cy - r)};
             record_.MarkerHitBox(k) = box;
@@ -131,9 +131,9 @@ class Overlay {
     }
 
     void drawSegments(int line) {
-        const int n = s_.dep.NPoints(line);
+        const int n = s_.doc.NPoints(line);
         if (n < 2) return;
-        const bool current = line == s_.dep.CurLine;
+        const bool current = line == s_.work.CurLine;
         // The table colour is taken for the current line too, which draws green:
         // a line above 20 inherits from whatever line came before it.
         lineColourFor(line, record_.LineColour);
@@ -144,9 +144,9 @@ class Overlay {
         // Segment by segment, as the line is built: far cheaper than joining
         // a wide polyline, and square ends close the corners.
         segments_.clear();
-        QPoint previous = screen(s_.dep.PixX(line, 1), s_.dep.PixY(line, 1));
+        QPoint previous = screen(s_.doc.PixX(line, 1), s_.doc.PixY(line, 1));
         for (int k = 2; k <= n; ++k) {
-            const QPoint next = screen(s_.dep.PixX(line, k), s_.dep.PixY(line, k));
+            const QPoint next = screen(s_.doc.PixX(line, k), s_.doc.PixY(line, k));
             segments_.push_back(QLine(previous, next));
             previous = next;
         }
@@ -157,19 +157,19 @@ class Overlay {
         const int r = sizes_.r;
         const QPen framePen = solid(colour(0, 150, 0), sizes_.w);
         const Interaction& m = s_.mouse;
-        const bool current = line == s_.dep.CurLine;
+        const bool current = line == s_.work.CurLine;
         p_.setBrush(colour(255, 0, 0));
         // Squares of one line look alike, so they go out in one call, and
         // only those that can show. Frames of the current line come first,
         // each under its own square.
         squares_.clear();
-        for (int k = 1; k <= s_.dep.NPoints(line); ++k) {
-            const QPoint at = screen(s_.dep.PixX(line, k), s_.dep.PixY(line, k));
+        for (int k = 1; k <= s_.doc.NPoints(line); ++k) {
+            const QPoint at = screen(s_.doc.PixX(line, k), s_.doc.PixY(line, k));
             const int sx = at.x(), sy = at.y();
             record_.PointHitBox(line, k) = {sx - r, sy + r, sx + r, sy - r};
             const QRect square = corners(sx - r, sy - r, sx + r, sy + r);
             if (!clip_.intersects(square.adjusted(-r - 8, -r - 8, 2 * r + 8, 2 * r + 8))) continue;
-            if (current && m.SelectionCount == 1 && k == s_.dep.CurPoint) {
+            if (current && m.SelectionCount == 1 && k == s_.work.CurPoint) {
                 flushSquares();
                 p_.setPen(framePen);
                 p_.drawRect(corners(sx - r - 2, sy - r - 2, sx + r + 2, sy + r + 2));
@@ -202,12 +202,12 @@ class Overlay {
                     corners(sx - r + h - 2, sy - r + h - 2, sx + r + h + 2, sy + r + h + 2));
             }
             p_.drawRect(corners(sx - r - 2, sy - r - 2, sx + r + 2, sy + r + 2));
-            if (k == s_.dep.CurPoint && m.GroupMoving != 0 && m.GroupAnchor >= 1 &&
+            if (k == s_.work.CurPoint && m.GroupMoving != 0 && m.GroupAnchor >= 1 &&
                 m.GroupAnchor <= PointSlots) {
                 p_.setPen(dotted(colour(255, 102, 0)));
                 p_.drawLine(
                     QPoint(m.DragStartX, m.DragStartY),
-                    screen(s_.dep.PixX(line, m.GroupAnchor), s_.dep.PixY(line, m.GroupAnchor)));
+                    screen(s_.doc.PixX(line, m.GroupAnchor), s_.doc.PixY(line, m.GroupAnchor)));
             }
         }
     }
@@ -219,7 +219,7 @@ class Overlay {
         for (int i = 1; i <= std::min<int>(sp.SplinePixCount, PointSlots); ++i)
             polyline << screen(sp.SplinePixX(i), sp.SplinePixY(i));
         p_.drawPolyline(polyline);
-        if (s_.dep.SplinePointMode == 1) {
+        if (s_.work.SplinePointMode == 1) {
             const int R = sizes_.R;
             const QPoint at = screen(sp.SplinePointX, sp.SplinePointY);
             p_.setBrush(colour(64, 0, 128));

@@ -1,10 +1,10 @@
-#include "core/io/batch_export.h"
+#include "core/cli/batch_export.h"
 
 #include "core/coords/chart_values.h"
 #include "core/data/clear_param.h"
-#include "core/io/project_file.h"
 #include "core/io/text_table.h"
 #include "core/messages/catalogue.h"
+#include "core/ui/project_routines.h"
 
 namespace vex {
 
@@ -14,14 +14,14 @@ std::optional<UserMessage> exportTableFromProject(const std::string& projectPath
     CLEARPARAM(s);
     s.ProjectPath = projectPath;
     if (auto failure = ReadAllProjectFilesVer001(s)) return failure;
-    recomputeAllChartValues(s.cal, s.dep);
+    recomputeAllChartValues(s.doc, s.work.PerspectiveDistance);
     // The same condition as the menu's export: the current line needs points.
-    if (s.dep.NPoints(s.dep.CurLine) <= 0) {
+    if (s.doc.NPoints(s.work.CurLine) <= 0) {
         UserMessage m;
         m.number = msg::ImportTooFewPoints;
         return m;
     }
-    return Save2DepInTxt(s.dep, outputPath);
+    return Save2DepInTxt(s.doc, outputPath);
 }
 
 } // namespace vex

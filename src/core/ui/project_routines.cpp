@@ -1,0 +1,20 @@
+#include "core/ui/project_routines.h"
+
+#include "core/io/project_file.h"
+#include "core/state/current_inside.h"
+
+namespace vex {
+
+std::optional<UserMessage> WriteAllProjectFilesVer001(const AppState& s) {
+    return writeProjectFile(s.doc, s.ProjectPath);
+}
+
+std::optional<UserMessage> ReadAllProjectFilesVer001(AppState& s) {
+    if (auto failure = readProjectFile(s.doc, s.ProjectPath)) return failure;
+    if (!s.doc.ImagePath.empty()) s.work.ImageLoaded = -1;
+    // Work on a line or point the project lacks would go into hidden slots.
+    keepCurrentInsideData(s);
+    return std::nullopt;
+}
+
+} // namespace vex

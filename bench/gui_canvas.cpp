@@ -23,13 +23,8 @@ constexpr int kCanvasW = 1920, kCanvasH = 1080, kPictureW = 6000, kPictureH = 45
 
 class NoShell : public vex::ShellServices {
   public:
-    void dialogPartnership() override {}
+    void refreshAfter(const vex::RefreshNeeds&) override {}
     void prepStatusBar(int) override {}
-    void prepContextMenu(int) override {}
-    void prepareToolBarIcons(int) override {}
-    void repaintToolBar() override {}
-    void repaintView() override {}
-    void focusView() override {}
     void resetPanel(int) override {}
     void leaveCaptureOnToolbar() override {}
     bool importPicture() override { return false; }

@@ -17,4 +17,22 @@ std::optional<UserMessage> ReadAllProjectFilesVer001(AppState& s) {
     return std::nullopt;
 }
 
+StoredPicture lookForProjectPicture(AppState& s) {
+    StoredPicture stored{s.doc.ImagePath, s.doc.PositionsFitZoom};
+    s.doc.ImagePath = resolveImagePath(stored.path, s.ProjectPath);
+    return stored;
+}
+
+void settleProjectPicture(AppState& s, const StoredPicture& stored, bool opened) {
+    if (opened) {
+        // Positions taken in a view of another size move with the picture.
+        rescaleStoredPositions(s.doc, stored.positionsFitZoom, s.view.FitZoom);
+        return;
+    }
+    s.work.ImageLoaded = 0;
+    s.work.CaptureMode = 0;
+    s.doc.ImagePath = stored.path;
+    s.doc.PositionsFitZoom = stored.positionsFitZoom;
+}
+
 } // namespace vex

@@ -7,6 +7,7 @@
 #include "core/state/app_state.h"
 
 #include <optional>
+#include <string>
 
 namespace vex {
 
@@ -19,5 +20,21 @@ std::optional<UserMessage> WriteAllProjectFilesVer001(const AppState& s);
 // left alone. On any failure the state is unchanged. Reopening the picture
 // is the view's business.
 std::optional<UserMessage> ReadAllProjectFilesVer001(AppState& s);
+
+// The picture of a project just read, as its file names it.
+struct StoredPicture {
+    std::string path;
+    float positionsFitZoom = 0.0f;
+};
+
+// Points the document's picture at the file to open for it (see
+// resolveImagePath) and returns the picture as stored.
+StoredPicture lookForProjectPicture(AppState& s);
+
+// After the picture was looked for: opened, the stored positions move with
+// it to the view's fitted zoom; not found, the project keeps naming its own
+// picture and zoom, as its file does, for the next Save to keep, and works
+// without one (no picture loaded, no capture).
+void settleProjectPicture(AppState& s, const StoredPicture& stored, bool opened);
 
 } // namespace vex

@@ -66,4 +66,15 @@ RangeConfirmation confirmRanges(Calibration& c, const std::array<std::string, 4>
     return result;
 }
 
+ChartRanges rangesOf(const Calibration& c) {
+    return {c.Xmin, c.Xmax, c.Ymin, c.Ymax};
+}
+
+void restoreRanges(Calibration& c, const ChartRanges& ranges) {
+    c.Xmin = ranges[0];
+    c.Xmax = ranges[1];
+    c.Ymin = ranges[2];
+    c.Ymax = ranges[3];
+}
+
 } // namespace vex

@@ -30,4 +30,10 @@ struct RangeConfirmation {
 // the maximum, the argument range first.
 RangeConfirmation confirmRanges(Calibration& c, const std::array<std::string, 4>& texts);
 
+// Xmin, Xmax, Ymin and Ymax, as the dialog opened on them and as Cancel puts
+// them back.
+using ChartRanges = std::array<float, 4>;
+ChartRanges rangesOf(const Calibration& c);
+void restoreRanges(Calibration& c, const ChartRanges& ranges);
+
 } // namespace vex

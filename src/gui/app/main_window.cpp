@@ -240,11 +240,9 @@ bool MainWindow::reopenPictureFromProject() {
 bool MainWindow::importPicture() {
     if (!view_->LOADBMPFROMFILE1(false, platform_.prompts)) return false;
     pictureChanged();
-    prepareToolBarIcons(1);
-    prepContextMenu(1);
-    repaintToolBar();
-    dialogPartnership();
-    prepStatusBar(0);
+    RefreshNeeds needs = AfterNewDocument;
+    needs.view = false; // the view repainted itself with the new picture
+    refreshAfter(needs);
     return true;
 }
 
@@ -254,6 +252,17 @@ void MainWindow::applyMenuStates() {
         it.value()->setEnabled(s.enabled);
         if (it.value()->isCheckable()) it.value()->setChecked(s.checked);
     }
+}
+
+void MainWindow::refreshAfter(const RefreshNeeds& needs) {
+    if (needs.spline) rebuildShownSpline(state_);
+    if (needs.panel) dialogPartnership();
+    if (needs.statusBar != NotRefreshed) prepStatusBar(needs.statusBar);
+    if (needs.menus != NotRefreshed) prepContextMenu(needs.menus);
+    if (needs.toolbarIcons != NotRefreshed) prepareToolBarIcons(needs.toolbarIcons);
+    if (needs.toolbar) repaintToolBar();
+    if (needs.view) repaintView();
+    if (needs.focusView) focusView();
 }
 
 void MainWindow::dialogPartnership() {
@@ -334,19 +343,15 @@ void MainWindow::pasteTable() {
     for (const UserMessage& m : paste.messages)
         platform_.prompts.message(m.kind, QString::fromStdString(m.text(state_.InterfaceLanguage)));
     if (!paste.changed) return;
-    // The curve shown is that of the old points until it is sampled again.
-    rebuildShownSpline(state_);
     if (state_.doc.NPoints(state_.work.CurLine) >= PointsMax) leaveCaptureFull(state_.toolbar);
-    dialogPartnership();
-    prepStatusBar(0);
     showCurrentPoint();
     showBundleParameter();
+    // The curve shown is that of the old points until it is sampled again.
+    refreshAfter(
+        {.spline = true, .panel = true, .statusBar = 0, .menus = 1, .toolbar = true, .view = true});
     for (int control : {ctl::YEdit, ctl::XEdit, ctl::SortPoints, ctl::DeletePoint, ctl::AddPoint,
                         ctl::DeleteLine, ctl::AddLine, ctl::BundleParameter})
         enablePanelControl(control);
-    prepContextMenu(1);
-    repaintToolBar();
-    repaintView();
 }
 
 void MainWindow::buildEditMenu() {
@@ -378,14 +383,13 @@ void MainWindow::buildEditMenu() {
 }
 
 void MainWindow::refreshAll() {
-    Dep2D& d = state_.doc;
-    WorkState& w = state_.work;
-    rebuildShownSpline(state_);
-    if (d.NPoints(w.CurLine) >= PointsMax) leaveCaptureFull(state_.toolbar);
+    if (state_.doc.NPoints(state_.work.CurLine) >= PointsMax) leaveCaptureFull(state_.toolbar);
     showCurrentPoint();
     showBundleParameter();
-    prepareToolBarIcons(w.ImageLoaded != 0 ? 1 : 2);
-    refresh();
+    RefreshNeeds needs = AfterChange;
+    needs.spline = true;
+    needs.toolbarIcons = state_.work.ImageLoaded != 0 ? 1 : 2;
+    refreshAfter(needs);
 }
 
 void MainWindow::recordEdit(EditKind kind) {

@@ -50,14 +50,18 @@ class MainWindow : public QMainWindow, public ShellServices {
     // Loads `path` shortly after start through the Load Project command.
     void openAtStart(const std::string& path, int delayMs = 1200);
 
+    // The steps of the refresh, each bringing one part of the screen up to
+    // date with the state; refreshAfter runs them in their order.
+    void dialogPartnership();
+    void prepContextMenu(int mode);
+    void prepareToolBarIcons(int mode);
+    void repaintToolBar();
+    void repaintView();
+    void focusView();
+
     // ShellServices
-    void dialogPartnership() override;
+    void refreshAfter(const RefreshNeeds& needs) override;
     void prepStatusBar(int mode) override;
-    void prepContextMenu(int mode) override;
-    void prepareToolBarIcons(int mode) override;
-    void repaintToolBar() override;
-    void repaintView() override;
-    void focusView() override;
     void resetPanel(int dataPresent) override;
     void leaveCaptureOnToolbar() override;
     bool importPicture() override;

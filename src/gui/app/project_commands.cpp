@@ -6,8 +6,7 @@
 #include "core/io/project_file.h"
 #include "core/io/text_table.h"
 #include "core/messages/catalogue.h"
-#include "core/numerics/spline.h"
-#include "core/state/shown_spline.h"
+#include "core/state/picture_change.h"
 #include "core/ui/project_routines.h"
 #include "core/ui/table_commands.h"
 
@@ -58,9 +57,7 @@ bool ProjectCommands::proceedDespiteChanges(int question) {
 void ProjectCommands::newProject() {
     if (!proceedDespiteChanges(msg::SaveBeforeNew)) return;
     CLEARPARAM(s_);
-    s_.doc.ImagePath.clear();
-    s_.doc.ImageWidth = 0;
-    s_.doc.ImageHeight = 0;
+    forgetPicture(s_.doc);
     // The new project has no file yet: Save asks for one instead of writing
     // over the file of the project before it. What was kept has been saved,
     // what was dropped the user chose to drop.
@@ -69,10 +66,7 @@ void ProjectCommands::newProject() {
     shell_.dropPicture(); // and the zoomed scroll bars with it
     shell_.historyStartsAfresh();
     shell_.resetPanel(0);
-    shell_.prepareToolBarIcons(0);
-    shell_.prepContextMenu(1);
-    shell_.repaintToolBar();
-    shell_.repaintView();
+    shell_.refreshAfter({.menus = 1, .toolbarIcons = 0, .toolbar = true, .view = true});
 }
 
 void ProjectCommands::loadProject() {
@@ -97,45 +91,24 @@ void ProjectCommands::loadProject() {
             return;
         }
     }
-    const std::string storedImagePath = loaded.doc.ImagePath;
-    loaded.doc.ImagePath = resolveImagePath(storedImagePath, path);
+    const StoredPicture stored = lookForProjectPicture(loaded);
     s_ = std::move(loaded);
-    const float savedFitZoom = s_.doc.PositionsFitZoom;
     const bool pictureOpened = reopenPicture_();
-    if (pictureOpened) {
-        // Positions taken in a view of another size move with the picture.
-        rescaleStoredPositions(s_.doc, savedFitZoom, s_.view.FitZoom);
-    } else {
-        keepWithoutPicture(storedImagePath);
-        s_.doc.PositionsFitZoom = savedFitZoom;
-    }
+    // Without its own picture, the chart shown before belongs to other work:
+    // under these points it would be calibrated, captured on and saved as
+    // this project's picture.
+    if (!pictureOpened) shell_.dropPicture();
+    settleProjectPicture(s_, stored, pictureOpened);
     s_.view.FitZoom = s_.view.Zoom * 1.0f;
     s_.view.MaxZoom = s_.view.Zoom * 50.0f;
     // The file holds image positions only; the chart values follow from them.
     recomputeAllChartValues(s_.doc, s_.work.PerspectiveDistance);
-    rebuildShownSpline(s_);
 
     s_.work.ProjectNamed = 1;
     shell_.historyStartsAfresh();
-    shell_.prepareToolBarIcons(1);
-    shell_.dialogPartnership();
-    shell_.prepContextMenu(1);
-    shell_.prepStatusBar(0);
-    shell_.repaintToolBar();
-    shell_.repaintView();
+    shell_.refreshAfter(AfterNewDocument);
     // Told over the window as it now is, not over the picture of the work before.
     if (!pictureOpened) tell(plain(msg::BitmapNotFound, MessageKind::Warning));
-}
-
-void ProjectCommands::keepWithoutPicture(const std::string& storedImagePath) {
-    // The chart shown before belongs to other work: under these points it
-    // would be calibrated, captured on and saved as this project's picture.
-    shell_.dropPicture();
-    s_.work.ImageLoaded = 0;
-    s_.work.CaptureMode = 0;
-    // The project still names its own picture, as its file does, for the
-    // next Save to keep.
-    s_.doc.ImagePath = storedImagePath;
 }
 
 bool ProjectCommands::writeProject() {
@@ -210,11 +183,7 @@ void ProjectCommands::importTable() {
         return;
     }
     if (s_.doc.NPoints(s_.work.CurLine) >= PointsMax) shell_.leaveCaptureOnToolbar();
-    shell_.dialogPartnership();
-    shell_.prepContextMenu(1);
-    shell_.prepStatusBar(0);
-    rebuildShownSpline(s_);
-    shell_.repaintView();
+    shell_.refreshAfter({.spline = true, .panel = true, .statusBar = 0, .menus = 1, .view = true});
 }
 
 } // namespace vex

@@ -32,8 +32,6 @@ class ProjectCommands {
 
   private:
     bool proceedDespiteChanges(int question);
-    // After a project load whose picture could not be opened.
-    void keepWithoutPicture(const std::string& storedImagePath);
     bool writeProject();
     Answer tell(const UserMessage& m);
 

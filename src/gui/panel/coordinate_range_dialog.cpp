@@ -28,8 +28,7 @@ void enableIfAny(QWidget* w, bool on) {
 
 CoordinateRangeDialog::CoordinateRangeDialog(Calibration& cal, Prompts& prompts,
                                              std::int32_t language, QWidget* parent)
-    : QDialog(parent), cal_(cal), prompts_(prompts),
-      language_(language), opening_{cal.Xmin, cal.Xmax, cal.Ymin, cal.Ymax} {
+    : QDialog(parent), cal_(cal), prompts_(prompts), language_(language), opening_(rangesOf(cal)) {
     setWindowTitle(QStringLiteral("Coordinate system"));
     const QFontMetrics fm(font());
 
@@ -81,10 +80,7 @@ void CoordinateRangeDialog::done(int result) {
             prompts_.message(m.kind, QString::fromStdString(m.text(language_)));
         if (!confirmed.accepted) return; // stays open for the user to mend or cancel
     } else {
-        cal_.Xmin = opening_[0];
-        cal_.Xmax = opening_[1];
-        cal_.Ymin = opening_[2];
-        cal_.Ymax = opening_[3];
+        restoreRanges(cal_, opening_);
     }
     QDialog::done(result);
 }

@@ -2,6 +2,8 @@
 // "Coordinate system": the chart values of the calibration markers, the
 // argument range Xmin..Xmax and the value range Ymin..Ymax.
 
+#include "core/ui/range_entry.h"
+
 #include <QDialog>
 
 #include <array>
@@ -13,7 +15,6 @@ class QWidget;
 namespace vex {
 
 struct AppState;
-struct Calibration;
 class Prompts;
 
 // Edits the four ranges of the calibration in place: every typed change that
@@ -37,7 +38,7 @@ class CoordinateRangeDialog : public QDialog {
     Calibration& cal_;
     Prompts& prompts_;
     std::int32_t language_;
-    std::array<float, 4> opening_;      // Xmin, Xmax, Ymin, Ymax
+    ChartRanges opening_;
     std::array<QLineEdit*, 4> edits_{}; // in the same order
 };
 

@@ -228,8 +228,10 @@ void FunctionPanel::setOkEnabled(bool enabled) {
     control(ctl::Ok)->setEnabled(enabled && states_.isEnabled(ctl::Ok));
 }
 
-void FunctionPanel::afterChange() {
-    shell_.refresh();
+void FunctionPanel::afterChange(int toolbarIcons) {
+    RefreshNeeds needs = AfterChange;
+    needs.toolbarIcons = toolbarIcons;
+    shell_.refreshAfter(needs);
 }
 
 void FunctionPanel::toggleScaleFromMenu() {
@@ -252,13 +254,13 @@ void FunctionPanel::endCalibration(bool askForRanges) {
     if (askForRanges) SETRANGEOFCOORDINATE_DIALOG(s_, prompts_, dialogOwner_, this, host_);
     // The points stay where they are on the picture; their chart values follow the new calibration.
     recomputeAllChartValues(s_.doc, s_.work.PerspectiveDistance);
-    shell_.prepContextMenu(1);
-    shell_.prepareToolBarIcons(1);
     showLayout(1);
-    dialogPartnership();
-    shell_.repaintToolBar();
-    shell_.repaintView();
-    shell_.focusView();
+    shell_.refreshAfter({.panel = true,
+                         .menus = 1,
+                         .toolbarIcons = 1,
+                         .toolbar = true,
+                         .view = true,
+                         .focusView = true});
 }
 
 void FunctionPanel::editTyped(int id, const QString& text) {
@@ -291,14 +293,14 @@ void FunctionPanel::editTyped(int id, const QString& text) {
         prompts_.message(typed.refusal->kind,
                          QString::fromStdString(typed.refusal->text(s_.InterfaceLanguage)));
     shell_.recordEdit(editKindOfControl(id));
-    shell_.repaintView();
+    shell_.refreshAfter({.view = true});
 }
 
 void FunctionPanel::gridStepped(bool xGrid, int position) {
     (xGrid ? s_.work.XGrid : s_.work.YGrid) = position + 1;
     auto* edit = static_cast<QLineEdit*>(control(xGrid ? ctl::XGridEdit : ctl::YGridEdit));
     edit->setText(QString::number(position + 1));
-    shell_.repaintView();
+    shell_.refreshAfter({.view = true});
 }
 
 void FunctionPanel::command(int id) {
@@ -319,18 +321,14 @@ void FunctionPanel::runCommand(int id) {
     case ctl::SetTheScale:
         if (isTicked(ctl::SetTheScale) && w.ScaleMode == 0) {
             startScaleMode(s_);
-            shell_.repaintToolBar();
             showLayout(0);
         }
         applyStates();
-        shell_.prepStatusBar(0);
-        shell_.prepContextMenu(1);
-        shell_.repaintView();
-        shell_.focusView();
+        shell_.refreshAfter(
+            {.statusBar = 0, .menus = 1, .toolbar = true, .view = true, .focusView = true});
         return;
     case ctl::CaptureMode:
         setCaptureMode(s_, isTicked(ctl::CaptureMode));
-        shell_.repaintToolBar();
         afterChange();
         return;
     case ctl::AddLine:
@@ -356,8 +354,7 @@ void FunctionPanel::runCommand(int id) {
     case ctl::DeleteBmp:
         shell_.dropPicture();
         w.ImageLoaded = 0;
-        shell_.prepareToolBarIcons(2);
-        afterChange();
+        afterChange(2);
         return;
     case ctl::ImportBmp:
         shell_.importPicture();

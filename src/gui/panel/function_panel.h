@@ -49,7 +49,8 @@ class FunctionPanel : public QFrame {
   private:
     void build(bool russian);
     void applyStates();
-    void afterChange();
+    // The refresh after a change of data or mode; the toolbar states too when given.
+    void afterChange(int toolbarIcons = NotRefreshed);
     void endCalibration(bool askForRanges);
     void editTyped(int id, const QString& text);
     void runCommand(int id);

@@ -1,9 +1,10 @@
 #pragma once
 // What the parts of the main window (panel, view, toolbar) ask of the window
-// after they change the state: the refresh steps, each of which brings one
-// part of the screen up to date with the state.
+// after they change the state: the refresh, which brings the parts of the
+// screen a change left out of date up to date, and the edit history.
 
 #include "core/ui/edit_kinds.h"
+#include "core/ui/refresh_needs.h"
 
 namespace vex {
 
@@ -11,13 +12,9 @@ class ShellServices {
   public:
     virtual ~ShellServices() = default;
 
-    virtual void dialogPartnership() = 0;       // panel control states
-    virtual void prepStatusBar(int mode) = 0;   // 0 state texts, 1 toolbar hint
-    virtual void prepContextMenu(int mode) = 0; // menu item states
-    virtual void prepareToolBarIcons(int mode) = 0;
-    virtual void repaintToolBar() = 0;
-    virtual void repaintView() = 0;
-    virtual void focusView() = 0;
+    // The one refresh after any change (see RefreshNeeds for its order).
+    virtual void refreshAfter(const RefreshNeeds& needs) = 0;
+    virtual void prepStatusBar(int mode) = 0; // 0 state texts, 1 toolbar hint
     // Resets modes, current line and point and the grid, and sets the panel's
     // enabled states (dataPresent 0: everything that edits is disabled).
     virtual void resetPanel(int dataPresent) = 0;
@@ -43,16 +40,6 @@ class ShellServices {
     virtual void historyStartsAfresh() = 0;
     // The project was saved: this state is not modified.
     virtual void projectSaved() = 0;
-
-    // The usual sequence after a change of data or mode.
-    void refresh() {
-        dialogPartnership();
-        prepStatusBar(0);
-        prepContextMenu(1);
-        repaintToolBar();
-        repaintView();
-        focusView();
-    }
 };
 
 } // namespace vex

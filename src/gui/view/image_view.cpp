@@ -1,6 +1,7 @@
 #include "gui/view/image_view.h"
 
 #include "core/messages/catalogue.h"
+#include "core/state/picture_change.h"
 #include "gui/platform/prompts.h"
 #include "gui/view/overlay_painter.h"
 
@@ -91,13 +92,9 @@ bool ImageView::LOADBMPFROMFILE1(bool fromProject, Prompts& prompts) {
                             QString::fromStdString(failure->text(s_.InterfaceLanguage)));
         return false;
     }
-    s_.doc.ImagePath = path.toStdString();
-    s_.work.ProjectNamed = 0;
-    s_.work.ImageLoaded = -1;
     s_.view.CanvasWidth = viewport()->width();
     s_.view.CanvasHeight = viewport()->height();
-    fitPicture(s_.view, s_.doc, picture_.width(), picture_.height());
-    s_.doc.PositionsFitZoom = s_.view.FitZoom;
+    takeOpenedPicture(s_, path.toStdString(), picture_.width(), picture_.height());
     updateScrollBars();
     viewport()->repaint();
     return true;
@@ -283,14 +280,15 @@ void ImageView::apply(const MouseEffects& e) {
     if (e.scrolled) updateScrollBars();
     if (e.showPoint) shell_.showCurrentPoint();
     if (e.showBundleParameter) shell_.showBundleParameter();
-    if (e.refreshPanel) shell_.dialogPartnership();
+    shell_.refreshAfter({.panel = e.refreshPanel,
+                         .statusBar = e.refreshStatusBar ? 0 : NotRefreshed,
+                         .menus = e.refreshMenus ? 1 : NotRefreshed,
+                         .toolbarIcons = e.refreshToolbar ? 1 : NotRefreshed,
+                         .toolbar = e.repaintToolbar || e.refreshToolbar,
+                         .view = e.repaint,
+                         .focusView = e.focusView});
+    // After the panel's states are recomputed: these controls stay enabled.
     for (int control : e.enablePanel) shell_.enablePanelControl(control);
-    if (e.refreshMenus) shell_.prepContextMenu(1);
-    if (e.refreshStatusBar) shell_.prepStatusBar(0);
-    if (e.refreshToolbar) shell_.prepareToolBarIcons(1);
-    if (e.repaintToolbar || e.refreshToolbar) shell_.repaintToolBar();
-    if (e.focusView) setFocus();
-    if (e.repaint) viewport()->repaint();
     if (e.openContextMenu && contextMenu_) {
         const QPoint global = viewport()->mapToGlobal(QPoint(s_.mouse.MouseX, s_.mouse.MouseY));
         if (QAction* chosen = contextMenu_->exec(global))

@@ -59,7 +59,7 @@ PasteResult pasteTableCommand(std::string_view clipboardText, AppState& s) {
 }
 
 TableReadResult importTableCommand(AppState& s, const std::string& path) {
-    const TableReadResult result = Load2DepFromTxt(s.doc, s.work.PerspectiveDistance, path);
+    TableReadResult result = Load2DepFromTxt(s.doc, s.work.PerspectiveDistance, path);
     if (result.code == TableLoaded && !result.failure) keepCurrentInsideData(s);
     return result;
 }

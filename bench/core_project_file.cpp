@@ -1,7 +1,7 @@
 // A full project, 20 lines of 200 points: written to disk (through the
 // replacing write) and read back into the state.
-#include "core/data/clear_param.h"
 #include "core/io/project_file.h"
+#include "core/state/clear_param.h"
 #include "core/ui/project_routines.h"
 
 #include <benchmark/benchmark.h>

@@ -2,7 +2,7 @@
 // picture with a full overlay (20 lines × 200 points, the curve, the grid,
 // the markers), painted into an offscreen image at the fitted view, at four
 // times that, and at the largest zoom.
-#include "core/data/clear_param.h"
+#include "core/state/clear_param.h"
 #include "core/state/shown_spline.h"
 #include "core/view/view_math.h"
 #include "gui/platform/shell_services.h"

@@ -4,8 +4,8 @@
 // the program does after a load or a calibration, and a project file that
 // reads back into the same project (written again, the same text).
 #include "core/coords/chart_values.h"
-#include "core/data/clear_param.h"
 #include "core/io/project_file.h"
+#include "core/state/clear_param.h"
 
 #include <cmath>
 #include <memory>

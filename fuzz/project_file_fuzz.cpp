@@ -2,7 +2,7 @@
 // a clear rejection, or a project within its limits that is put into the
 // state, moved to the view's zoom, given its chart values and its curve, and
 // that saves into a file reading back as the same project.
-#include "core/numerics/points_on_spline.h"
+#include "core/ui/points_on_spline.h"
 #include "fuzz_checks.h"
 
 #include <cstddef>

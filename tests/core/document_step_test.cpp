@@ -1,9 +1,9 @@
 // The history's steps: whatever a user does, stepping back through the
 // steps gives every earlier document again, bit for bit, and stepping
 // forward every later one, while each step keeps only what its edit changed.
-#include "core/data/clear_param.h"
 #include "core/document/document_step.h"
 #include "core/state/app_state.h"
+#include "core/state/clear_param.h"
 #include "user_at_work.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "core/data/clear_param.h"
 #include "core/messages/catalogue.h"
+#include "core/state/clear_param.h"
 #include "core/ui/command_ids.h"
 #include "core/ui/panel_commands.h"
 #include "core/ui/panel_rules.h"

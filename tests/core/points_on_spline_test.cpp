@@ -1,5 +1,5 @@
 #include "core/messages/catalogue.h"
-#include "core/numerics/points_on_spline.h"
+#include "core/ui/points_on_spline.h"
 
 #include <gtest/gtest.h>
 

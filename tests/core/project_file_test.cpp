@@ -1,6 +1,6 @@
-#include "core/data/clear_param.h"
 #include "core/io/project_file.h"
 #include "core/messages/catalogue.h"
+#include "core/state/clear_param.h"
 #include "core/ui/project_routines.h"
 #include "temp_dir.h"
 

@@ -4,8 +4,8 @@
 // and pasted tables, the spline's resampling, a picture fitted into the view,
 // with values drawn from everything a user might type, the absurd included.
 #include "core/coords/chart_values.h"
-#include "core/data/clear_param.h"
 #include "core/io/project_file.h"
+#include "core/state/clear_param.h"
 #include "core/ui/project_routines.h"
 #include "temp_dir.h"
 #include "user_at_work.h"

@@ -1,4 +1,4 @@
-#include "core/data/clear_param.h"
+#include "core/state/clear_param.h"
 #include "core/ui/command_ids.h"
 #include "core/ui/menu_states.h"
 #include "core/ui/status_texts.h"

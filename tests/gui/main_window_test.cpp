@@ -1,6 +1,6 @@
-#include "core/data/clear_param.h"
 #include "core/io/project_file.h"
 #include "core/io/text_table.h"
+#include "core/state/clear_param.h"
 #include "core/ui/command_ids.h"
 #include "core/ui/project_routines.h"
 #include "gui/app/help_window.h"

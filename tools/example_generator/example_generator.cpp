@@ -2,8 +2,8 @@
 // efficiency against flow for three speeds, scanned slightly askew, and a
 // project in which the chart is calibrated and the three curves captured.
 #include "core/coords/chart_values.h"
-#include "core/data/clear_param.h"
 #include "core/io/project_file.h"
+#include "core/state/clear_param.h"
 #include "core/ui/project_routines.h"
 
 #include <QFont>

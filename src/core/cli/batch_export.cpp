@@ -1,9 +1,9 @@
 #include "core/cli/batch_export.h"
 
 #include "core/coords/chart_values.h"
-#include "core/data/clear_param.h"
 #include "core/io/text_table.h"
 #include "core/messages/catalogue.h"
+#include "core/state/clear_param.h"
 #include "core/ui/project_routines.h"
 
 namespace vex {

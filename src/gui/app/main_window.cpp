@@ -1,11 +1,11 @@
 #include "gui/app/main_window.h"
 
-#include "core/data/clear_param.h"
 #include "core/io/clipboard_table.h"
 #include "core/io/number_text.h"
 #include "core/messages/catalogue.h"
 #include "core/numerics/spline.h"
 #include "core/settings/settings_store.h"
+#include "core/state/clear_param.h"
 #include "core/state/shown_spline.h"
 #include "core/ui/command_ids.h"
 #include "core/ui/table_commands.h"

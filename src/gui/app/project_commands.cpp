@@ -1,11 +1,11 @@
 #include "gui/app/project_commands.h"
 
 #include "core/coords/chart_values.h"
-#include "core/data/clear_param.h"
 #include "core/io/number_text.h"
 #include "core/io/project_file.h"
 #include "core/io/text_table.h"
 #include "core/messages/catalogue.h"
+#include "core/state/clear_param.h"
 #include "core/state/picture_change.h"
 #include "core/ui/project_routines.h"
 #include "core/ui/table_commands.h"

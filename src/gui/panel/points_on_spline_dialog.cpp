@@ -3,8 +3,8 @@
 #include "core/io/number_text.h"
 #include "core/messages/catalogue.h"
 #include "core/messages/message_format.h"
-#include "core/numerics/points_on_spline.h"
 #include "core/state/app_state.h"
+#include "core/ui/points_on_spline.h"
 #include "gui/panel/dialog_units.h"
 #include "gui/platform/prompts.h"
 

@@ -1,4 +1,4 @@
-#include "core/data/clear_param.h"
+#include "core/state/clear_param.h"
 
 namespace vex {
 

@@ -1,4 +1,4 @@
-#include "core/numerics/points_on_spline.h"
+#include "core/ui/points_on_spline.h"
 
 #include "core/messages/catalogue.h"
 #include "core/numerics/spline.h"

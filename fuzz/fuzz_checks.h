@@ -37,8 +37,10 @@ inline std::unique_ptr<AppState> knownState() {
             d.PixY(j, k) = 200.0f + 7.7f * static_cast<float>(j);
         }
     }
-    recomputeAllChartValues(s->doc, d);
-    s->image = {"/charts/fuzz.bmp", 1200, 900};
+    recomputeAllChartValues(s->doc, w.PerspectiveDistance);
+    s->doc.ImagePath = "/charts/fuzz.bmp";
+    s->doc.ImageWidth = 1200;
+    s->doc.ImageHeight = 900;
     s->doc.PositionsFitZoom = 1000.0f / 1200.0f;
     w.ImageLoaded = -1;
     return s;

@@ -53,7 +53,7 @@ void typedEverywhere(std::string_view text) {
     texts[typedInto] = std::string(text.substr(0, 80));
     vex::storeTypedRange(*fields[typedInto], texts[typedInto]);
     if (!vex::confirmRanges(s->doc, texts).accepted)
-        static_cast<Calibration&>(s->doc) = opened; // Cancel
+        static_cast<vex::Calibration&>(s->doc) = opened; // Cancel
     vex::fuzz::requireFiniteChartValues(*s);
     vex::fuzz::requireProjectReadsBack(*s);
 }

@@ -3,6 +3,7 @@
 // limits whose points are placed on the picture, and after which the project
 // saves into a file that reads back as the same project.
 #include "core/io/text_table.h"
+#include "core/state/current_inside.h"
 #include "fuzz_checks.h"
 
 #include <cstddef>
@@ -17,7 +18,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     *s = *original;
     const std::string_view text(reinterpret_cast<const char*>(data), size);
 
-    const vex::TableReadResult r = vex::importTextTable(*s, text, "fuzz.dat");
+    // As the Import command does once the file is read.
+    const vex::TableReadResult r =
+        vex::importTextTable(s->doc, s->work.PerspectiveDistance, text, "fuzz.dat");
+    if (r.code == vex::TableLoaded && !r.failure) vex::keepCurrentInsideData(*s);
     require(!(r.failure && r.code != vex::TableLoaded));
     require(r.code >= vex::TableLoaded && r.code <= vex::TableTooManyPoints);
     if (r.failure || r.code != vex::TableLoaded) {
@@ -34,8 +38,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (int k = 1; k <= d.NPoints(j); ++k)
             require(std::isfinite(d.PixX(j, k)) && std::isfinite(d.PixY(j, k)));
     }
-    require(d.CurLine >= 1 && d.CurLine <= d.NLines);
-    require(d.CurPoint >= 1 && d.CurPoint <= d.NPoints(d.CurLine));
+    const vex::WorkState& w = s->work;
+    require(w.CurLine >= 1 && w.CurLine <= d.NLines);
+    require(w.CurPoint >= 1 && w.CurPoint <= d.NPoints(w.CurLine));
 
     // What was imported exports and imports again to the same counts.
     const auto again = std::make_unique<vex::ImportedTable>();

@@ -65,10 +65,10 @@ void importTwoPointTable(WindowFixture& f, const TempDir& dir) {
 TEST(MainWindowStart, EnglishByDefaultWithTheStartUpMenuStates) {
     for (int stored : {-1, 0, 2, 7}) {
         WindowFixture f(stored);
-        EXPECT_EQ(f.window->windowTitle(), "VEXILOR - Version 1.0");
+        EXPECT_EQ(f.shownTitle(), "VEXILOR - Version 1.0");
         EXPECT_EQ(f.menuTitles(), (QStringList{"File", "Edit", "Function", "Lines", "Points",
                                                "Export-Import", "Settings", "Help"}));
-        EXPECT_EQ(f.window->action(cmd::ExportTable)->text(), "Export two-parameter dependence");
+        EXPECT_EQ(f.shownText(cmd::ExportTable), "Export two-parameter dependence");
         EXPECT_FALSE(f.checked(cmd::LanguageRussian));
         EXPECT_TRUE(f.checked(cmd::LanguageEnglish));
         for (int id :
@@ -84,11 +84,11 @@ TEST(MainWindowStart, EnglishByDefaultWithTheStartUpMenuStates) {
 
 TEST(MainWindowStart, RussianFromTheStoredSetting) {
     WindowFixture f(1);
-    EXPECT_EQ(f.window->windowTitle(), "VEXILOR - Version 1.0");
+    EXPECT_EQ(f.shownTitle(), "VEXILOR - Version 1.0");
     EXPECT_EQ(f.menuTitles(), (QStringList{"Файл", "Правка", "Функции", "Линии", "Точки",
                                            "Ввод-вывод", "Настройки", "Помощь"}));
-    EXPECT_EQ(f.window->action(cmd::LoadProject)->text(), "Загрузить проект");
-    EXPECT_EQ(f.window->action(cmd::OpenBmpImage)->text(), "Open BMP image");
+    EXPECT_EQ(f.shownText(cmd::LoadProject), "Загрузить проект");
+    EXPECT_EQ(f.shownText(cmd::OpenBmpImage), "Open BMP image");
     EXPECT_TRUE(f.checked(cmd::LanguageRussian));
     EXPECT_FALSE(f.checked(cmd::LanguageEnglish));
     EXPECT_EQ(f.window->statusPanes().paneText(1), "Линий макс. = 20; Точек макс. = 200");

@@ -12,6 +12,7 @@
 #include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -54,9 +55,14 @@ struct WindowFixture {
     void run(int command) { window->command(command); }
     bool enabled(int command) const { return window->action(command)->isEnabled(); }
     bool checked(int command) const { return window->action(command)->isChecked(); }
+    // The title as the window system shows it, the unsaved-changes mark resolved.
+    QString shownTitle() const { return window->windowHandle()->title(); }
+    // Menu texts as the user reads them, without the mnemonic marks.
+    static QString shown(const QAction* a) { return QString(a->text()).remove(QLatin1Char('&')); }
+    QString shownText(int command) const { return shown(window->action(command)); }
     QStringList menuTitles() const {
         QStringList titles;
-        for (QAction* a : window->menuBar()->actions()) titles << a->text();
+        for (QAction* a : window->menuBar()->actions()) titles << shown(a);
         return titles;
     }
 };

@@ -53,7 +53,7 @@ std::string redoWord(std::int32_t language) {
 }
 
 std::string editMenuTitle(std::int32_t language) {
-    return russian(language) ? "Правка" : "Edit";
+    return russian(language) ? "&Правка" : "&Edit";
 }
 
 EditKind editKindOfControl(int controlId) {

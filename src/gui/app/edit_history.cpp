@@ -123,6 +123,7 @@ std::size_t EditHistory::bytes() const {
 
 void EditHistory::showFlag() {
     s_.work.ProjectModified = stack_.isClean() ? 0 : 1;
+    emit modifiedFlagShown();
 }
 
 } // namespace vex

@@ -42,6 +42,10 @@ class EditHistory : public QObject {
     // Memory the steps hold.
     std::size_t bytes() const;
 
+  signals:
+    // The modified flag was brought up to date with the history.
+    void modifiedFlagShown();
+
   private:
     friend class DocumentStepCommand;
     void showFlag();

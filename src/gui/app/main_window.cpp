@@ -9,6 +9,7 @@
 #include "core/state/shown_spline.h"
 #include "core/ui/command_ids.h"
 #include "core/ui/table_commands.h"
+#include "core/ui/window_title.h"
 #include "gui/app/about_dialog.h"
 #include "gui/app/edit_history.h"
 #include "gui/app/help_window.h"
@@ -40,7 +41,6 @@ MainWindow::MainWindow(Platform platform, QWidget* parent)
     : QMainWindow(parent), platform_(platform) {
     registerResources();
     state_.InterfaceLanguage = readInterfaceLanguage(platform_.settings);
-    setWindowTitle(QString::fromStdString(GETSS(msg::Caption, state_.InterfaceLanguage)));
     setWindowIcon(QIcon(QStringLiteral(":/vexilor.png")));
 
     actions_ = buildMenuBar(*menuBar(), state_.InterfaceLanguage);
@@ -60,6 +60,8 @@ MainWindow::MainWindow(Platform platform, QWidget* parent)
 
     history_ = new EditHistory(
         state_, [this] { refreshAll(); }, this);
+    connect(history_, &EditHistory::modifiedFlagShown, this, &MainWindow::showTitle);
+    showTitle();
     buildEditMenu();
 
     projectCommands_ = std::make_unique<ProjectCommands>(
@@ -263,6 +265,12 @@ void MainWindow::refreshAfter(const RefreshNeeds& needs) {
     if (needs.toolbar) repaintToolBar();
     if (needs.view) repaintView();
     if (needs.focusView) focusView();
+    showTitle(); // the project may have a new name
+}
+
+void MainWindow::showTitle() {
+    setWindowTitle(QString::fromStdString(windowTitleText(state_)));
+    setWindowModified(state_.work.ProjectModified == 1);
 }
 
 void MainWindow::dialogPartnership() {

@@ -53,6 +53,8 @@ class MainWindow : public QMainWindow, public ShellServices {
     // The steps of the refresh, each bringing one part of the screen up to
     // date with the state; refreshAfter runs them in their order.
     void dialogPartnership();
+    // The project's file name and the unsaved-changes mark in the title.
+    void showTitle();
     void prepContextMenu(int mode);
     void prepareToolBarIcons(int mode);
     void repaintToolBar();

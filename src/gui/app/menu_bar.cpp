@@ -3,6 +3,7 @@
 #include "core/ui/command_ids.h"
 
 #include <QAction>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -11,6 +12,8 @@
 namespace vex {
 namespace {
 
+// The texts carry their mnemonics: '&' before the letter that Alt (or the
+// open menu) takes.
 struct Item {
     int id; // 0: separator
     const char* english;
@@ -24,52 +27,82 @@ struct Popup {
     const Popup* submenu = nullptr; // appended after the items
 };
 
-const Popup kLanguage{
-    "Language",
-    "Язык",
-    {{cmd::LanguageRussian, "Русский", "Русский"}, {cmd::LanguageEnglish, "English", "English"}}};
+const Popup kLanguage{"&Language",
+                      "&Язык",
+                      {{cmd::LanguageRussian, "&Русский", "&Русский"},
+                       {cmd::LanguageEnglish, "&English", "&English"}}};
 
 const std::vector<Popup> kMenuBar = {
-    {"File",
-     "Файл",
-     {{cmd::OpenBmpImage, "Open BMP image", "Open BMP image"},
+    {"&File",
+     "&Файл",
+     {{cmd::OpenBmpImage, "Open &BMP image", "Open &BMP image"},
       {0, nullptr, nullptr},
-      {cmd::NewProject, "New Project", "Новый проект"},
-      {cmd::LoadProject, "Load Project", "Загрузить проект"},
-      {cmd::SaveProject, "Save Project", "Сохранить проект"},
-      {cmd::SaveProjectAs, "Save Project As", "Сохранить проект как"},
+      {cmd::NewProject, "&New Project", "&Новый проект"},
+      {cmd::LoadProject, "&Load Project", "&Загрузить проект"},
+      {cmd::SaveProject, "&Save Project", "&Сохранить проект"},
+      {cmd::SaveProjectAs, "Save Project &As", "Сохранить проект &как"},
       {0, nullptr, nullptr},
-      {cmd::Exit, "Exit", "Выход"}}},
-    {"Function",
-     "Функции",
-     {{cmd::SetTheScale, "Set the Scale", "Установить координаты"},
-      {cmd::PointsCaptureMode, "Points Capture Mode", "Добавить точки"}}},
-    {"Lines",
-     "Линии",
-     {{cmd::AddLine, "Add Line", "Добавить линию"},
-      {cmd::DeleteLine, "Delete Line", "Удалить линию"}}},
-    {"Points",
-     "Точки",
-     {{cmd::AddPoint, "Add point", "Добавить точку"},
-      {cmd::DeletePoint, "Delete point", "Удалить точку"},
-      {cmd::SortPoints, "Sort points", "Сортировать точки"}}},
-    {"Export-Import",
-     "Ввод-вывод",
-     {{cmd::ExportTable, "Export two-parameter dependence",
-       "Экспорт двухпараметрической зависимости"},
-      {cmd::ImportTable, "Import two-parameter dependence",
-       "Импорт двухпараметрической зависимости"}}},
-    {"Settings", "Настройки", {}, &kLanguage},
-    {"Help",
-     "Помощь",
-     {{cmd::About, "About Vexilor", "О Vexilor"},
+      {cmd::Exit, "E&xit", "В&ыход"}}},
+    {"F&unction",
+     "Ф&ункции",
+     {{cmd::SetTheScale, "Set the &Scale", "&Установить координаты"},
+      {cmd::PointsCaptureMode, "Points &Capture Mode", "&Добавить точки"}}},
+    {"&Lines",
+     "&Линии",
+     {{cmd::AddLine, "&Add Line", "&Добавить линию"},
+      {cmd::DeleteLine, "&Delete Line", "&Удалить линию"}}},
+    {"&Points",
+     "&Точки",
+     {{cmd::AddPoint, "&Add point", "&Добавить точку"},
+      {cmd::DeletePoint, "&Delete point", "&Удалить точку"},
+      {cmd::SortPoints, "&Sort points", "&Сортировать точки"}}},
+    {"Export-&Import",
+     "&Ввод-вывод",
+     {{cmd::ExportTable, "&Export two-parameter dependence",
+       "&Экспорт двухпараметрической зависимости"},
+      {cmd::ImportTable, "&Import two-parameter dependence",
+       "&Импорт двухпараметрической зависимости"}}},
+    {"&Settings", "&Настройки", {}, &kLanguage},
+    {"&Help",
+     "П&омощь",
+     {{cmd::About, "&About Vexilor", "&О Vexilor"},
       {0, nullptr, nullptr},
-      {cmd::HelpContent, "Content", "Справка"}}},
+      {cmd::HelpContent, "&Content", "&Справка"}}},
 };
 
 bool carriesCheckMark(int id) {
     return id == cmd::SetTheScale || id == cmd::PointsCaptureMode || id == cmd::LanguageRussian ||
            id == cmd::LanguageEnglish;
+}
+
+// The platform's keys for a standard command; where its scheme has none
+// (Windows has no Save As or Quit key) the keys a Linux desktop uses.
+QList<QKeySequence> standardKeys(QKeySequence::StandardKey key, const QKeySequence& usual) {
+    QList<QKeySequence> keys = QKeySequence::keyBindings(key);
+    if (keys.isEmpty()) keys.append(usual);
+    return keys;
+}
+
+// The keys a desktop user expects of these commands, shown in the menus.
+QList<QKeySequence> shortcutsOf(int id) {
+    switch (id) {
+    case cmd::OpenBmpImage:
+        return {QKeySequence(Qt::CTRL | Qt::Key_I)};
+    case cmd::NewProject:
+        return standardKeys(QKeySequence::New, Qt::CTRL | Qt::Key_N);
+    case cmd::LoadProject:
+        return standardKeys(QKeySequence::Open, Qt::CTRL | Qt::Key_O);
+    case cmd::SaveProject:
+        return standardKeys(QKeySequence::Save, Qt::CTRL | Qt::Key_S);
+    case cmd::SaveProjectAs:
+        return standardKeys(QKeySequence::SaveAs, Qt::CTRL | Qt::SHIFT | Qt::Key_S);
+    case cmd::Exit:
+        return standardKeys(QKeySequence::Quit, Qt::CTRL | Qt::Key_Q);
+    case cmd::HelpContent:
+        return standardKeys(QKeySequence::HelpContents, Qt::Key_F1);
+    default:
+        return {};
+    }
 }
 
 void addItems(QMenu& menu, const Popup& popup, bool russian, QHash<int, QAction*>& actions) {
@@ -81,6 +114,7 @@ void addItems(QMenu& menu, const Popup& popup, bool russian, QHash<int, QAction*
         QAction* action = menu.addAction(QString::fromUtf8(russian ? item.russian : item.english));
         action->setData(item.id);
         action->setCheckable(carriesCheckMark(item.id));
+        action->setShortcuts(shortcutsOf(item.id));
         actions.insert(item.id, action);
     }
     if (popup.submenu) {

@@ -135,12 +135,15 @@ bool ProjectCommands::saveProjectAs() {
     const std::optional<QString> chosen = prompts_.saveFile(FileKind::ProjectSave);
     if (!chosen) return false;
     const std::string previous = s_.ProjectPath;
+    const std::int32_t wasNamed = s_.work.ProjectNamed;
+    // Named before the write, so that the saved project shows its new name.
     s_.ProjectPath = chosen->toStdString();
+    s_.work.ProjectNamed = 1;
     if (!writeProject()) {
         s_.ProjectPath = previous;
+        s_.work.ProjectNamed = wasNamed;
         return false;
     }
-    s_.work.ProjectNamed = 1;
     return true;
 }
 

@@ -1,0 +1,105 @@
+// The habits a desktop user brings: standard keys, mnemonics, and a title
+// that names the open file and shows unsaved changes.
+#include "core/ui/command_ids.h"
+#include "core/ui/file_kinds.h"
+#include "window_fixture.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QKeySequence>
+#include <QSet>
+#include <QTest>
+
+namespace vex {
+namespace {
+
+using testing::WindowFixture;
+
+// The letter after '&' in a menu text, or a null character when there is none.
+QChar mnemonicOf(const QString& text) {
+    const qsizetype at = text.indexOf(QLatin1Char('&'));
+    return at >= 0 && at + 1 < text.size() ? text.at(at + 1).toLower() : QChar();
+}
+
+// Every entry of a menu (or the menu bar) has its own mnemonic, and a
+// screen reader hears the text without the mark.
+void expectMnemonicsUnique(QWidget& menu, const QList<QAction*>& actions) {
+    QSet<QChar> letters;
+    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(&menu);
+    ASSERT_NE(reader, nullptr);
+    for (int i = 0; i < actions.size(); ++i) {
+        const QAction* a = actions[i];
+        if (a->isSeparator()) continue;
+        const QChar letter = mnemonicOf(a->text());
+        if (a->text().startsWith(QStringLiteral("Undo")) ||
+            a->text().startsWith(QStringLiteral("Redo")) ||
+            a->text().startsWith(QStringLiteral("Отменить")) ||
+            a->text().startsWith(QStringLiteral("Повторить")))
+            continue; // their texts follow the history; Ctrl+Z and Ctrl+Y reach them
+        EXPECT_FALSE(letter.isNull()) << a->text().toStdString();
+        EXPECT_FALSE(letters.contains(letter)) << a->text().toStdString();
+        letters.insert(letter);
+        EXPECT_EQ(reader->child(i)->text(QAccessible::Name), WindowFixture::shown(a));
+    }
+}
+
+TEST(DesktopKeys, EveryMenuHasItsOwnMnemonicsInBothLanguages) {
+    for (int language : {0, 1}) {
+        WindowFixture f(language);
+        QMenuBar& bar = *f.window->menuBar();
+        expectMnemonicsUnique(bar, bar.actions());
+        for (QAction* title : bar.actions()) {
+            QMenu* menu = title->menu();
+            expectMnemonicsUnique(*menu, menu->actions());
+            for (QAction* a : menu->actions())
+                if (a->menu()) expectMnemonicsUnique(*a->menu(), a->menu()->actions());
+        }
+    }
+}
+
+TEST(DesktopKeys, StandardKeysRunTheirCommandsAndShowInTheMenus) {
+    WindowFixture f;
+    QApplication::setActiveWindow(f.window.get());
+    EXPECT_EQ(f.window->action(cmd::SaveProject)->shortcut(), QKeySequence(QKeySequence::Save));
+    EXPECT_EQ(f.window->action(cmd::SaveProjectAs)->shortcut().toString(),
+              QStringLiteral("Ctrl+Shift+S"));
+    EXPECT_EQ(f.window->action(cmd::Exit)->shortcut().toString(), QStringLiteral("Ctrl+Q"));
+    EXPECT_EQ(f.window->action(cmd::HelpContent)->shortcut().toString(), QStringLiteral("F1"));
+    EXPECT_EQ(f.window->action(cmd::NewProject)->shortcut().toString(), QStringLiteral("Ctrl+N"));
+
+    f.prompts.cancelFileDialog();
+    QTest::keyClick(f.window.get(), Qt::Key_O, Qt::ControlModifier);
+    f.prompts.cancelFileDialog();
+    QTest::keyClick(f.window.get(), Qt::Key_I, Qt::ControlModifier);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(f.prompts.fileKindsAsked(),
+              (std::vector<FileKind>{FileKind::ProjectOpen, FileKind::ImageOpen}));
+    // A disabled command's key does nothing: New needs a picture first.
+    QTest::keyClick(f.window.get(), Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(f.prompts.fileKindsAsked().size(), 2u);
+    EXPECT_TRUE(f.prompts.scriptUsedUp());
+    EXPECT_EQ(f.prompts.unexpected(), 0);
+}
+
+TEST(WindowTitle, NamesTheProjectFileAndMarksUnsavedChanges) {
+    WindowFixture f;
+    ASSERT_TRUE(f.loadBlankPicture(400, 300));
+    EXPECT_EQ(f.shownTitle(), "VEXILOR - Version 1.0*"); // a picture is a change
+    f.prompts.chooseFile(QString::fromStdString(f.files.file("pump.vxr")));
+    f.run(cmd::SaveProjectAs);
+    EXPECT_EQ(f.shownTitle(), "pump.vxr \u2014 VEXILOR - Version 1.0");
+
+    testing::writeBytes(f.files.file("t.dat"), "1\n2\n1\n0 0\n1 1\n");
+    f.prompts.chooseFile(QString::fromStdString(f.files.file("t.dat")));
+    f.run(cmd::ImportTable);
+    EXPECT_EQ(f.shownTitle(), "pump.vxr* \u2014 VEXILOR - Version 1.0");
+    QApplication::setActiveWindow(f.window.get());
+    QTest::keyClick(f.window.get(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(f.shownTitle(), "pump.vxr \u2014 VEXILOR - Version 1.0");
+
+    f.run(cmd::NewProject);
+    EXPECT_EQ(f.shownTitle(), "VEXILOR - Version 1.0");
+}
+
+} // namespace
+} // namespace vex

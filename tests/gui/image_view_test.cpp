@@ -8,6 +8,7 @@
 #include "../core/bmp_bytes.h"
 #include "../core/temp_dir.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
 #include <QPainter>
@@ -309,8 +310,9 @@ TEST(ImageViewZoom, ControlWheelZoomsAboutThePointerAndSnapsBack) {
                       Qt::NoScrollPhase, false);
         QCoreApplication::sendEvent(f.view().viewport(), &e);
     };
-    wheel(120, Qt::NoModifier); // the plain wheel does nothing
-    EXPECT_EQ(f.state().view, fitted);
+    wheel(120, Qt::NoModifier); // the plain wheel scrolls, never zooms
+    EXPECT_EQ(f.state().view.Zoom, fitted.Zoom);
+    EXPECT_EQ(f.state().view.ViewScale, fitted.ViewScale);
 
     const QColor underPointer = f.at(200, 150);
     wheel(120, Qt::ControlModifier);
@@ -332,6 +334,63 @@ TEST(ImageViewZoom, ControlWheelZoomsAboutThePointerAndSnapsBack) {
     }
     EXPECT_FLOAT_EQ(f.state().view.Zoom, fitted.FitZoom);
     EXPECT_EQ(f.state().view.ScrollX, 0);
+}
+
+TEST(ImageViewZoom, KeysZoomAboutTheCentreAndThePlainWheelScrolls) {
+    ViewFixture f;
+    ASSERT_TRUE(f.load(quadrants(800, 600)));
+    std::int64_t now = 1000;
+    f.view().setTickSource([&] { return now += 1000; }); // every step a slow one
+    QApplication::setActiveWindow(f.window.get());
+    const ViewState fitted = f.state().view;
+    const QPoint centre(fitted.CanvasWidth / 2, fitted.CanvasHeight / 2);
+    auto key = [&](Qt::Key k) { QTest::keyClick(f.window.get(), k, Qt::ControlModifier); };
+    // Each key makes the step a wheel notch at the view's centre makes.
+    auto expectStep = [&](Qt::Key k, int notches) {
+        ViewState expected = f.state().view;
+        zoomStep(expected, f.state().doc, notches, now + 1000, centre.x(), centre.y());
+        key(k);
+        EXPECT_FLOAT_EQ(f.state().view.Zoom, expected.Zoom);
+        EXPECT_EQ(f.state().view.ScrollX, expected.ScrollX);
+        EXPECT_EQ(f.state().view.ScrollY, expected.ScrollY);
+    };
+    expectStep(Qt::Key_Equal, 1);
+    expectStep(Qt::Key_Plus, 1);
+    expectStep(Qt::Key_Equal, 1);
+    expectStep(Qt::Key_Minus, -1);
+    EXPECT_FLOAT_EQ(f.state().view.ViewScale, 1.2f * 1.2f);
+
+    auto wheel = [&](Qt::KeyboardModifiers mods) {
+        QWheelEvent e(centre, f.view().viewport()->mapToGlobal(centre), {}, {0, -120}, Qt::NoButton,
+                      mods, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(f.view().viewport(), &e);
+    };
+    QScrollBar& across = *f.view().horizontalScrollBar();
+    QScrollBar& down = *f.view().verticalScrollBar();
+    const ViewState zoomed = f.state().view;
+    const int step = QApplication::wheelScrollLines() * 20;
+    wheel(Qt::NoModifier); // down: the picture moves up
+    EXPECT_EQ(f.state().view.ScrollY, std::min(zoomed.ScrollY + step, down.maximum()));
+    EXPECT_GT(f.state().view.ScrollY, zoomed.ScrollY);
+    EXPECT_EQ(f.state().view.ScrollX, zoomed.ScrollX);
+    EXPECT_EQ(down.value(), f.state().view.ScrollY);
+    wheel(Qt::ShiftModifier);
+    EXPECT_EQ(f.state().view.ScrollX, std::min(zoomed.ScrollX + step, across.maximum()));
+    EXPECT_GT(f.state().view.ScrollX, zoomed.ScrollX);
+    for (int i = 0; i < 100; ++i) wheel(Qt::NoModifier); // never past the end
+    EXPECT_EQ(f.state().view.ScrollY, down.maximum());
+    EXPECT_FLOAT_EQ(f.state().view.ViewScale, 1.2f * 1.2f);
+
+    key(Qt::Key_0);
+    EXPECT_EQ(f.state().view.Zoom, fitted.Zoom);
+    EXPECT_EQ(f.state().view.ViewScale, 1.0f);
+    EXPECT_EQ(f.state().view.ScrollX, 0);
+    EXPECT_EQ(f.state().view.ScrollY, 0);
+    EXPECT_EQ(f.shot(), [&] {
+        ViewFixture fresh;
+        EXPECT_TRUE(fresh.load(quadrants(800, 600)));
+        return fresh.shot();
+    }());
 }
 
 TEST(ImageViewScrolling, BarsFollowTheScrollCodes) {

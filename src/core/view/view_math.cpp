@@ -78,15 +78,27 @@ void fitPicture(ViewState& v, ImageFacts& image, std::int32_t width, std::int32_
     const float ry = static_cast<float>(v.CanvasHeight) / static_cast<float>(height);
     v.FitZoom = rx > ry ? ry : rx;
     v.MaxZoom = 50.0f * v.FitZoom;
-    v.Zoom = v.FitZoom;
     image.ImageWidth = width;
     image.ImageHeight = height;
     // Whatever the zoom and position of the picture before, markers and
     // points are drawn at the fitted view, unscrolled, with the picture under
     // them; a range kept from a zoom would let the picture scroll out of sight.
+    backToFittedView(v, image);
+}
+
+void backToFittedView(ViewState& v, const ImageFacts& image) {
+    v.Zoom = v.FitZoom;
     v.ViewScale = 1.0f;
     v.ScrollX = v.ScrollY = 0;
     applyScrollRangeRule(v, image);
+}
+
+std::int32_t wheelScrollPosition(const ScrollBarInfo& bar, std::int32_t position, int notches,
+                                 std::int32_t step) {
+    const std::int64_t wanted = std::int64_t{position} - std::int64_t{notches} * step;
+    const std::int64_t top =
+        std::max<std::int64_t>(bar.nMin, std::int64_t{bar.nMax} - bar.nPage + 1);
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(wanted, bar.nMin, top));
 }
 
 void zoomStep(ViewState& v, const ImageFacts& image, int notches, std::int64_t now, std::int32_t wx,

@@ -63,6 +63,15 @@ enum class ScrollCode {
 std::int32_t scrollBarPosition(ScrollCode code, const ScrollBarInfo& bar, std::int32_t position,
                                std::int32_t trackPosition);
 
+// The position after `notches` turns of the plain wheel (notches > 0 moves
+// back towards the start), `step` pixels each, kept inside the bar's range.
+std::int32_t wheelScrollPosition(const ScrollBarInfo& bar, std::int32_t position, int notches,
+                                 std::int32_t step);
+
+// Back to the fitted view of the picture: no magnification, no scrolling,
+// the scroll ranges of the picture at FitZoom.
+void backToFittedView(ViewState& v, const ImageFacts& image);
+
 // Fits a freshly loaded picture of width × height pixels into the canvas:
 // FitZoom, MaxZoom, Zoom, the picture's size, and the fitted view: no
 // magnification, no scrolling, the scroll ranges of the picture at FitZoom.

@@ -63,6 +63,7 @@ MainWindow::MainWindow(Platform platform, QWidget* parent)
     connect(history_, &EditHistory::modifiedFlagShown, this, &MainWindow::showTitle);
     showTitle();
     buildEditMenu();
+    addZoomKeys();
 
     projectCommands_ = std::make_unique<ProjectCommands>(
         state_, platform_.prompts, *this, [this] { return reopenPictureFromProject(); });
@@ -360,6 +361,19 @@ void MainWindow::pasteTable() {
     for (int control : {ctl::YEdit, ctl::XEdit, ctl::SortPoints, ctl::DeletePoint, ctl::AddPoint,
                         ctl::DeleteLine, ctl::AddLine, ctl::BundleParameter})
         enablePanelControl(control);
+}
+
+void MainWindow::addZoomKeys() {
+    const auto key = [this](QList<QKeySequence> keys, std::function<void()> run) {
+        auto* action = new QAction(this);
+        action->setShortcuts(keys);
+        connect(action, &QAction::triggered, this, std::move(run));
+        addAction(action);
+    };
+    key({QKeySequence(Qt::CTRL | Qt::Key_Equal), QKeySequence(Qt::CTRL | Qt::Key_Plus)},
+        [this] { view_->zoomFromKeyboard(1); });
+    key({QKeySequence(Qt::CTRL | Qt::Key_Minus)}, [this] { view_->zoomFromKeyboard(-1); });
+    key({QKeySequence(Qt::CTRL | Qt::Key_0)}, [this] { view_->zoomToFit(); });
 }
 
 void MainWindow::buildEditMenu() {

@@ -93,6 +93,7 @@ class MainWindow : public QMainWindow, public ShellServices {
     // The whole screen brought up to date with the state, after a step of
     // the history replaced the document.
     void refreshAll();
+    void addZoomKeys();
     void applyMenuStates();
     void setLanguage(std::int32_t language);
     void exitProgram();

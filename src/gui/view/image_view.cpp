@@ -8,6 +8,7 @@
 #include "gui/platform/prompt_tip.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QMenu>
 #include <QMouseEvent>
@@ -20,6 +21,8 @@ namespace vex {
 namespace {
 
 constexpr int kNotch = 120;
+// A line of the plain wheel's scroll, in screen pixels.
+constexpr std::int32_t kWheelLinePixels = 20;
 
 ScrollCode codeFor(int action) {
     switch (action) {
@@ -160,7 +163,7 @@ void ImageView::resizeEvent(QResizeEvent* event) {
 }
 
 void ImageView::wheelEvent(QWheelEvent* event) {
-    event->accept(); // the plain wheel does not scroll this view
+    event->accept();
     const std::int64_t now = ticks_();
     // The wheel refreshes the hover state as a move to its position would.
     const QPoint pointer = event->position().toPoint();
@@ -168,18 +171,47 @@ void ImageView::wheelEvent(QWheelEvent* event) {
     // Fine-grained wheels and touchpads send parts of a notch; a zoom step
     // waits for a whole one, in either direction. Turning back starts afresh:
     // a part left over the other way would swallow the first notch back.
-    const int delta = event->angleDelta().y();
+    // Some systems turn a SHIFT + wheel into a sideways wheel.
+    const QPoint angle = event->angleDelta();
+    const int delta = angle.y() != 0 ? angle.y() : angle.x();
     if ((delta > 0 && wheelRemainder_ < 0) || (delta < 0 && wheelRemainder_ > 0))
         wheelRemainder_ = 0;
     wheelRemainder_ += delta;
     const int notches = wheelRemainder_ / kNotch;
     wheelRemainder_ -= notches * kNotch;
-    if (notches == 0) return;
-    if (!(event->modifiers() & Qt::ControlModifier) || s_.work.ImageLoaded == 0 ||
-        picture_.isNull())
-        return;
-    const QPoint at = event->position().toPoint();
+    if (notches == 0 || s_.work.ImageLoaded == 0 || picture_.isNull()) return;
+    if (event->modifiers() & Qt::ControlModifier) {
+        zoomAbout(notches, now, pointer);
+    } else {
+        const bool sideways = (event->modifiers() & Qt::ShiftModifier) || angle.y() == 0;
+        scrollByWheel(sideways ? Qt::Horizontal : Qt::Vertical, notches);
+    }
+}
+
+void ImageView::zoomAbout(int notches, std::int64_t now, QPoint at) {
     zoomStep(s_.view, s_.doc, notches, now, at.x(), at.y());
+    updateScrollBars();
+    viewport()->repaint();
+}
+
+void ImageView::scrollByWheel(Qt::Orientation orientation, int notches) {
+    const bool horizontal = orientation == Qt::Horizontal;
+    const ScrollBarInfo bar = horizontal ? horizontalBar(s_.view) : verticalBar(s_.view);
+    const std::int32_t position = horizontal ? s_.view.ScrollX : s_.view.ScrollY;
+    const std::int32_t step = QApplication::wheelScrollLines() * kWheelLinePixels;
+    scrollBy(orientation, ScrollCode::ThumbTrack,
+             wheelScrollPosition(bar, position, notches, step));
+    syncBar(orientation);
+}
+
+void ImageView::zoomFromKeyboard(int notches) {
+    if (s_.work.ImageLoaded == 0 || picture_.isNull()) return;
+    zoomAbout(notches, ticks_(), QPoint(s_.view.CanvasWidth / 2, s_.view.CanvasHeight / 2));
+}
+
+void ImageView::zoomToFit() {
+    if (s_.work.ImageLoaded == 0 || picture_.isNull()) return;
+    backToFittedView(s_.view, s_.doc);
     updateScrollBars();
     viewport()->repaint();
 }

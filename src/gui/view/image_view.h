@@ -40,6 +40,10 @@ class ImageView : public QAbstractScrollArea {
 
     // One scroll bar request, as the bars send them.
     void scrollBy(Qt::Orientation orientation, ScrollCode code, std::int32_t trackPosition = 0);
+    // CONTROL + plus and minus: zoom steps about the view's centre, as the
+    // wheel makes them; CONTROL + 0: back to the fitted view.
+    void zoomFromKeyboard(int notches);
+    void zoomToFit();
     // Brings both bars up to date with the view state.
     void updateScrollBars();
 
@@ -69,6 +73,8 @@ class ImageView : public QAbstractScrollArea {
     EditKind editOfLeftButton(bool capturing) const;
     void onBarAction(Qt::Orientation orientation, int action);
     void syncBar(Qt::Orientation orientation);
+    void zoomAbout(int notches, std::int64_t now, QPoint at);
+    void scrollByWheel(Qt::Orientation orientation, int notches);
     void drawPicture(QPainter& painter, const QRect& client);
     void apply(const MouseEffects& e);
     void showMarkerPrompt();

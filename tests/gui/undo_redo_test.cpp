@@ -5,6 +5,7 @@
 #include "mouse_window.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -158,6 +159,61 @@ TEST(UndoRedo, ViewChangesAndNewProjectsAreNoSteps) {
     f.run(cmd::NewProject);
     EXPECT_FALSE(f.menuItem("Undo")->isEnabled());
     EXPECT_FALSE(f.menuItem("Redo")->isEnabled());
+}
+
+TEST(PointKeys, ArrowsNudgeTheSelectionOneEditEachAndEscapePutsADragBack) {
+    UndoWindow f;
+    f.placePoints(1, 3, 100.0f, 50.0f, 200.0f);
+    f.window->historyStartsAfresh();
+    f.click(f.pointOnScreen(1, 2)); // selects point 2
+    ASSERT_EQ(f.state().work.CurPoint, 2);
+    QApplication::setActiveWindow(f.window.get());
+    QWidget& view = f.window->view();
+    view.setFocus();
+    const Dep2D before = f.state().doc;
+    const float scale = f.state().view.ViewScale;
+    const Dep2D& d = f.state().doc;
+
+    QTest::keyClick(&view, Qt::Key_Right);
+    EXPECT_FLOAT_EQ(d.PixX(1, 2), before.PixX(1, 2) + 1.0f / scale);
+    EXPECT_NEAR(d.ArgX(1, 2), d.PixX(1, 2) - 50.0f, 1e-3);
+    EXPECT_TRUE(f.shows(ctl::XEdit, d.ArgX(1, 2)));
+    QTest::keyClick(&view, Qt::Key_Up, Qt::ShiftModifier);
+    EXPECT_FLOAT_EQ(d.PixY(1, 2), before.PixY(1, 2) - 10.0f / scale);
+    EXPECT_NEAR(d.ValY(1, 2), 500.0f - d.PixY(1, 2), 1e-3);
+    EXPECT_EQ(f.state().view.ScrollX, 0); // the view did not scroll instead
+    EXPECT_EQ(f.menuItem("Undo")->text(), "Undo Move Point");
+    f.key(QKeySequence::Undo);
+    EXPECT_EQ(d.PixY(1, 2), before.PixY(1, 2));
+    EXPECT_NE(d.PixX(1, 2), before.PixX(1, 2)); // each key was a step of its own
+    f.key(QKeySequence::Undo);
+    EXPECT_EQ(d.PixX(1, 2), before.PixX(1, 2));
+
+    // Escape in the middle of a drag: the point goes back, and nothing is a step.
+    const int steps = f.window->history().stack().count();
+    const QPoint from = f.pointOnScreen(1, 2);
+    QTest::mousePress(f.viewport(), Qt::LeftButton, {}, from);
+    QTest::mouseMove(f.viewport(), from + QPoint(40, 30));
+    ASSERT_NE(d.PixX(1, 2), before.PixX(1, 2));
+    QTest::keyClick(&view, Qt::Key_Escape);
+    EXPECT_EQ(d.PixX(1, 2), before.PixX(1, 2));
+    EXPECT_EQ(d.ValY(1, 2), before.ValY(1, 2));
+    QTest::mouseMove(f.viewport(), from + QPoint(80, 60)); // the drag is over
+    QTest::mouseRelease(f.viewport(), Qt::LeftButton, {}, from + QPoint(80, 60));
+    EXPECT_EQ(d.PixX(1, 2), before.PixX(1, 2));
+    EXPECT_EQ(f.window->history().stack().count(), steps);
+
+    f.run(cmd::SetTheScale); // and a marker dragged in calibration
+    const Calibration markers = f.state().doc;
+    const QPoint marker = f.onScreen(markers.MarkerPixX(1), markers.MarkerPixY(1));
+    QTest::mousePress(f.viewport(), Qt::LeftButton, {}, marker);
+    QTest::mouseMove(f.viewport(), marker + QPoint(25, 25));
+    ASSERT_NE(f.state().doc.MarkerPixX(1), markers.MarkerPixX(1));
+    QTest::keyClick(&view, Qt::Key_Escape);
+    QTest::mouseRelease(f.viewport(), Qt::LeftButton, {}, marker + QPoint(25, 25));
+    EXPECT_EQ(static_cast<const Calibration&>(f.state().doc), markers);
+    QTest::keyClick(&view, Qt::Key_Left); // no nudging while calibrating
+    EXPECT_EQ(d.PixX(1, 2), before.PixX(1, 2));
 }
 
 TEST(UndoRedo, TheEditMenuSpeaksRussian) {

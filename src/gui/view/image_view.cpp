@@ -2,6 +2,7 @@
 
 #include "core/messages/catalogue.h"
 #include "core/state/picture_change.h"
+#include "core/view/point_keys.h"
 #include "gui/platform/prompts.h"
 #include "gui/view/overlay_painter.h"
 
@@ -10,6 +11,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -186,6 +188,44 @@ void ImageView::wheelEvent(QWheelEvent* event) {
         const bool sideways = (event->modifiers() & Qt::ShiftModifier) || angle.y() == 0;
         scrollByWheel(sideways ? Qt::Horizontal : Qt::Vertical, notches);
     }
+}
+
+void ImageView::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        if (!callOffDrag(s_)) return QAbstractScrollArea::keyPressEvent(event);
+        MouseEffects e;
+        e.cursor = s_.work.CaptureMode == 1 ? CursorShape::Cross : CursorShape::Arrow;
+        e.showPoint = e.repaint = true;
+        return apply(e);
+    }
+    // An arrow moves the selected points by a screen pixel, SHIFT by ten;
+    // the bars keep the view's scrolling.
+    const int pixels = (event->modifiers() & Qt::ShiftModifier) ? 10 : 1;
+    int dx = 0;
+    int dy = 0;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        dx = -pixels;
+        break;
+    case Qt::Key_Right:
+        dx = pixels;
+        break;
+    case Qt::Key_Up:
+        dy = -pixels;
+        break;
+    case Qt::Key_Down:
+        dy = pixels;
+        break;
+    default:
+        return QAbstractScrollArea::keyPressEvent(event);
+    }
+    if (nudgeSelectedPoints(s_, dx, dy)) {
+        MouseEffects e;
+        e.showPoint = e.repaint = true;
+        apply(e);
+        shell_.recordEdit(s_.mouse.SelectionCount > 1 ? EditKind::MovePoints : EditKind::MovePoint);
+    }
+    event->accept();
 }
 
 void ImageView::zoomAbout(int notches, std::int64_t now, QPoint at) {

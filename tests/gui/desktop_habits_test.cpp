@@ -2,11 +2,13 @@
 // that names the open file and shows unsaved changes.
 #include "core/ui/command_ids.h"
 #include "core/ui/file_kinds.h"
+#include "gui/app/status_panes.h"
 #include "window_fixture.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QKeySequence>
+#include <QLabel>
 #include <QSet>
 #include <QTest>
 
@@ -99,6 +101,20 @@ TEST(WindowTitle, NamesTheProjectFileAndMarksUnsavedChanges) {
 
     f.run(cmd::NewProject);
     EXPECT_EQ(f.shownTitle(), "VEXILOR - Version 1.0");
+}
+
+TEST(ScreenReaders, StatusPanesKeepTheirNamesAndTellTheirTexts) {
+    WindowFixture f(1);
+    ASSERT_TRUE(f.loadBlankPicture(400, 300)); // the texts change
+    const QList<QLabel*> panes = f.window->statusPanes().findChildren<QLabel*>();
+    ASSERT_EQ(panes.size(), 3);
+    for (int i = 0; i < 3; ++i) {
+        QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(panes[i]);
+        EXPECT_EQ(reader->text(QAccessible::Name), QStringLiteral("Status pane %1").arg(i + 1));
+        EXPECT_EQ(reader->text(QAccessible::Description), f.window->statusPanes().paneText(i));
+    }
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(panes[1])->text(QAccessible::Description),
+              "Линий макс. = 20; Точек макс. = 200");
 }
 
 } // namespace

@@ -35,9 +35,15 @@ void StatusPanes::fitToWidth(int windowWidth) {
 }
 
 void StatusPanes::show(const StatusTexts& texts) {
-    panes_[0]->setText(QString::fromStdString(texts.pane0));
-    panes_[1]->setText(QString::fromStdString(texts.pane1));
-    panes_[2]->setText(QString::fromStdString(texts.pane2));
+    const std::array<const std::string*, 3> shown = {&texts.pane0, &texts.pane1, &texts.pane2};
+    for (std::size_t i = 0; i < panes_.size(); ++i) {
+        const QString text = QString::fromStdString(*shown[i]);
+        if (panes_[i]->text() == text) continue;
+        panes_[i]->setText(text);
+        // The pane keeps its name; a screen reader hears the text as its
+        // description, and is told when it changes.
+        panes_[i]->setAccessibleDescription(text);
+    }
 }
 
 QString StatusPanes::paneText(int pane) const {

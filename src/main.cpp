@@ -100,7 +100,9 @@ int runScreenshot(QApplication& app, vex::MainWindow& window, const vex::Console
         } else {
             status = saveScreenshot(window, cl.screenshotFile, window.state().InterfaceLanguage);
         }
-        app.quit();
+        // Not quit(): that would close the window first, and a window with
+        // unsaved work (a picture just opened) would ask whether to save.
+        QCoreApplication::exit(0);
     };
     if (!cl.projectFile.empty()) {
         QObject::connect(&window, &vex::MainWindow::startProjectHandled, &app,

@@ -1,7 +1,7 @@
-# Runs `vexilor --screenshot` as a user or a script would. A run must end
-# (never wait for anyone) with a message and a failure status when the
-# project or its picture is missing, and a screenshot that cannot be written
-# must leave the older one of that name as it was.
+# Runs `vexilor --screenshot` as a user or a script would, on a project or a
+# picture. A run must end (never wait for anyone) with a message and a
+# failure status when the project or its picture is missing, and a screenshot
+# that cannot be written must leave the older one of that name as it was.
 #   cmake -DVEXILOR=<program> -DEXAMPLES=<examples folder> -DWORK=<scratch folder> -P screenshot_test.cmake
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK}/config ${WORK}/runtime ${WORK}/no-picture)
@@ -55,4 +55,11 @@ expect_refused("failed write" "shot.png")
 shoot("" ${EXAMPLES}/example.vxr)
 if(NOT status EQUAL 0 OR NOT shot MATCHES "^89504e47")
   message(FATAL_ERROR "a sound project: status '${status}', ${errors}")
+endif()
+
+# A picture named on the command line opens as a picture; the unsaved picture
+# must not hold the run up with a question at the end.
+shoot("" ${EXAMPLES}/chart.bmp)
+if(NOT status EQUAL 0 OR NOT shot MATCHES "^89504e47")
+  message(FATAL_ERROR "a picture: status '${status}', ${errors}")
 endif()

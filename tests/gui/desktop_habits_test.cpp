@@ -12,6 +12,8 @@
 #include <QSet>
 #include <QTest>
 
+#include <sys/stat.h>
+
 namespace vex {
 namespace {
 
@@ -101,6 +103,40 @@ TEST(WindowTitle, NamesTheProjectFileAndMarksUnsavedChanges) {
 
     f.run(cmd::NewProject);
     EXPECT_EQ(f.shownTitle(), "VEXILOR - Version 1.0");
+}
+
+TEST(CommandLineFile, APictureOpensAsOneByItsContentAndAnythingElseAsAProject) {
+    WindowFixture f;
+    QImage chart(320, 240, QImage::Format_RGB32);
+    chart.fill(Qt::white);
+    const std::string picture = f.files.file("scan.dat"); // a PNG, whatever its name says
+    ASSERT_TRUE(chart.save(QString::fromStdString(picture), "PNG"));
+    auto start = [&](const std::string& path) {
+        bool done = false;
+        QObject::connect(f.window.get(), &MainWindow::startProjectHandled, [&] { done = true; });
+        f.window->openAtStart(path, 0);
+        return QTest::qWaitFor([&] { return done; }, 3000);
+    };
+    ASSERT_TRUE(start(picture));
+    EXPECT_NE(f.state().work.ImageLoaded, 0);
+    EXPECT_EQ(f.state().doc.ImagePath, picture);
+    EXPECT_EQ(f.state().doc.ImageWidth, 320);
+    EXPECT_TRUE(f.prompts.shown().empty());
+
+    // Neither a picture nor a project, nor a regular file: a message each, the picture stays.
+    const std::string text = f.files.file("notes.txt");
+    testing::writeBytes(text, "not a chart\n");
+    const std::string pipe = f.files.file("pipe");
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    for (const std::string& path : {text, pipe}) {
+        f.prompts.clearShown();
+        f.prompts.answer(Answer::No); // the opened picture is unsaved work: not saved
+        ASSERT_TRUE(start(path)) << path;
+        ASSERT_EQ(f.prompts.shown().size(), 2u) << path;
+        EXPECT_TRUE(f.prompts.shown()[1].text.contains(QString::fromStdString(path)))
+            << f.prompts.shown()[1].text.toStdString();
+        EXPECT_EQ(f.state().doc.ImagePath, picture);
+    }
 }
 
 TEST(ScreenReaders, StatusPanesKeepTheirNamesAndTellTheirTexts) {

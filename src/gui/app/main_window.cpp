@@ -21,6 +21,7 @@
 #include "gui/panel/function_panel.h"
 #include "gui/view/image_host.h"
 #include "gui/view/image_view.h"
+#include "gui/view/picture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -182,7 +183,15 @@ void MainWindow::openAtStart(const std::string& path, int delayMs) {
     state_.CommandLineFile = path;
     QTimer::singleShot(delayMs, this, [this] {
         // A Load Project issued before the delay has used the file already.
-        if (!state_.CommandLineFile.empty()) command(cmd::LoadProject);
+        // A picture, judged by its content, opens as a picture; anything else
+        // is loaded as a project, which tells what is wrong with it.
+        const std::string file = state_.CommandLineFile;
+        if (!file.empty() && isPictureFile(file)) {
+            state_.CommandLineFile.clear();
+            openPicture(QString::fromStdString(file));
+        } else if (!file.empty()) {
+            command(cmd::LoadProject);
+        }
         emit startProjectHandled();
     });
 }
@@ -242,11 +251,21 @@ bool MainWindow::reopenPictureFromProject() {
 
 bool MainWindow::importPicture() {
     if (!view_->LOADBMPFROMFILE1(false, platform_.prompts)) return false;
+    showOpenedPicture();
+    return true;
+}
+
+bool MainWindow::openPicture(const QString& path) {
+    if (!view_->openPictureFile(path, &platform_.prompts)) return false;
+    showOpenedPicture();
+    return true;
+}
+
+void MainWindow::showOpenedPicture() {
     pictureChanged();
     RefreshNeeds needs = AfterNewDocument;
     needs.view = false; // the view repainted itself with the new picture
     refreshAfter(needs);
-    return true;
 }
 
 void MainWindow::applyMenuStates() {

@@ -49,6 +49,8 @@ class MainWindow : public QMainWindow, public ShellServices {
 
     // Loads `path` shortly after start through the Load Project command.
     void openAtStart(const std::string& path, int delayMs = 1200);
+    // Opens the picture at `path` as Open BMP image does with a chosen file.
+    bool openPicture(const QString& path);
 
     // The steps of the refresh, each bringing one part of the screen up to
     // date with the state; refreshAfter runs them in their order.
@@ -93,6 +95,7 @@ class MainWindow : public QMainWindow, public ShellServices {
     // The whole screen brought up to date with the state, after a step of
     // the history replaced the document.
     void refreshAll();
+    void showOpenedPicture();
     void addZoomKeys();
     void applyMenuStates();
     void setLanguage(std::int32_t language);

@@ -91,10 +91,14 @@ bool ImageView::LOADBMPFROMFILE1(bool fromProject, Prompts& prompts) {
         if (!chosen) return false;
         path = *chosen;
     }
+    return openPictureFile(path, fromProject ? nullptr : &prompts);
+}
+
+bool ImageView::openPictureFile(const QString& path, Prompts* prompts) {
     if (const std::optional<UserMessage> failure = picture_.load(path)) {
-        if (!fromProject)
-            prompts.message(failure->kind,
-                            QString::fromStdString(failure->text(s_.InterfaceLanguage)));
+        if (prompts)
+            prompts->message(failure->kind,
+                             QString::fromStdString(failure->text(s_.InterfaceLanguage)));
         return false;
     }
     s_.view.CanvasWidth = viewport()->width();

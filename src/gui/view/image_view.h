@@ -32,6 +32,9 @@ class ImageView : public QAbstractScrollArea {
     // picture and state then stay. A failure the user should hear of (not a
     // cancelled dialog) is reported through `prompts`, unless fromProject.
     bool LOADBMPFROMFILE1(bool fromProject, Prompts& prompts);
+    // Loads the picture at `path`; a failure is told through `prompts`
+    // unless that is null.
+    bool openPictureFile(const QString& path, Prompts* prompts);
     // Drops the picture (the panel's .BMP Delete).
     void dropPicture();
 

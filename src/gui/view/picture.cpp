@@ -59,6 +59,13 @@ QImage decodeOntoBlank(QImageReader& reader) {
 
 } // namespace
 
+bool isPictureFile(const std::string& path) {
+    if (checkReadableFile(path, kLargestFile)) return false; // never waits on a pipe or device
+    QImageReader reader(QString::fromStdString(path));
+    reader.setDecideFormatFromContent(true); // by what is in it, not by its name
+    return reader.canRead();
+}
+
 std::optional<UserMessage> Picture::load(const QString& path) {
     std::string bytes;
     if (auto refusal = readWholeFile(path.toStdString(), kLargestFile, bytes)) return refusal;

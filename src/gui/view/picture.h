@@ -8,9 +8,14 @@
 #include <QString>
 
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace vex {
+
+// Whether the regular file at `path` holds a picture Qt can decode, judged
+// by its content.
+bool isPictureFile(const std::string& path);
 
 class Picture {
   public:

@@ -383,7 +383,7 @@ void MainWindow::pasteTable() {
 }
 
 void MainWindow::addZoomKeys() {
-    const auto key = [this](QList<QKeySequence> keys, std::function<void()> run) {
+    const auto key = [this](const QList<QKeySequence>& keys, std::function<void()> run) {
         auto* action = new QAction(this);
         action->setShortcuts(keys);
         connect(action, &QAction::triggered, this, std::move(run));

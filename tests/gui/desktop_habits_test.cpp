@@ -7,10 +7,16 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QKeySequence>
 #include <QLabel>
+#include <QMimeData>
 #include <QSet>
 #include <QTest>
+#include <QUrl>
+
+#include <filesystem>
 
 #include <sys/stat.h>
 
@@ -137,6 +143,62 @@ TEST(CommandLineFile, APictureOpensAsOneByItsContentAndAnythingElseAsAProject) {
             << f.prompts.shown()[1].text.toStdString();
         EXPECT_EQ(f.state().doc.ImagePath, picture);
     }
+}
+
+// Drops `path` on the window as a file manager does; whether it was taken.
+bool dropFile(WindowFixture& f, const std::string& path) {
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(path))});
+    const QPoint at(400, 300);
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(f.window.get(), &enter);
+    if (!enter.isAccepted()) return false;
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(f.window.get(), &drop);
+    QCoreApplication::processEvents(); // the file opens once the drop is over
+    return drop.isAccepted();
+}
+
+TEST(DropOnTheWindow, APictureOpensAndAProjectLoadsAfterTheUsualQuestion) {
+    WindowFixture f;
+    QImage chart(320, 240, QImage::Format_RGB32);
+    chart.fill(Qt::white);
+    const std::string picture = f.files.file("chart.png");
+    ASSERT_TRUE(chart.save(QString::fromStdString(picture), "PNG"));
+    ASSERT_TRUE(dropFile(f, picture));
+    EXPECT_EQ(f.state().doc.ImagePath, picture);
+    EXPECT_EQ(f.state().doc.ImageWidth, 320);
+
+    f.prompts.chooseFile(QString::fromStdString(f.files.file("saved.vxr")));
+    f.run(cmd::SaveProjectAs);
+    testing::writeBytes(f.files.file("t.dat"), "1\n2\n1\n0 0\n1 1\n");
+    f.prompts.chooseFile(QString::fromStdString(f.files.file("t.dat")));
+    f.run(cmd::ImportTable); // unsaved work
+    const std::string project = f.files.file("other.vxr");
+    std::filesystem::copy_file(f.files.file("saved.vxr"), project);
+
+    f.prompts.clearShown();
+    f.prompts.answer(Answer::Cancel); // keeps the work
+    ASSERT_TRUE(dropFile(f, project));
+    EXPECT_EQ(f.state().doc.NPoints(1), 2);
+    EXPECT_EQ(f.state().ProjectPath, f.files.file("saved.vxr"));
+    EXPECT_TRUE(f.state().CommandLineFile.empty()); // the next Load Project asks for its file
+    f.prompts.answer(Answer::No);
+    ASSERT_TRUE(dropFile(f, project));
+    EXPECT_EQ(f.state().doc.NPoints(1), 0); // the saved project had no points yet
+    EXPECT_EQ(f.state().ProjectPath, project);
+    ASSERT_EQ(f.prompts.shown().size(), 2u);
+    EXPECT_EQ(f.prompts.shown()[0].text, "Save project before loading another one?");
+    EXPECT_EQ(f.prompts.fileKindsAsked().size(), 2u); // Save As and Import only
+    EXPECT_TRUE(f.prompts.scriptUsedUp());
+
+    // Two files at once, or something that is not a file, are not taken.
+    QMimeData two;
+    two.setUrls({QUrl::fromLocalFile(QString::fromStdString(picture)),
+                 QUrl::fromLocalFile(QString::fromStdString(project))});
+    QDragEnterEvent enter(QPoint(400, 300), Qt::CopyAction, &two, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(f.window.get(), &enter);
+    EXPECT_FALSE(enter.isAccepted());
 }
 
 TEST(ScreenReaders, StatusPanesKeepTheirNamesAndTellTheirTexts) {

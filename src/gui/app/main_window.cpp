@@ -26,9 +26,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QTimer>
+#include <QUrl>
 
 namespace vex {
 namespace {
@@ -43,6 +47,7 @@ MainWindow::MainWindow(Platform platform, QWidget* parent)
     registerResources();
     state_.InterfaceLanguage = readInterfaceLanguage(platform_.settings);
     setWindowIcon(QIcon(QStringLiteral(":/vexilor.png")));
+    setAcceptDrops(true); // a picture or a project dropped on the window opens
 
     actions_ = buildMenuBar(*menuBar(), state_.InterfaceLanguage);
     for (QAction* a : std::as_const(actions_)) {
@@ -183,17 +188,40 @@ void MainWindow::openAtStart(const std::string& path, int delayMs) {
     state_.CommandLineFile = path;
     QTimer::singleShot(delayMs, this, [this] {
         // A Load Project issued before the delay has used the file already.
-        // A picture, judged by its content, opens as a picture; anything else
-        // is loaded as a project, which tells what is wrong with it.
+        // A copy: opening the file clears the one in the state.
         const std::string file = state_.CommandLineFile;
-        if (!file.empty() && isPictureFile(file)) {
-            state_.CommandLineFile.clear();
-            openPicture(QString::fromStdString(file));
-        } else if (!file.empty()) {
-            command(cmd::LoadProject);
-        }
+        if (!file.empty()) openGivenFile(file);
         emit startProjectHandled();
     });
+}
+
+void MainWindow::openGivenFile(const std::string& path) {
+    // A picture, judged by its content, opens as a picture; anything else
+    // is loaded as a project (asking first about unsaved work), which tells
+    // what is wrong with a file that is not one.
+    if (isPictureFile(path)) {
+        state_.CommandLineFile.clear();
+        openPicture(QString::fromStdString(path));
+        return;
+    }
+    state_.CommandLineFile = path; // Load Project takes it instead of asking for one
+    command(cmd::LoadProject);
+    state_.CommandLineFile.clear(); // also when the user kept the work: a later load asks
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() == 1 && urls.front().isLocalFile()) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() != 1 || !urls.front().isLocalFile()) return;
+    event->acceptProposedAction();
+    const std::string path = urls.front().toLocalFile().toStdString();
+    // After the drop has ended: the questions and messages may need their
+    // own event loop, which the drag's source should not wait on.
+    QTimer::singleShot(0, this, [this, path] { openGivenFile(path); });
 }
 
 void MainWindow::setLanguage(std::int32_t language) {

@@ -49,6 +49,9 @@ class MainWindow : public QMainWindow, public ShellServices {
 
     // Loads `path` shortly after start through the Load Project command.
     void openAtStart(const std::string& path, int delayMs = 1200);
+    // A file named on the command line or dropped on the window: a picture
+    // opens as a picture, anything else as a project.
+    void openGivenFile(const std::string& path);
     // Opens the picture at `path` as Open BMP image does with a chosen file.
     bool openPicture(const QString& path);
 
@@ -87,6 +90,8 @@ class MainWindow : public QMainWindow, public ShellServices {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
   private:

@@ -6,6 +6,7 @@
 #include "core/io/file_access.h"
 #include "core/settings/settings_store.h"
 #include "gui/app/main_window.h"
+#include "gui/app/window_memory.h"
 #include "gui/platform/clipboard_text.h"
 #include "gui/platform/console_prompts.h"
 #include "gui/platform/qt_prompts.h"
@@ -151,9 +152,13 @@ int main(int argc, char** argv) {
     window = &mainWindow;
     if (screenshot) return runScreenshot(app, mainWindow, consolePrompts, cl);
 
-    // Without a window manager "maximised" means nothing; take the screen ourselves.
-    mainWindow.setGeometry(mainWindow.screen()->availableGeometry());
-    mainWindow.showMaximized();
+    if (vex::restoreWindowGeometry(mainWindow, settings)) {
+        mainWindow.show(); // where and as large as it was when it last closed
+    } else {
+        // Without a window manager "maximised" means nothing; take the screen ourselves.
+        mainWindow.setGeometry(mainWindow.screen()->availableGeometry());
+        mainWindow.showMaximized();
+    }
     if (!cl.projectFile.empty()) mainWindow.openAtStart(cl.projectFile);
     return app.exec();
 }

@@ -3,6 +3,7 @@
 #include "core/ui/command_ids.h"
 #include "core/ui/file_kinds.h"
 #include "gui/app/status_panes.h"
+#include "gui/app/window_memory.h"
 #include "window_fixture.h"
 
 #include <QAccessible>
@@ -199,6 +200,27 @@ TEST(DropOnTheWindow, APictureOpensAndAProjectLoadsAfterTheUsualQuestion) {
     QDragEnterEvent enter(QPoint(400, 300), Qt::CopyAction, &two, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(f.window.get(), &enter);
     EXPECT_FALSE(enter.isAccepted());
+}
+
+TEST(WindowMemory, TheWindowOpensWhereAndAsLargeAsItClosed) {
+    WindowFixture f;
+    f.settings.createKey("SOFTWARE\\Vexilor\\Window");
+    MainWindow fresh(Platform{f.prompts, f.settings, f.clipboard});
+    EXPECT_FALSE(restoreWindowGeometry(fresh, f.settings)); // nothing kept yet
+
+    f.window->setGeometry(140, 90, 1100, 720);
+    QCoreApplication::processEvents();
+    const QRect closedAt = f.window->geometry();
+    ASSERT_TRUE(f.window->close());
+    MainWindow next(Platform{f.prompts, f.settings, f.clipboard});
+    ASSERT_TRUE(restoreWindowGeometry(next, f.settings));
+    next.show();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(next.geometry(), closedAt);
+
+    // A damaged value is no place to put the window.
+    f.settings.setValue("SOFTWARE\\Vexilor\\Window", "Geometry", "not a geometry");
+    EXPECT_FALSE(restoreWindowGeometry(fresh, f.settings));
 }
 
 TEST(ScreenReaders, StatusPanesKeepTheirNamesAndTellTheirTexts) {

@@ -17,6 +17,7 @@
 #include "gui/app/resources.h"
 #include "gui/app/status_panes.h"
 #include "gui/app/toolbar_widget.h"
+#include "gui/app/window_memory.h"
 #include "gui/app/workspace.h"
 #include "gui/panel/function_panel.h"
 #include "gui/view/image_host.h"
@@ -258,6 +259,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         }
     }
     shuttingDown_ = true;
+    rememberWindowGeometry(*this, platform_.settings);
     if (helpWindow_) helpWindow_->close();
     event->accept();
 }

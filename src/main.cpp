@@ -144,6 +144,7 @@ int main(int argc, char** argv) {
     vex::MainWindow* window = nullptr;
     vex::QtPrompts screenPrompts(
         [&window] { return window ? window->state().InterfaceLanguage : 0; });
+    screenPrompts.rememberFoldersIn(settings);
     vex::ConsolePrompts consolePrompts;
     const bool screenshot = !cl.screenshotFile.empty();
     vex::Prompts& prompts = screenshot ? static_cast<vex::Prompts&>(consolePrompts) : screenPrompts;

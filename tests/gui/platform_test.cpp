@@ -1,4 +1,5 @@
 #include "core/settings/settings_store.h"
+#include "gui/platform/dialog_folders.h"
 #include "gui/platform/qt_prompts.h"
 #include "gui/platform/qt_settings_store.h"
 #include "modal_helper.h"
@@ -91,6 +92,33 @@ TEST(QtPrompts, ProjectDialogsOfferProjectFilesAndTheirSuffix) {
     });
     EXPECT_FALSE(prompts.openFile(FileKind::ProjectOpen));
     EXPECT_EQ(suffix, "vxr"); // not "bin"
+}
+
+TEST(QtPrompts, EachKindOfDialogOpensWhereItWasLastLeftInTheNextRunToo) {
+    TempDir dir;
+    const QString folder = QString::fromStdString(dir.path().string());
+    MemorySettingsStore store;
+    store.createKey("SOFTWARE\\Vexilor\\Folders");
+    rememberFolder(store, FileKind::ProjectOpen, folder); // as a choice there leaves it
+    rememberFolder(store, FileKind::ImageOpen, folder + "/gone since");
+    rememberFolder(store, FileKind::TableOpen, QString(600, QLatin1Char('x'))); // too long to keep
+    EXPECT_FALSE(rememberedFolder(store, FileKind::TableOpen));
+
+    QtPrompts next([] { return 0; });
+    next.rememberFoldersIn(store);
+    auto opensIn = [&](FileKind kind) {
+        QString shown;
+        ModalAnswer look([&](QWidget& w) {
+            auto& dialog = dynamic_cast<QFileDialog&>(w);
+            shown = dialog.directory().absolutePath();
+            dialog.reject();
+        });
+        EXPECT_FALSE(next.openFile(kind));
+        return shown;
+    };
+    EXPECT_EQ(opensIn(FileKind::ProjectOpen), folder);
+    EXPECT_EQ(opensIn(FileKind::ImageOpen), QDir::currentPath()); // a folder that is gone
+    EXPECT_EQ(opensIn(FileKind::TableOpen), QDir::currentPath()); // a kind of its own
 }
 
 TEST(QtSettings, TheLanguageSurvivesInItsIniFile) {

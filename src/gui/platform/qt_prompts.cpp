@@ -1,6 +1,7 @@
 #include "gui/platform/qt_prompts.h"
 
 #include "core/messages/catalogue.h"
+#include "gui/platform/dialog_folders.h"
 
 #include <QDialog>
 #include <QDir>
@@ -90,7 +91,8 @@ std::optional<QString> QtPrompts::askForFile(FileKind kind, bool save) {
     for (const FileFilter& f : info.filters) filters << filterText(f);
 
     QFileDialog dialog(owner_);
-    dialog.setDirectory(startFolder_);
+    const std::optional<QString> kept = folders_ ? rememberedFolder(*folders_, kind) : std::nullopt;
+    dialog.setDirectory(kept.value_or(startFolder_));
     dialog.setNameFilters(filters);
     // The descriptions name their patterns already; the patterns in brackets
     // are for the dialog to match files by, not to show a second time.
@@ -107,7 +109,9 @@ std::optional<QString> QtPrompts::askForFile(FileKind kind, bool save) {
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     const QString path = dialog.selectedFiles().constFirst();
-    if (info.movesStartFolder) startFolder_ = QFileInfo(path).absolutePath();
+    const QString folder = QFileInfo(path).absolutePath();
+    if (info.movesStartFolder) startFolder_ = folder;
+    if (folders_) rememberFolder(*folders_, kind, folder);
     return path;
 }
 

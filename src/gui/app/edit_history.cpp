@@ -76,6 +76,12 @@ EditHistory::EditHistory(AppState& s, std::function<void()> refresh, QObject* pa
     connect(&stack_, &QUndoStack::cleanChanged, this, [this] { showFlag(); });
 }
 
+EditHistory::~EditHistory() {
+    // The stack tells of its clean state once more as it goes, when the
+    // window and its state may be gone already: nobody is to hear it.
+    stack_.disconnect(this);
+}
+
 void EditHistory::record(EditKind kind) {
     std::optional<DocumentStep> step = DocumentStep::between(known_, s_.doc);
     if (!step) return;

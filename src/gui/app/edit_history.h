@@ -25,6 +25,7 @@ class EditHistory : public QObject {
   public:
     // `refresh` brings the screen up to date after a step was undone or redone.
     EditHistory(AppState& s, std::function<void()> refresh, QObject* parent = nullptr);
+    ~EditHistory() override;
 
     // The document may have changed through `kind`: record the change, if any.
     void record(EditKind kind);

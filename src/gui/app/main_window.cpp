@@ -67,6 +67,8 @@ MainWindow::MainWindow(Platform platform, QWidget* parent)
 
     history_ = new EditHistory(
         state_, [this] { refreshAll(); }, this);
+    // Every change of the project's name (New, Load, Save As, another
+    // picture) is followed by the history taking the document anew.
     connect(history_, &EditHistory::modifiedFlagShown, this, &MainWindow::showTitle);
     showTitle();
     buildEditMenu();
@@ -315,7 +317,6 @@ void MainWindow::refreshAfter(const RefreshNeeds& needs) {
     if (needs.toolbar) repaintToolBar();
     if (needs.view) repaintView();
     if (needs.focusView) focusView();
-    showTitle(); // the project may have a new name
 }
 
 void MainWindow::showTitle() {

@@ -125,7 +125,7 @@ void ImageView::syncBar(Qt::Orientation orientation) {
     QScrollBar* bar = orientation == Qt::Horizontal ? horizontalScrollBar() : verticalScrollBar();
     ScrollBarInfo info =
         orientation == Qt::Horizontal ? horizontalBar(s_.view) : verticalBar(s_.view);
-    if (s_.work.ImageLoaded == 0 || picture_.isNull()) {
+    if (!showsPicture()) {
         const std::int32_t canvas =
             orientation == Qt::Horizontal ? s_.view.CanvasWidth : s_.view.CanvasHeight;
         info = {0, canvas, canvas, 0};
@@ -164,7 +164,7 @@ void ImageView::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
     s_.view.CanvasWidth = viewport()->width();
     s_.view.CanvasHeight = viewport()->height();
-    if (s_.work.ImageLoaded != 0 && !picture_.isNull()) applyScrollRangeRule(s_.view, s_.doc);
+    if (showsPicture()) applyScrollRangeRule(s_.view, s_.doc);
     updateScrollBars();
 }
 
@@ -185,7 +185,7 @@ void ImageView::wheelEvent(QWheelEvent* event) {
     wheelRemainder_ += delta;
     const int notches = wheelRemainder_ / kNotch;
     wheelRemainder_ -= notches * kNotch;
-    if (notches == 0 || s_.work.ImageLoaded == 0 || picture_.isNull()) return;
+    if (notches == 0 || !showsPicture()) return;
     if (event->modifiers() & Qt::ControlModifier) {
         zoomAbout(notches, now, pointer);
     } else {
@@ -249,12 +249,12 @@ void ImageView::scrollByWheel(Qt::Orientation orientation, int notches) {
 }
 
 void ImageView::zoomFromKeyboard(int notches) {
-    if (s_.work.ImageLoaded == 0 || picture_.isNull()) return;
+    if (!showsPicture()) return;
     zoomAbout(notches, ticks_(), QPoint(s_.view.CanvasWidth / 2, s_.view.CanvasHeight / 2));
 }
 
 void ImageView::zoomToFit() {
-    if (s_.work.ImageLoaded == 0 || picture_.isNull()) return;
+    if (!showsPicture()) return;
     backToFittedView(s_.view, s_.doc);
     updateScrollBars();
     viewport()->repaint();
@@ -400,7 +400,7 @@ void ImageView::paintCanvas(QPainter& painter, const QRect& client) {
     painter.fillRect(client, window);
     painter.setPen(Qt::black);
     painter.drawRect(client.adjusted(1, 1, -1, -1));
-    if (s_.work.ImageLoaded != 0 && !picture_.isNull()) drawPicture(painter, client);
+    if (showsPicture()) drawPicture(painter, client);
 
     const OverlayOutcome outcome = LOADANDCORRECTIMAGE(painter, client, s_, s_.overlay);
     if (s_.work.ScaleMode != 0) emit calibrationShapeChecked(outcome.shapeErrors == 0);

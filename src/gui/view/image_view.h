@@ -73,6 +73,8 @@ class ImageView : public QAbstractScrollArea {
     void scrollContentsBy(int, int) override {} // positions are ours, not the bars'
 
   private:
+    // A picture is loaded and decoded: there is something to scroll and zoom.
+    bool showsPicture() const { return s_.work.ImageLoaded != 0 && !picture_.isNull(); }
     // The edit a left press or double click begins.
     EditKind editOfLeftButton(bool capturing) const;
     void onBarAction(Qt::Orientation orientation, int action);

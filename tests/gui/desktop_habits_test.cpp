@@ -2,6 +2,7 @@
 // that names the open file and shows unsaved changes.
 #include "core/ui/command_ids.h"
 #include "core/ui/file_kinds.h"
+#include "gui/app/recent_menus.h"
 #include "gui/app/status_panes.h"
 #include "gui/app/window_memory.h"
 #include "window_fixture.h"
@@ -221,6 +222,62 @@ TEST(WindowMemory, TheWindowOpensWhereAndAsLargeAsItClosed) {
     // A damaged value is no place to put the window.
     f.settings.setValue("SOFTWARE\\Vexilor\\Window", "Geometry", "not a geometry");
     EXPECT_FALSE(restoreWindowGeometry(fresh, f.settings));
+}
+
+// The entries of a recent-files menu as the user reads them: "&&" shows as "&".
+QStringList entriesOf(const QMenu& menu) {
+    QStringList texts;
+    for (const QAction* a : menu.actions())
+        if (!a->isSeparator())
+            texts << QString(a->text()).replace("&&", "\x01").remove('&').replace('\x01', '&');
+    return texts;
+}
+
+TEST(RecentFiles, OpenedAndSavedFilesComeBackInTheNextRunAndMissingOnesGoWithAMessage) {
+    WindowFixture f;
+    f.settings.createKey(recentFilesKey(RecentList::Projects));
+    f.settings.createKey(recentFilesKey(RecentList::Pictures));
+    QMenu& projects = *f.window->recentMenus().menu(RecentList::Projects);
+    QMenu& pictures = *f.window->recentMenus().menu(RecentList::Pictures);
+    EXPECT_FALSE(projects.menuAction()->isEnabled()); // nothing to offer yet
+    ASSERT_TRUE(f.loadBlankPicture(400, 300));
+    const QString folder = QString::fromStdString(f.files.path().string());
+    EXPECT_EQ(entriesOf(pictures), QStringList({"1 chart.bmp [" + folder + "]", "Clear list"}));
+    const std::string pump = f.files.file("pump.vxr");
+    f.prompts.chooseFile(QString::fromStdString(pump));
+    f.run(cmd::SaveProjectAs);
+    f.prompts.chooseFile(QString::fromStdString(f.files.file("fan & co.vxr")));
+    f.run(cmd::SaveProjectAs);
+    EXPECT_EQ(entriesOf(projects).mid(0, 2),
+              QStringList({"1 fan & co.vxr [" + folder + "]", "2 pump.vxr [" + folder + "]"}));
+
+    // The next run offers them; an entry loads its project.
+    MainWindow next(Platform{f.prompts, f.settings, f.clipboard});
+    QMenu& nextProjects = *next.recentMenus().menu(RecentList::Projects);
+    ASSERT_EQ(entriesOf(nextProjects).size(), 3);
+    nextProjects.actions()[1]->trigger();
+    EXPECT_EQ(next.state().ProjectPath, pump);
+    EXPECT_EQ(next.state().doc.ImageWidth, 400);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(entriesOf(nextProjects)[0], "1 pump.vxr [" + folder + "]"); // the newest now
+
+    // A file that has gone is taken off with a message, and stays off.
+    std::filesystem::remove(f.files.file("fan & co.vxr"));
+    f.prompts.clearShown();
+    nextProjects.actions()[1]->trigger();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(f.prompts.shown().size(), 1u);
+    EXPECT_TRUE(f.prompts.shown()[0].text.contains("fan & co.vxr"));
+    EXPECT_EQ(next.state().ProjectPath, pump);
+    EXPECT_EQ(entriesOf(nextProjects), QStringList({"1 pump.vxr [" + folder + "]", "Clear list"}));
+    EXPECT_EQ(readRecentFiles(f.settings, RecentList::Projects), std::vector<std::string>{pump});
+
+    // In scale mode no picture may be opened, not from the list either.
+    QMenu& nextPictures = *next.recentMenus().menu(RecentList::Pictures);
+    EXPECT_TRUE(nextPictures.menuAction()->isEnabled());
+    next.command(cmd::SetTheScale);
+    EXPECT_FALSE(next.action(cmd::OpenBmpImage)->isEnabled());
+    EXPECT_FALSE(nextPictures.menuAction()->isEnabled());
 }
 
 TEST(ScreenReaders, StatusPanesKeepTheirNamesAndTellTheirTexts) {

@@ -164,6 +164,9 @@ constexpr Entry kCatalogue[] = {
      "written. The previous file is unchanged.",
      "Проект не сохранён: строка %%2 файла %%1 не прочиталась бы так, как была записана. "
      "Прежний файл не изменён."},
+    {msg::RecentFileMissing,
+     "The file %%1 is no longer there; it has been taken off the list of recent files.",
+     "Файла %%1 больше нет; он убран из списка недавних файлов."},
 };
 
 constexpr bool strictlyAscending() {

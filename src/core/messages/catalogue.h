@@ -90,6 +90,8 @@ inline constexpr int ClipboardPointNotPlaceable = 2144; // %%1 = X, %%2 = Y
 inline constexpr int FileRangesUnusable = 2145;         // %%1 = path, %%2 = the line of Xmin
 inline constexpr int SplineSamplesUnusable = 2146;
 inline constexpr int ProjectNotReadBack = 2147; // %%1 = path, %%2 = the line
+// A file of the recent-files menus that is gone; %%1 = path.
+inline constexpr int RecentFileMissing = 2148;
 } // namespace msg
 
 // Text of message `number`: Russian when interfaceLanguage is 1, English for any

@@ -3,6 +3,7 @@
 #include "core/io/clipboard_table.h"
 #include "core/io/number_text.h"
 #include "core/messages/catalogue.h"
+#include "core/messages/message_format.h"
 #include "core/numerics/spline.h"
 #include "core/settings/settings_store.h"
 #include "core/state/clear_param.h"
@@ -14,6 +15,7 @@
 #include "gui/app/edit_history.h"
 #include "gui/app/help_window.h"
 #include "gui/app/menu_bar.h"
+#include "gui/app/recent_menus.h"
 #include "gui/app/resources.h"
 #include "gui/app/status_panes.h"
 #include "gui/app/toolbar_widget.h"
@@ -29,6 +31,7 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -55,6 +58,10 @@ MainWindow::MainWindow(Platform platform, QWidget* parent)
         const int id = a->data().toInt();
         connect(a, &QAction::triggered, this, [this, id] { command(id); });
     }
+    recent_ = new RecentMenus(
+        *menuBar()->actions().front()->menu(), actions_.value(cmd::Exit), platform_.settings,
+        state_.InterfaceLanguage,
+        [this](RecentList list, const std::string& path) { openRecent(list, path); });
     PrepContextMenu(0, state_, menuStates_);
     applyMenuStates();
 
@@ -207,9 +214,27 @@ void MainWindow::openGivenFile(const std::string& path) {
         openPicture(QString::fromStdString(path));
         return;
     }
+    loadProjectFile(path);
+}
+
+void MainWindow::loadProjectFile(const std::string& path) {
     state_.CommandLineFile = path; // Load Project takes it instead of asking for one
     command(cmd::LoadProject);
     state_.CommandLineFile.clear(); // also when the user kept the work: a later load asks
+}
+
+void MainWindow::openRecent(RecentList list, const std::string& path) {
+    if (!QFileInfo(QString::fromStdString(path)).isFile()) {
+        recent_->forget(list, path);
+        platform_.prompts.message(
+            MessageKind::Warning,
+            QString::fromStdString(GETWM4(msg::RecentFileMissing, state_.InterfaceLanguage, path)));
+        return;
+    }
+    if (list == RecentList::Projects)
+        loadProjectFile(path);
+    else
+        openPicture(QString::fromStdString(path));
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
@@ -294,6 +319,7 @@ bool MainWindow::openPicture(const QString& path) {
 }
 
 void MainWindow::showOpenedPicture() {
+    recent_->note(RecentList::Pictures, state_.doc.ImagePath);
     pictureChanged();
     RefreshNeeds needs = AfterNewDocument;
     needs.view = false; // the view repainted itself with the new picture
@@ -306,6 +332,9 @@ void MainWindow::applyMenuStates() {
         it.value()->setEnabled(s.enabled);
         if (it.value()->isCheckable()) it.value()->setChecked(s.checked);
     }
+    if (!recent_) return;
+    recent_->setAvailable(RecentList::Projects, menuStates_.at(cmd::LoadProject).enabled);
+    recent_->setAvailable(RecentList::Pictures, menuStates_.at(cmd::OpenBmpImage).enabled);
 }
 
 void MainWindow::refreshAfter(const RefreshNeeds& needs) {
@@ -474,10 +503,13 @@ void MainWindow::pictureChanged() {
 
 void MainWindow::historyStartsAfresh() {
     history_->startAfresh();
+    // After a load, not after New: only a project from a file has a name.
+    if (state_.work.ProjectNamed == 1) recent_->note(RecentList::Projects, state_.ProjectPath);
 }
 
 void MainWindow::projectSaved() {
     history_->markSaved();
+    recent_->note(RecentList::Projects, state_.ProjectPath);
 }
 
 void MainWindow::leaveCaptureOnToolbar() {

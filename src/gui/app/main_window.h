@@ -1,6 +1,7 @@
 #pragma once
 #include "core/state/app_state.h"
 #include "core/ui/menu_states.h"
+#include "core/ui/recent_files.h"
 #include "core/ui/status_texts.h"
 #include "gui/app/project_commands.h"
 #include "gui/platform/platform.h"
@@ -20,6 +21,7 @@ class EditHistory;
 class FunctionPanel;
 class ImageHost;
 class ImageView;
+class RecentMenus;
 class StatusPanes;
 class ToolbarWidget;
 class Workspace;
@@ -54,6 +56,7 @@ class MainWindow : public QMainWindow, public ShellServices {
     void openGivenFile(const std::string& path);
     // Opens the picture at `path` as Open BMP image does with a chosen file.
     bool openPicture(const QString& path);
+    RecentMenus& recentMenus() const { return *recent_; }
 
     // The steps of the refresh, each bringing one part of the screen up to
     // date with the state; refreshAfter runs them in their order.
@@ -101,6 +104,8 @@ class MainWindow : public QMainWindow, public ShellServices {
     // the history replaced the document.
     void refreshAll();
     void showOpenedPicture();
+    void loadProjectFile(const std::string& path);
+    void openRecent(RecentList list, const std::string& path);
     void addZoomKeys();
     void applyMenuStates();
     void setLanguage(std::int32_t language);
@@ -127,6 +132,7 @@ class MainWindow : public QMainWindow, public ShellServices {
     std::unique_ptr<ProjectCommands> projectCommands_;
     QWidget* helpWindow_ = nullptr;
     EditHistory* history_ = nullptr;
+    RecentMenus* recent_ = nullptr;
     QAction* undoAction_ = nullptr;
     QAction* redoAction_ = nullptr;
     bool shuttingDown_ = false;

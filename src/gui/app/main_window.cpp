@@ -6,6 +6,7 @@
 #include "core/messages/message_format.h"
 #include "core/numerics/spline.h"
 #include "core/settings/settings_store.h"
+#include "core/settings/view_preferences.h"
 #include "core/state/clear_param.h"
 #include "core/state/shown_spline.h"
 #include "core/ui/command_ids.h"
@@ -80,6 +81,7 @@ MainWindow::MainWindow(Platform platform, QWidget* parent)
     showTitle();
     buildEditMenu();
     addZoomKeys();
+    addMagnifierToggle();
 
     projectCommands_ = std::make_unique<ProjectCommands>(
         state_, platform_.prompts, *this, [this] { return reopenPictureFromProject(); });
@@ -453,6 +455,21 @@ void MainWindow::addZoomKeys() {
         [this] { view_->zoomFromKeyboard(1); });
     key({QKeySequence(Qt::CTRL | Qt::Key_Minus)}, [this] { view_->zoomFromKeyboard(-1); });
     key({QKeySequence(Qt::CTRL | Qt::Key_0)}, [this] { view_->zoomToFit(); });
+}
+
+void MainWindow::addMagnifierToggle() {
+    // Settings → Magnifier, Ctrl+L; the choice is kept for the next start.
+    QMenu* settings = menuHolding(*menuBar(), actions_.value(cmd::LanguageEnglish));
+    magnifierAction_ = settings->addAction(
+        state_.InterfaceLanguage == 1 ? QStringLiteral("&Лупа") : QStringLiteral("&Magnifier"));
+    magnifierAction_->setCheckable(true);
+    magnifierAction_->setChecked(readMagnifierShown(platform_.settings));
+    magnifierAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    view_->setMagnifierShown(magnifierAction_->isChecked());
+    connect(magnifierAction_, &QAction::toggled, this, [this](bool shown) {
+        view_->setMagnifierShown(shown);
+        writeMagnifierShown(platform_.settings, shown);
+    });
 }
 
 void MainWindow::buildEditMenu() {

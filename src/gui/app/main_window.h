@@ -57,6 +57,7 @@ class MainWindow : public QMainWindow, public ShellServices {
     // Opens the picture at `path` as Open BMP image does with a chosen file.
     bool openPicture(const QString& path);
     RecentMenus& recentMenus() const { return *recent_; }
+    QAction& magnifierToggle() const { return *magnifierAction_; }
 
     // The steps of the refresh, each bringing one part of the screen up to
     // date with the state; refreshAfter runs them in their order.
@@ -107,6 +108,7 @@ class MainWindow : public QMainWindow, public ShellServices {
     void loadProjectFile(const std::string& path);
     void openRecent(RecentList list, const std::string& path);
     void addZoomKeys();
+    void addMagnifierToggle();
     void applyMenuStates();
     void setLanguage(std::int32_t language);
     void exitProgram();
@@ -135,6 +137,7 @@ class MainWindow : public QMainWindow, public ShellServices {
     RecentMenus* recent_ = nullptr;
     QAction* undoAction_ = nullptr;
     QAction* redoAction_ = nullptr;
+    QAction* magnifierAction_ = nullptr;
     bool shuttingDown_ = false;
 };
 

@@ -124,7 +124,19 @@ void addItems(QMenu& menu, const Popup& popup, bool russian, QHash<int, QAction*
     }
 }
 
+bool holds(const QMenu& menu, const QAction* command) {
+    for (const QAction* a : menu.actions())
+        if (a == command || (a->menu() && holds(*a->menu(), command))) return true;
+    return false;
+}
+
 } // namespace
+
+QMenu* menuHolding(const QMenuBar& bar, const QAction* command) {
+    for (const QAction* top : bar.actions())
+        if (top->menu() && holds(*top->menu(), command)) return top->menu();
+    return nullptr;
+}
 
 QHash<int, QAction*> buildMenuBar(QMenuBar& bar, std::int32_t interfaceLanguage) {
     const bool russian = interfaceLanguage == 1;

@@ -3,7 +3,9 @@
 #include "core/messages/catalogue.h"
 #include "core/state/picture_change.h"
 #include "core/view/point_keys.h"
+#include "core/view/pointer_spot.h"
 #include "gui/platform/prompts.h"
+#include "gui/view/magnifier.h"
 #include "gui/view/overlay_painter.h"
 
 #include "gui/platform/prompt_tip.h"
@@ -12,6 +14,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -79,6 +82,60 @@ ImageView::ImageView(AppState& s, Picture& picture, ShellServices& shell, QWidge
         connect(bar, &QAbstractSlider::sliderReleased, this,
                 [this, bar] { scrollBy(bar->orientation(), ScrollCode::ThumbPosition); });
     }
+    magnifier_ = new Magnifier(picture_, viewport());
+    readout_ = new QLabel(viewport());
+    readout_->setAccessibleName(QStringLiteral("Pointer coordinates"));
+    readout_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    readout_->setAutoFillBackground(true);
+    readout_->setFrameShape(QFrame::Box);
+    readout_->setMargin(2);
+    readout_->hide();
+}
+
+const QWidget& ImageView::magnifier() const {
+    return *magnifier_;
+}
+
+void ImageView::setMagnifierShown(bool shown) {
+    magnifierShown_ = shown;
+    showPlacingAids();
+}
+
+void ImageView::showPlacingAids() {
+    showMagnifier();
+    showReadout();
+}
+
+void ImageView::showMagnifier() {
+    if (!magnifierShown_ || !pointerInside_ || !showsPicture() || !placesPrecisely(s_)) {
+        magnifier_->hide();
+        return;
+    }
+    const PictureSpot spot = spotInWork(s_);
+    const ViewState& v = s_.view;
+    const double toPicture = static_cast<double>(v.ViewScale) / static_cast<double>(v.Zoom);
+    magnifier_->showAround(
+        QPointF(spot.x * toPicture, spot.y * toPicture), magnifierScale(v.Zoom),
+        QPoint(toScreen(spot.x, v.ViewScale, v.ScrollX), toScreen(spot.y, v.ViewScale, v.ScrollY)));
+}
+
+void ImageView::showReadout() {
+    const std::optional<std::string> text = pointerInside_ ? vex::pointerReadout(s_) : std::nullopt;
+    if (!text) {
+        readout_->hide();
+        return;
+    }
+    readout_->setText(QString::fromStdString(*text));
+    readout_->adjustSize();
+    // In the lower left corner, or the lower right one while the pointer is near.
+    constexpr int kMargin = 4;
+    const QPoint pointer(s_.mouse.MouseX, s_.mouse.MouseY);
+    QRect at(QPoint(kMargin, viewport()->height() - readout_->height() - kMargin),
+             readout_->size());
+    if (at.adjusted(-40, -40, 40, 40).contains(pointer))
+        at.moveRight(viewport()->width() - kMargin - 1);
+    readout_->move(at.topLeft());
+    readout_->show();
 }
 
 bool ImageView::LOADBMPFROMFILE1(bool fromProject, Prompts& prompts) {
@@ -236,6 +293,7 @@ void ImageView::zoomAbout(int notches, std::int64_t now, QPoint at) {
     zoomStep(s_.view, s_.doc, notches, now, at.x(), at.y());
     updateScrollBars();
     viewport()->repaint();
+    showPlacingAids();
 }
 
 void ImageView::scrollByWheel(Qt::Orientation orientation, int notches) {
@@ -314,7 +372,8 @@ void ImageView::mouseMoveEvent(QMouseEvent* event) {
     // sending moves while the button is held.
     const Interaction& m = s_.mouse;
     const bool dragging = m.PointDragging || m.Panning || m.MarkerDragging || m.GroupMoving != 0;
-    if (dragging && !viewport()->rect().contains(at)) {
+    pointerInside_ = viewport()->rect().contains(at);
+    if (dragging && !pointerInside_) {
         apply(mouseLeave(s_));
         return;
     }
@@ -322,7 +381,10 @@ void ImageView::mouseMoveEvent(QMouseEvent* event) {
 }
 
 bool ImageView::viewportEvent(QEvent* event) {
-    if (event->type() == QEvent::Leave) apply(mouseLeave(s_));
+    if (event->type() == QEvent::Leave) {
+        pointerInside_ = false;
+        apply(mouseLeave(s_));
+    }
     return QAbstractScrollArea::viewportEvent(event);
 }
 
@@ -375,6 +437,7 @@ void ImageView::apply(const MouseEffects& e) {
         shell_.recordEdit(*pendingEdit_);
         pendingEdit_.reset();
     }
+    showPlacingAids();
 }
 
 EditKind ImageView::editOfLeftButton(bool capturing) const {

@@ -16,10 +16,12 @@
 #include <functional>
 #include <optional>
 
+class QLabel;
 class QMenu;
 
 namespace vex {
 
+class Magnifier;
 class Prompts;
 
 class ImageView : public QAbstractScrollArea {
@@ -56,6 +58,12 @@ class ImageView : public QAbstractScrollArea {
     // The pop-up menu of the view (Copy and Paste of the table).
     void setContextMenu(QMenu* menu) { contextMenu_ = menu; }
 
+    // The magnifier beside the pointer while points or markers are placed.
+    void setMagnifierShown(bool shown);
+    const QWidget& magnifier() const;
+    // The chart values under the pointer, in a corner of the canvas.
+    const QLabel& pointerReadout() const { return *readout_; }
+
   signals:
     // After each paint: whether the calibration quadrilateral may be confirmed.
     void calibrationShapeChecked(bool usable);
@@ -84,6 +92,9 @@ class ImageView : public QAbstractScrollArea {
     void drawPicture(QPainter& painter, const QRect& client);
     void apply(const MouseEffects& e);
     void showMarkerPrompt();
+    void showPlacingAids();
+    void showMagnifier();
+    void showReadout();
 
     AppState& s_;
     Picture& picture_;
@@ -94,6 +105,10 @@ class ImageView : public QAbstractScrollArea {
     bool syncingBars_ = false;
     QTimer promptTimer_;
     QMenu* contextMenu_ = nullptr;
+    Magnifier* magnifier_ = nullptr;
+    QLabel* readout_ = nullptr;
+    bool magnifierShown_ = true;
+    bool pointerInside_ = false;
 };
 
 } // namespace vex

@@ -38,10 +38,14 @@ namespace {
 
 class Pixels {
   public:
-    explicit Pixels(QImage& img) : img_(img) {}
+    // `scale` device pixels to a tile pixel: the same drawing for a screen
+    // of two device pixels to a pixel, its slanted lines and rings traced
+    // on the finer grid instead of enlarged.
+    explicit Pixels(QImage& img, int scale = 1) : img_(img), s_(scale) {}
 
     void dot(int x, int y, QColor c) {
-        if (x >= 0 && y >= 0 && x < img_.width() && y < img_.height()) img_.setPixelColor(x, y, c);
+        for (int j = 0; j < s_; ++j)
+            for (int i = 0; i < s_; ++i) fine(x * s_ + i, y * s_ + j, c);
     }
     void hline(int x0, int x1, int y, QColor c) {
         for (int x = x0; x <= x1; ++x) dot(x, y, c);
@@ -59,26 +63,40 @@ class Pixels {
         vline(x0, y0, y1, c);
         vline(x1, y0, y1, c);
     }
-    // Bresenham, both ends included.
+    // Bresenham, both ends included; a tile pixel wide.
     void line(int x0, int y0, int x1, int y1, QColor c) {
+        for (int j = 0; j < s_; ++j)
+            for (int i = 0; i < s_; ++i)
+                fineLine(x0 * s_ + i, y0 * s_ + j, x1 * s_ + i, y1 * s_ + j, c);
+    }
+    // Midpoint circle around a pixel centre; a tile pixel wide.
+    void circle(int cx, int cy, int r, QColor c) {
+        for (int j = 0; j < s_; ++j)
+            for (int i = 0; i < s_; ++i) fineCircle(cx * s_ + i, cy * s_ + j, r * s_, c);
+    }
+
+  private:
+    void fine(int x, int y, QColor c) {
+        if (x >= 0 && y >= 0 && x < img_.width() && y < img_.height()) img_.setPixelColor(x, y, c);
+    }
+    void fineLine(int x0, int y0, int x1, int y1, QColor c) {
         const int dx = std::abs(x1 - x0), sx = x0 < x1 ? 1 : -1;
         const int dy = -std::abs(y1 - y0), sy = y0 < y1 ? 1 : -1;
         int err = dx + dy;
         for (;;) {
-            dot(x0, y0, c);
+            fine(x0, y0, c);
             if (x0 == x1 && y0 == y1) break;
             const int e2 = 2 * err;
             if (e2 >= dy) err += dy, x0 += sx;
             if (e2 <= dx) err += dx, y0 += sy;
         }
     }
-    // Midpoint circle around a pixel centre.
-    void circle(int cx, int cy, int r, QColor c) {
+    void fineCircle(int cx, int cy, int r, QColor c) {
         int x = r, y = 0, err = 1 - r;
         while (x >= y) {
             const int pts[8][2] = {{x, y},   {y, x},   {-y, x}, {-x, y},
                                    {-x, -y}, {-y, -x}, {y, -x}, {x, -y}};
-            for (const auto& p : pts) dot(cx + p[0], cy + p[1], c);
+            for (const auto& p : pts) fine(cx + p[0], cy + p[1], c);
             ++y;
             if (err < 0) {
                 err += 2 * y + 1;
@@ -89,8 +107,8 @@ class Pixels {
         }
     }
 
-  private:
     QImage& img_;
+    int s_;
 };
 
 QImage transparentImage(int w, int h) {
@@ -115,13 +133,14 @@ const QColor kPaper(250, 250, 246); // paper, labels
 const QColor kPaperShade(222, 228, 238);
 const QColor kEdgeBlend(196, 200, 208); // what soft edges fade into
 
-QImage newTile() {
-    return transparentImage(kTile, kTile);
+QImage newTile(int scale) {
+    return transparentImage(kTile * scale, kTile * scale);
 }
 
 void placeTile(QImage& strip, const QImage& tile, int index) {
-    for (int y = 0; y < kTile; ++y) {
-        for (int x = 0; x < kTile; ++x) {
+    const int size = tile.width();
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
             const QColor c = tile.pixelColor(x, y);
             const double a = c.alphaF();
             QColor out(255, 255, 255);
@@ -133,15 +152,15 @@ void placeTile(QImage& strip, const QImage& tile, int index) {
                              mix(c.blue(), kEdgeBlend.blue()));
                 if (out == QColor(255, 255, 255)) out = QColor(252, 252, 252);
             }
-            strip.setPixelColor(index * kTile + x, y, out);
+            strip.setPixelColor(index * size + x, y, out);
         }
     }
 }
 
 // Tile 0: a new blank sheet with its corner folded over.
-QImage tileNew() {
-    QImage t = newTile();
-    Pixels p(t);
+QImage tileNew(int scale) {
+    QImage t = newTile(scale);
+    Pixels p(t, scale);
     const int l = 4, r = 17, top = 1, bottom = 20, fold = 5;
     // Paper, leaving the folded corner out.
     for (int y = top + 1; y < bottom; ++y) {
@@ -166,9 +185,9 @@ QImage tileNew() {
 }
 
 // Tile 1: an opened folder with a sheet inside.
-QImage tileOpen() {
-    QImage t = newTile();
-    Pixels p(t);
+QImage tileOpen(int scale) {
+    QImage t = newTile(scale);
+    Pixels p(t, scale);
     const QColor back(222, 166, 48), front(250, 206, 92), frontLight(255, 226, 140),
         edge(132, 88, 16);
     // Back wall with its tab.
@@ -234,21 +253,22 @@ void drawDiskette(Pixels& p, int x0, int y0, int s) {
 }
 
 // Tile 2: a diskette.
-QImage tileSave() {
-    QImage t = newTile();
-    Pixels p(t);
+QImage tileSave(int scale) {
+    QImage t = newTile(scale);
+    Pixels p(t, scale);
     drawDiskette(p, 2, 2, 18);
     return t;
 }
 
 // Tile 3: a diskette with a star (save under another name).
-QImage tileSaveAs() {
-    QImage t = newTile();
-    Pixels p(t);
+QImage tileSaveAs(int scale) {
+    QImage t = newTile(scale);
+    Pixels p(t, scale);
     drawDiskette(p, 1, 5, 16);
     // The star is the one shape here that needs smooth edges.
     QPainter painter(&t);
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(scale, scale);
     const QPointF c(16.0, 6.5);
     QPolygonF star;
     for (int i = 0; i < 10; ++i) {
@@ -263,9 +283,9 @@ QImage tileSaveAs() {
 }
 
 // Tile 10: a small target with four orange arrows pointing at it.
-QImage tileCapture() {
-    QImage t = newTile();
-    Pixels p(t);
+QImage tileCapture(int scale) {
+    QImage t = newTile(scale);
+    Pixels p(t, scale);
     const int c = 11;
     const QColor ring(44, 56, 84), centre(214, 28, 28), arrow(240, 118, 0), arrowDark(176, 74, 0);
     // Crosshair ticks, ring and centre.
@@ -302,9 +322,9 @@ QImage tileCapture() {
 }
 
 // Tile 19: a chart frame with blue marks on its corners (set the scale).
-QImage tileScale() {
-    QImage t = newTile();
-    Pixels p(t);
+QImage tileScale(int scale) {
+    QImage t = newTile(scale);
+    Pixels p(t, scale);
     const QColor frameInk(70, 80, 100), inside(236, 242, 250), grid(246, 184, 128),
         mark(0, 92, 220), markLight(72, 150, 240);
     const int l = 5, r = 16, top = 5, bottom = 16;
@@ -330,15 +350,15 @@ QImage tileScale() {
     return t;
 }
 
-QImage toolbarStrip() {
-    QImage strip(kStripWidth, kTile, QImage::Format_RGB888);
+QImage toolbarStrip(int scale) {
+    QImage strip(kStripWidth * scale, kTile * scale, QImage::Format_RGB888);
     strip.fill(QColor(255, 255, 255));
-    placeTile(strip, tileNew(), 0);
-    placeTile(strip, tileOpen(), 1);
-    placeTile(strip, tileSave(), 2);
-    placeTile(strip, tileSaveAs(), 3);
-    placeTile(strip, tileCapture(), 10);
-    placeTile(strip, tileScale(), 19);
+    placeTile(strip, tileNew(scale), 0);
+    placeTile(strip, tileOpen(scale), 1);
+    placeTile(strip, tileSave(scale), 2);
+    placeTile(strip, tileSaveAs(scale), 3);
+    placeTile(strip, tileCapture(scale), 10);
+    placeTile(strip, tileScale(scale), 19);
     return strip;
 }
 
@@ -697,8 +717,9 @@ bool checkBmp(const QString& path, int w, int h) {
 // Every tile in use has a picture and every other tile is blank. A drawn pixel
 // next to the white background must not be nearly white itself: once the
 // toolbar turns white into the button face, it would show as a pale halo.
-bool checkStrip(const QString& path) {
+bool checkStrip(const QString& path, int scale) {
     const QImage strip(path);
+    const int tile = kTile * scale;
     if (strip.isNull()) return fail("cannot load", path);
     const QColor white(255, 255, 255);
     auto isWhite = [&](int x, int y) {
@@ -709,8 +730,8 @@ bool checkStrip(const QString& path) {
     for (int k = 0; k < kTileCount; ++k) {
         const bool inUse = std::find(used.begin(), used.end(), k) != used.end();
         int drawn = 0;
-        for (int y = 0; y < kTile; ++y) {
-            for (int x = k * kTile; x < std::min((k + 1) * kTile, kStripWidth); ++x) {
+        for (int y = 0; y < tile; ++y) {
+            for (int x = k * tile; x < std::min((k + 1) * tile, kStripWidth * scale); ++x) {
                 if (isWhite(x, y)) continue;
                 ++drawn;
                 const QColor c = strip.pixelColor(x, y);
@@ -732,9 +753,11 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     if (argc != 2) {
-        std::fprintf(stderr, "usage: vexilor_picture_generator OUTDIR\n"
-                             "Draws toolbar_strip.bmp, about.bmp, vexilor.png, vexilor-32.png\n"
-                             "and vexilor-16.png into OUTDIR.\n");
+        std::fprintf(stderr,
+                     "usage: vexilor_picture_generator OUTDIR\n"
+                     "Draws toolbar_strip.bmp, toolbar_strip@2x.bmp, about.bmp, vexilor.png,\n"
+                     "vexilor-32.png "
+                     "and vexilor-16.png into OUTDIR.\n");
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
@@ -744,9 +767,12 @@ int main(int argc, char** argv) {
     }
 
     const QString strip = out.filePath("toolbar_strip.bmp");
+    const QString strip2 = out.filePath("toolbar_strip@2x.bmp");
     const QString about = out.filePath("about.bmp");
-    const bool ok = writeImage(toolbarStrip(), strip, "BMP") &&
-                    checkBmp(strip, kStripWidth, kTile) && checkStrip(strip) &&
+    const bool ok = writeImage(toolbarStrip(1), strip, "BMP") &&
+                    checkBmp(strip, kStripWidth, kTile) && checkStrip(strip, 1) &&
+                    writeImage(toolbarStrip(2), strip2, "BMP") &&
+                    checkBmp(strip2, 2 * kStripWidth, 2 * kTile) && checkStrip(strip2, 2) &&
                     writeImage(aboutBanner(), about, "BMP") && checkBmp(about, 436, 175) &&
                     writeImage(iconLarge(256), out.filePath("vexilor.png"), "PNG") &&
                     writeImage(icon32(), out.filePath("vexilor-32.png"), "PNG") &&

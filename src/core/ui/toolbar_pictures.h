@@ -2,6 +2,8 @@
 // The toolbar's button pictures, made once from a strip of 22 × 22 tiles
 // on white: four rows of 28 × 28 pictures (normal, hot, pressed, disabled),
 // each row with its own frame and its own rule for the white background.
+// On a screen of two device pixels to a pixel, the same from a strip of
+// 44 × 44 tiles, every rule applied at the finer grid.
 
 #include "core/view/overlay_geometry.h"
 
@@ -35,9 +37,11 @@ struct RgbImage {
 };
 
 // Picture `column` of `row`, from the strip, with `face` as the button colour.
-RgbImage toolbarPicture(const RgbImage& strip, int column, ToolbarRow row, Rgb face);
+// For a screen of `scale` device pixels to a pixel, the strip is the one
+// drawn at that scale and the picture has 28 · scale device pixels a side.
+RgbImage toolbarPicture(const RgbImage& strip, int column, ToolbarRow row, Rgb face, int scale = 1);
 
 // All 160 pictures: index row · 40 + column.
-std::vector<RgbImage> buildToolbarImageList(const RgbImage& strip, Rgb face);
+std::vector<RgbImage> buildToolbarImageList(const RgbImage& strip, Rgb face, int scale = 1);
 
 } // namespace vex

@@ -23,14 +23,22 @@ RgbImage fromQImage(const QImage& image) {
     return out;
 }
 
-QPixmap toPixmap(const RgbImage& image) {
+QPixmap toPixmap(const RgbImage& image, int scale) {
     QImage out(image.width, image.height, QImage::Format_RGB32);
     for (int y = 0; y < image.height; ++y)
         for (int x = 0; x < image.width; ++x) {
             const Rgb c = image.at(x, y);
             out.setPixel(x, y, qRgb(c.r, c.g, c.b));
         }
-    return QPixmap::fromImage(out);
+    QPixmap pixmap = QPixmap::fromImage(out);
+    pixmap.setDevicePixelRatio(scale);
+    return pixmap;
+}
+
+// Device pixels to a pixel the pictures are made for: on a screen of 1.5 or
+// more, from the strip drawn at twice the size, every rule at the finer grid.
+int pictureScaleFor(qreal deviceRatio) {
+    return deviceRatio >= 1.5 ? 2 : 1;
 }
 
 // An invisible button over one slot, so that screen readers see the
@@ -73,12 +81,15 @@ ToolbarWidget::ToolbarWidget(AppState& s, ToolbarHooks hooks, QWidget* parent)
 }
 
 void ToolbarWidget::buildPictures() {
-    const RgbImage strip = fromQImage(QImage(QStringLiteral(":/toolbar_strip.bmp")));
+    pictureScale_ = pictureScaleFor(devicePixelRatioF());
+    const RgbImage strip =
+        fromQImage(QImage(pictureScale_ == 2 ? QStringLiteral(":/toolbar_strip@2x.bmp")
+                                             : QStringLiteral(":/toolbar_strip.bmp")));
     const QColor face = palette().color(QPalette::Button);
     pictures_.clear();
     for (const RgbImage& picture :
-         buildToolbarImageList(strip, {face.red(), face.green(), face.blue()}))
-        pictures_.push_back(toPixmap(picture));
+         buildToolbarImageList(strip, {face.red(), face.green(), face.blue()}, pictureScale_))
+        pictures_.push_back(toPixmap(picture, pictureScale_));
 }
 
 void ToolbarWidget::syncSlots() {
@@ -95,6 +106,8 @@ void ToolbarWidget::syncSlots() {
 }
 
 void ToolbarWidget::paintEvent(QPaintEvent*) {
+    // Moved to a screen of another ratio: pictures made for it.
+    if (pictureScaleFor(devicePixelRatioF()) != pictureScale_) buildPictures();
     QPainter p(this);
     const QColor highlight = palette().color(QPalette::Light);
     const QColor shadow = palette().color(QPalette::Mid);

@@ -51,6 +51,7 @@ class ToolbarWidget : public QWidget {
     AppState& s_;
     ToolbarHooks hooks_;
     std::vector<QPixmap> pictures_;
+    int pictureScale_ = 1; // device pixels to a pixel the pictures are made for
     QTimer tooltipTimer_;
     QPoint lastPointer_;
     std::vector<QAbstractButton*> slotButtons_; // for screen readers: one per slot

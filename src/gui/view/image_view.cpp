@@ -489,26 +489,37 @@ void ImageView::drawPicture(QPainter& painter, const QRect& client) {
     const QRect visible = target.intersected(client);
     if (visible.isEmpty()) return;
 
+    // On a screen of more device pixels to a pixel, the picture is drawn for
+    // the device pixels, not for the pixels and then enlarged.
+    const qreal ratio = painter.device()->devicePixelRatioF();
+    const float deviceZoom = zoom * static_cast<float>(ratio);
+
     // Reduced to little more than the canvas, the picture is kept at the zoom
     // and only its visible part is copied; a larger copy would cost more to
     // make at each zoom step than it saves.
     const qint64 targetPixels = qint64(target.width()) * target.height();
-    if (zoom < 1.0f && targetPixels <= 4 * qint64(client.width()) * client.height()) {
-        const QImage& reduced = picture_.reducedTo(target.size());
+    if (deviceZoom < 1.0f && targetPixels <= 4 * qint64(client.width()) * client.height()) {
+        const QImage& reduced = picture_.reducedTo(target.size() * ratio);
         if (!reduced.isNull()) {
-            painter.drawImage(visible.topLeft(), reduced, visible.translated(-target.topLeft()));
+            const QRect part = visible.translated(-target.topLeft());
+            if (ratio == 1.0)
+                painter.drawImage(visible.topLeft(), reduced, part);
+            else
+                painter.drawImage(
+                    QRectF(visible), reduced,
+                    QRectF(QPointF(part.topLeft()) * ratio, QSizeF(part.size()) * ratio));
             return;
         }
     }
     // Magnified, only the visible part is drawn, from the copy that fits the zoom.
     float levelScale = 1.0f;
-    const QImage& level = picture_.levelFor(zoom, levelScale);
+    const QImage& level = picture_.levelFor(deviceZoom, levelScale);
     const double sx = static_cast<double>(level.width()) / target.width();
     const double sy = static_cast<double>(level.height()) / target.height();
     const QRectF source((visible.x() - target.x()) * sx, (visible.y() - target.y()) * sy,
                         visible.width() * sx, visible.height() * sy);
     // Magnified, every picture pixel shows as a crisp square; reduced, it is smoothed.
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, zoom < 1.0f);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, deviceZoom < 1.0f);
     painter.drawImage(QRectF(visible), level, source);
 }
 

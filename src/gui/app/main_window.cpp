@@ -51,7 +51,12 @@ MainWindow::MainWindow(Platform platform, QWidget* parent)
     : QMainWindow(parent), platform_(platform) {
     registerResources();
     state_.InterfaceLanguage = readInterfaceLanguage(platform_.settings);
-    setWindowIcon(QIcon(QStringLiteral(":/vexilor.png")));
+    // The small sizes are drawn for their pixel grids; the large one serves
+    // every other size and ratio.
+    QIcon icon;
+    for (const char* file : {":/vexilor-16.png", ":/vexilor-32.png", ":/vexilor.png"})
+        icon.addFile(QString::fromLatin1(file));
+    setWindowIcon(icon);
     setAcceptDrops(true); // a picture or a project dropped on the window opens
 
     actions_ = buildMenuBar(*menuBar(), state_.InterfaceLanguage);

@@ -12,6 +12,27 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DVEXILOR_WERROR=ON \
 cmake --build build
 ctest --test-dir build --output-on-failure -j "$(nproc)"
 
+step "the installed program (cmake --install) and its desktop files; the Debian package"
+stage=$(mktemp -d)
+trap 'rm -rf "$stage"' EXIT
+cmake --install build --prefix "$stage" >/dev/null
+id=io.github.vexilor.Vexilor
+desktop-file-validate "$stage/share/applications/$id.desktop"
+appstreamcli validate --no-net "$stage/share/metainfo/$id.metainfo.xml"
+xmllint --noout "$stage/share/mime/packages/$id.xml"
+update-mime-database "$stage/share/mime" >/dev/null 2>&1
+grep -qx '[0-9]*:application/x-vexilor-project:\*\.vxr' "$stage/share/mime/globs2"
+for size in 16 32 48 64 128 256; do
+  file "$stage/share/icons/hicolor/${size}x$size/apps/$id.png" | grep -q "PNG image data, $size x $size,"
+done
+for page in help_en help_ru; do test -s "$stage/share/doc/vexilor/$page.html"; done
+"$stage/bin/vexilor" --help >/dev/null
+rm -f build/vexilor_*.deb
+(cd build && cpack -G DEB >/dev/null)
+deb=$(echo build/vexilor_*.deb)
+dpkg-deb -f "$deb" Package Version Depends Recommends
+dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}'
+
 step "every test again, core and GUI, under Address- and UndefinedBehaviorSanitizer"
 CXX=clang++ cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DVEXILOR_WERROR=ON -DVEXILOR_SANITIZE=ON -DVEXILOR_BUILD_BENCH=OFF >/dev/null

@@ -9,6 +9,9 @@ packages=(
   qt6-base-dev qt6-qpa-plugins qt6-image-formats-plugins qt6-translations-l10n
   libgtest-dev libbenchmark-dev
   fonts-dejavu-core
+  # the install check: the desktop, metainfo and MIME validators; cpack's
+  # dependency lookup (dpkg-shlibdeps, file)
+  desktop-file-utils appstream libxml2-utils shared-mime-info dpkg-dev file
 )
 
 missing=()

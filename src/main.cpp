@@ -135,6 +135,8 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv); // takes its own options (-platform, -style, …) out of argv
     QApplication::setApplicationName(QStringLiteral("Vexilor"));
+    // The installed .desktop file's name, for Wayland and the taskbars to match.
+    QApplication::setDesktopFileName(QStringLiteral("io.github.vexilor.Vexilor"));
     const std::vector<std::string> args(argv + 1, argv + argc);
     const vex::CommandLine cl = vex::parseCommandLine(args);
     if (cl.action != vex::CommandLine::Action::Run) return runBatch(cl);

@@ -1,5 +1,6 @@
 // Draws the pictures the program ships in resources/: the toolbar strip, the
-// banner of the About box and the program icon in three sizes.
+// banner of the About box and the program icon in six sizes (the three from
+// 48 pixels up only for the desktop's icon theme).
 //
 //   vexilor_picture_generator OUTDIR
 //
@@ -753,11 +754,10 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     if (argc != 2) {
-        std::fprintf(stderr,
-                     "usage: vexilor_picture_generator OUTDIR\n"
-                     "Draws toolbar_strip.bmp, toolbar_strip@2x.bmp, about.bmp, vexilor.png,\n"
-                     "vexilor-32.png "
-                     "and vexilor-16.png into OUTDIR.\n");
+        std::fprintf(stderr, "usage: vexilor_picture_generator OUTDIR\n"
+                             "Draws toolbar_strip.bmp, toolbar_strip@2x.bmp, about.bmp,\n"
+                             "vexilor.png and vexilor-N.png for N = 16, 32, 48, 64, 128\n"
+                             "into OUTDIR.\n");
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
@@ -769,13 +769,17 @@ int main(int argc, char** argv) {
     const QString strip = out.filePath("toolbar_strip.bmp");
     const QString strip2 = out.filePath("toolbar_strip@2x.bmp");
     const QString about = out.filePath("about.bmp");
-    const bool ok = writeImage(toolbarStrip(1), strip, "BMP") &&
-                    checkBmp(strip, kStripWidth, kTile) && checkStrip(strip, 1) &&
-                    writeImage(toolbarStrip(2), strip2, "BMP") &&
-                    checkBmp(strip2, 2 * kStripWidth, 2 * kTile) && checkStrip(strip2, 2) &&
-                    writeImage(aboutBanner(), about, "BMP") && checkBmp(about, 436, 175) &&
-                    writeImage(iconLarge(256), out.filePath("vexilor.png"), "PNG") &&
-                    writeImage(icon32(), out.filePath("vexilor-32.png"), "PNG") &&
-                    writeImage(icon16(), out.filePath("vexilor-16.png"), "PNG");
+    bool ok = writeImage(toolbarStrip(1), strip, "BMP") && checkBmp(strip, kStripWidth, kTile) &&
+              checkStrip(strip, 1) && writeImage(toolbarStrip(2), strip2, "BMP") &&
+              checkBmp(strip2, 2 * kStripWidth, 2 * kTile) && checkStrip(strip2, 2) &&
+              writeImage(aboutBanner(), about, "BMP") && checkBmp(about, 436, 175) &&
+              writeImage(iconLarge(256), out.filePath("vexilor.png"), "PNG") &&
+              writeImage(icon32(), out.filePath("vexilor-32.png"), "PNG") &&
+              writeImage(icon16(), out.filePath("vexilor-16.png"), "PNG");
+    // The icon theme's middle sizes, drawn from the 256-pixel design: from 48
+    // pixels up its strokes stay clear.
+    for (const int size : {48, 64, 128})
+        ok = ok && writeImage(iconLarge(size),
+                              out.filePath(QStringLiteral("vexilor-%1.png").arg(size)), "PNG");
     return ok ? 0 : 1;
 }

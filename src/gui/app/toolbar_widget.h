@@ -53,7 +53,7 @@ class ToolbarWidget : public QWidget {
     std::vector<QPixmap> pictures_;
     QTimer tooltipTimer_;
     QPoint lastPointer_;
-    std::vector<QAbstractButton*> slotButtons_; // for screen readers: one per slot
+    std::vector<QAbstractButton*> slotButtons_; // for screen readers: one per button slot
 };
 
 } // namespace vex

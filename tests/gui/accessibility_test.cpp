@@ -1,5 +1,6 @@
-// What a screen reader finds: a name on every control it can act on, and no
-// toolbar separator passed off as a button.
+// What a screen reader finds: a name on every control it can act on, no
+// toolbar separator passed off as a button, and edits that take a value set
+// through the accessibility interface as if it had been typed.
 #include "core/state/app_state.h"
 #include "gui/app/help_window.h"
 #include "gui/app/toolbar_widget.h"
@@ -9,6 +10,7 @@
 
 #include <QAccessible>
 #include <QDialog>
+#include <QTest>
 
 namespace vex {
 namespace {
@@ -65,6 +67,15 @@ std::string namelessIn(QObject* root) {
     return found.join('\n').toStdString();
 }
 
+QAccessibleInterface* findNamed(QAccessibleInterface* node, QAccessible::Role role,
+                                const QString& name) {
+    if (node->role() == role && node->text(QAccessible::Name) == name) return node;
+    for (int i = 0; i < node->childCount(); ++i)
+        if (QAccessibleInterface* child = node->child(i))
+            if (QAccessibleInterface* hit = findNamed(child, role, name)) return hit;
+    return nullptr;
+}
+
 TEST(ScreenReader, EveryControlOfTheWindowAndItsDialogsHasAName) {
     for (int language : {0, 1}) {
         SCOPED_TRACE(language);
@@ -100,6 +111,48 @@ TEST(ScreenReader, EveryControlOfTheWindowAndItsDialogsHasAName) {
         PointsOnSplineDialog points(count, lang);
         EXPECT_EQ(namelessIn(&points), "");
     }
+}
+
+// A value a screen reader sets counts as typed: OK gives the ranges set that
+// way, the warnings included, and the point count is read back the same way.
+TEST(ScreenReader, ValuesSetThroughTheAccessibilityInterfaceAreTaken) {
+    AppState s;
+    ScriptedPrompts prompts;
+    prompts.onDialog([](QDialog& d) {
+        QAccessibleInterface* dialog = QAccessible::queryAccessibleInterface(&d);
+        QAccessibleInterface* xmin = findNamed(dialog, QAccessible::EditableText, "Xmin");
+        QAccessibleInterface* ymin = findNamed(dialog, QAccessible::EditableText, "Ymin");
+        QAccessibleInterface* ymax = findNamed(dialog, QAccessible::EditableText, "Ymax");
+        QAccessibleInterface* ok = findNamed(dialog, QAccessible::Button, "OK");
+        EXPECT_TRUE(xmin && ymin && ymax && ok);
+        if (!(xmin && ymin && ymax && ok) || !ymax->editableTextInterface())
+            return int(QDialog::Rejected);
+        xmin->setText(QAccessible::Value, QStringLiteral("-10"));
+        ymin->setText(QAccessible::Value, QStringLiteral("300"));
+        ymax->editableTextInterface()->replaceText(0, int(ymax->text(QAccessible::Value).size()),
+                                                   QStringLiteral("250"));
+        ok->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        // The press is an animated click, over in a moment.
+        EXPECT_TRUE(QTest::qWaitFor([&d] { return d.result() == QDialog::Accepted; }));
+        return d.result();
+    });
+    EXPECT_EQ(SETRANGEOFCOORDINATE_DIALOG(s, prompts, nullptr, nullptr, nullptr), 1);
+    EXPECT_EQ(s.doc.Xmin, -10.0f);
+    EXPECT_EQ(s.doc.Xmax, 1.0f);
+    EXPECT_EQ(s.doc.Ymax, 250.0f);
+    EXPECT_EQ(s.doc.Ymin, 249.0f); // moved below the maximum, with the warning
+    ASSERT_EQ(prompts.shown().size(), 1u);
+    EXPECT_EQ(prompts.shown().front().text,
+              "The minimum value of the parameter is greater than the maximum");
+
+    std::int32_t count = 10;
+    PointsOnSplineDialog points(count, 2);
+    QAccessibleInterface* edit =
+        findNamed(QAccessible::queryAccessibleInterface(&points), QAccessible::EditableText,
+                  QStringLiteral("Enter the number of points:"));
+    ASSERT_NE(edit, nullptr);
+    edit->setText(QAccessible::Value, QStringLiteral("37"));
+    EXPECT_EQ(count, 37);
 }
 
 } // namespace

@@ -114,7 +114,8 @@ TEST(ScreenReader, EveryControlOfTheWindowAndItsDialogsHasAName) {
 }
 
 // A value a screen reader sets counts as typed: OK gives the ranges set that
-// way, the warnings included, and the point count is read back the same way.
+// way, the warnings included; the point count and the panel's edits are read
+// back the same way.
 TEST(ScreenReader, ValuesSetThroughTheAccessibilityInterfaceAreTaken) {
     AppState s;
     ScriptedPrompts prompts;
@@ -153,6 +154,29 @@ TEST(ScreenReader, ValuesSetThroughTheAccessibilityInterfaceAreTaken) {
     ASSERT_NE(edit, nullptr);
     edit->setText(QAccessible::Value, QStringLiteral("37"));
     EXPECT_EQ(count, 37);
+
+    // The panel's edits too: the bundle parameter is stored and can be undone
+    // as if typed, and an edit out of the user's reach takes nothing.
+    WindowFixture f;
+    ASSERT_TRUE(f.loadBlankPicture());
+    Dep2D& d = f.state().doc;
+    d.NPoints(1) = 2;
+    d.PixX(1, 1) = 100.0f, d.PixY(1, 1) = 100.0f;
+    d.PixX(1, 2) = 200.0f, d.PixY(1, 2) = 150.0f;
+    f.window->dialogPartnership();
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(f.window.get());
+    QAccessibleInterface* bundle =
+        findNamed(window, QAccessible::EditableText, QStringLiteral("Bundle parameter"));
+    QAccessibleInterface* xGrid = findNamed(window, QAccessible::EditableText, "XGrid");
+    ASSERT_TRUE(bundle && xGrid);
+    ASSERT_TRUE(bundle->state().focusable && !bundle->state().disabled);
+    bundle->setText(QAccessible::Value, QStringLiteral("2.5"));
+    EXPECT_EQ(d.LineParam(1), 2.5f);
+    EXPECT_NE(findNamed(window, QAccessible::MenuItem, "Undo Type Bundle Parameter"), nullptr);
+    ASSERT_TRUE(xGrid->state().invisible); // outside the calibration
+    const std::int32_t grid = f.state().work.XGrid;
+    xGrid->setText(QAccessible::Value, QString::number(grid + 3));
+    EXPECT_EQ(f.state().work.XGrid, grid);
 }
 
 } // namespace

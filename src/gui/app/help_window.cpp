@@ -12,6 +12,7 @@ HelpWindow::HelpWindow(std::int32_t interfaceLanguage, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser_);
+    browser_->setAccessibleName(windowTitle()); // what a screen reader says on reaching the page
     browser_->setOpenExternalLinks(true);
     browser_->setSource(QUrl(russian ? QStringLiteral("qrc:/help/help_ru.html")
                                      : QStringLiteral("qrc:/help/help_en.html")));

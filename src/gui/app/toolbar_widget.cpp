@@ -69,14 +69,7 @@ ToolbarWidget::ToolbarWidget(AppState& s, ToolbarHooks hooks, QWidget* parent)
                                    s_.InterfaceLanguage);
         tooltipTimer_.stop();
     });
-    for (int i = 1; i <= ToolbarSlots; ++i) {
-        auto* button = new SlotButton(this);
-        connect(button, &QAbstractButton::clicked, this, [this, i] {
-            const ToolBarButton& b = s_.toolbar.buttons(i);
-            release((b.left + b.right) / 2, (b.top + b.bottom) / 2);
-        });
-        slotButtons_.push_back(button);
-    }
+    slotButtons_.assign(ToolbarSlots, nullptr);
     syncSlots();
 }
 
@@ -95,9 +88,22 @@ void ToolbarWidget::buildPictures() {
 void ToolbarWidget::syncSlots() {
     for (int i = 1; i <= ToolbarSlots; ++i) {
         const ToolBarButton& b = s_.toolbar.buttons(i);
-        QAbstractButton* button = slotButtons_[static_cast<std::size_t>(i - 1)];
+        QAbstractButton*& button = slotButtons_[static_cast<std::size_t>(i - 1)];
+        // A separator gets none: a screen reader would find a button without a name.
+        if (b.kind != 1) {
+            delete button;
+            button = nullptr;
+            continue;
+        }
+        if (button == nullptr) {
+            button = new SlotButton(this);
+            connect(button, &QAbstractButton::clicked, this, [this, i] {
+                const ToolBarButton& slot = s_.toolbar.buttons(i);
+                release((slot.left + slot.right) / 2, (slot.top + slot.bottom) / 2);
+            });
+            button->show();
+        }
         button->setGeometry(QRect(QPoint(b.left, b.top), QPoint(b.right - 1, b.bottom - 1)));
-        button->setVisible(b.kind == 1);
         button->setEnabled(b.enabled);
         const int id = toolbarTooltipId(i);
         button->setAccessibleName(id ? QString::fromStdString(GETSS(id + 152, s_.InterfaceLanguage))

@@ -54,7 +54,7 @@ class ToolbarWidget : public QWidget {
     int pictureScale_ = 1; // device pixels to a pixel the pictures are made for
     QTimer tooltipTimer_;
     QPoint lastPointer_;
-    std::vector<QAbstractButton*> slotButtons_; // for screen readers: one per slot
+    std::vector<QAbstractButton*> slotButtons_; // for screen readers: one per button slot
 };
 
 } // namespace vex

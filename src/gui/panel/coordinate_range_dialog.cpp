@@ -65,8 +65,9 @@ QLineEdit* CoordinateRangeDialog::addRangeRow(const QString& name, int top, floa
     edit->setText(QString::fromStdString(listDirectedReal(field)));
     caption->setBuddy(edit);
 
-    // Only what the user types is read back; an unreadable text keeps the value.
-    connect(edit, &QLineEdit::textEdited, this,
+    // Every change from here on is the user's, typed or set by a screen reader
+    // (which fires no textEdited); an unreadable text keeps the value.
+    connect(edit, &QLineEdit::textChanged, this,
             [&field](const QString& text) { storeTypedRange(field, text.toStdString()); });
     return edit;
 }

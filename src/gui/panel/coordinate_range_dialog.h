@@ -17,12 +17,13 @@ namespace vex {
 struct AppState;
 class Prompts;
 
-// Edits the four ranges of the calibration in place: every typed change that
-// reads as a finite number is stored at once. OK insists on Xmax > Xmin and
-// Ymax > Ymin, moving a faulty minimum one unit below its maximum after a
-// warning, and stays open with a warning while a range cannot be used even
-// so; Cancel (or closing the dialog) puts back the values it opened with,
-// since the mappings divide by the range widths.
+// Edits the four ranges of the calibration in place: every change the user
+// makes to an edit, typed or through a screen reader, that reads as a finite
+// number is stored at once. OK insists on Xmax > Xmin and Ymax > Ymin, moving
+// a faulty minimum one unit below its maximum after a warning, and stays open
+// with a warning while a range cannot be used even so; Cancel (or closing
+// the dialog) puts back the values it opened with, since the mappings divide
+// by the range widths.
 class CoordinateRangeDialog : public QDialog {
     Q_OBJECT
   public:

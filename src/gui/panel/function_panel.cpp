@@ -118,10 +118,13 @@ void FunctionPanel::build(bool russian) {
         case PanelControlKind::Edit: {
             auto* e = new QLineEdit(this);
             e->setMaxLength(80);
-            // Only what the user types is stored; the program's own writes
-            // into the edit must not round the value it shows.
-            connect(e, &QLineEdit::textEdited, this,
-                    [this, id = item.id](const QString& text) { editTyped(id, text); });
+            // Only the user's changes are stored, typed or set by a screen
+            // reader (which fires no textEdited, and may write into an edit
+            // that is hidden or disabled); the program's own writes into the
+            // edit must not round the value it shows.
+            connect(e, &QLineEdit::textChanged, this, [this, e, id = item.id](const QString& text) {
+                if (!writingEdit_ && e->isEnabled() && e->isVisibleTo(this)) editTyped(id, text);
+            });
             w = e;
             break;
         }
@@ -157,7 +160,13 @@ bool FunctionPanel::isTicked(int id) const {
 void FunctionPanel::setEditText(int id, const QString& text) {
     auto* e = qobject_cast<QLineEdit*>(control(id));
     // The edit being typed in keeps what the user is typing.
-    if (e && !e->hasFocus() && e->text() != text) e->setText(text);
+    if (e && !e->hasFocus() && e->text() != text) writeEdit(e, text);
+}
+
+void FunctionPanel::writeEdit(QLineEdit* edit, const QString& text) {
+    writingEdit_ = true;
+    edit->setText(text);
+    writingEdit_ = false;
 }
 
 void FunctionPanel::applyStates() {
@@ -299,7 +308,7 @@ void FunctionPanel::editTyped(int id, const QString& text) {
 void FunctionPanel::gridStepped(bool xGrid, int position) {
     (xGrid ? s_.work.XGrid : s_.work.YGrid) = position + 1;
     auto* edit = static_cast<QLineEdit*>(control(xGrid ? ctl::XGridEdit : ctl::YGridEdit));
-    edit->setText(QString::number(position + 1));
+    writeEdit(edit, QString::number(position + 1));
     shell_.refreshAfter({.view = true});
 }
 

@@ -56,6 +56,7 @@ class FunctionPanel : public QFrame {
     void runCommand(int id);
     void gridStepped(bool xGrid, int position);
     void setEditText(int id, const QString& text);
+    void writeEdit(QLineEdit* edit, const QString& text); // not taken as the user's
     bool isTicked(int id) const;
 
     AppState& s_;
@@ -66,6 +67,7 @@ class FunctionPanel : public QFrame {
     PanelControls states_;
     QHash<int, QWidget*> controls_;
     bool okAllowed_ = true;
+    bool writingEdit_ = false;
 };
 
 } // namespace vex

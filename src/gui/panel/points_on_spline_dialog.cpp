@@ -40,7 +40,8 @@ PointsOnSplineDialog::PointsOnSplineDialog(std::int32_t& count, std::int32_t lan
     edit->setGeometry(dialogUnitsToPixels(fm, 7, 20, 106, 12));
     edit->setText(qt(listDirectedInteger(count)));
     prompt->setBuddy(edit);
-    connect(edit, &QLineEdit::textEdited, this,
+    // Typed or set by a screen reader, every later change is read back.
+    connect(edit, &QLineEdit::textChanged, this,
             [&count](const QString& text) { readInteger(text.toStdString(), count); });
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);

@@ -13,8 +13,9 @@ namespace vex {
 struct AppState;
 class Prompts;
 
-// The count edit, opened with `count` and writing every typed change that
-// reads as an integer straight back into it, whichever button closes the dialog.
+// The count edit, opened with `count` and writing every change the user
+// makes (typed or through a screen reader) that reads as an integer straight
+// back into it, whichever button closes the dialog.
 class PointsOnSplineDialog : public QDialog {
     Q_OBJECT
   public:

@@ -4,6 +4,8 @@
 #include <array>
 #include <cstddef>
 #include <limits>
+#include <optional>
+#include <vector>
 
 namespace vex {
 namespace {
@@ -69,37 +71,107 @@ double cubicAt(const std::array<double, 4>& c, double xv) {
     return c[0] + c[1] * xv + c[2] * xv2 + c[3] * (xv2 * xv);
 }
 
+// Row r of a 4 × 4 column-major matrix of columns 1, x, x², x³: the value
+// of the cubic at xr.
+void valueRow(std::array<double, 16>& a, std::size_t r, double xr) {
+    a[r] = 1.0;
+    a[4 + r] = xr;
+    a[8 + r] = xr * xr;
+    a[12 + r] = xr * xr * xr;
+}
+
 // Cubic through the four points, evaluated anywhere.
 double cubicThroughFour(const double* x, const double* y, double xv) {
     std::array<double, 16> a{}; // column-major: columns 1, x, x², x³
     std::array<double, 4> b{};
     std::array<double, 4> c{};
-    for (int r = 0; r < 4; ++r) {
-        const double xr = x[r];
-        a[r] = 1.0;
-        a[4 + r] = xr;
-        a[8 + r] = xr * xr;
-        a[12 + r] = xr * xr * xr;
+    for (std::size_t r = 0; r < 4; ++r) {
+        valueRow(a, r, x[r]);
         b[r] = y[r];
     }
     MGAUS1(a.data(), b.data(), c.data(), 4);
     return cubicAt(c, xv);
 }
 
-// Slopes at the two ends of interval k (1-based nodes k, k+1) of a table of
-// n >= 5 points. Every node's slope depends on the node alone, so the two
-// intervals meeting at a node agree there and the curve is C1.
-class NodeSlopes {
+// The piecewise cubic through a table of n >= 5 points: on interval k
+// (1-based nodes k, k+1) the cubic with the values and slopes of both nodes.
+// Every node's slope depends on the node alone, so the two intervals meeting
+// at a node agree there and the curve is C1. The parabolas, slopes and cubics
+// are made once each, when a sample first needs them: neighbouring samples
+// share them, and each is the same arithmetic whichever sample asked.
+class PiecewiseCubic {
   public:
-    NodeSlopes(const double* x, const double* y, int n, int k)
-        : x_(x), n_(n), first_(std::max(1, k - 2)) {
-        // The parabolas P(j) through points j..j+2 that the two nodes can use.
-        const int last = std::min(n - 2, k + 1);
-        for (int j = first_; j <= last; ++j)
-            p_[static_cast<std::size_t>(j - first_)] = parabolaThrough(x, y, j - 1);
+    PiecewiseCubic(const double* x, const double* y, int n)
+        : x_(x), y_(y), n_(n), parabolas_(static_cast<std::size_t>(n)),
+          slopes_(static_cast<std::size_t>(n + 1)), cubics_(static_cast<std::size_t>(n)),
+          made_(static_cast<std::size_t>(3 * (n + 1)), 0) {
+        // Ordered abscissas (no NaN among them) let the searches halve.
+        ordered_ = true;
+        for (int i = 1; i < n && ordered_; ++i) ordered_ = x[i - 1] <= x[i];
     }
 
-    double at(int m) const {
+    double at(double xv) {
+        const double* x = x_;
+        const int n = n_;
+        // Flat outside the table; the right end wins if both tests hold.
+        if (xv >= x[n - 1]) return y_[n - 1];
+        if (xv <= x[0]) return y_[0];
+        if (const int node = innerNodeAt(xv); node > 0) return y_[node];
+        const int k = intervalOf(xv);
+        return cubicAt(cubic(k), xv);
+    }
+
+  private:
+    // 0-based inner node (1 .. n-2) whose abscissa is xv, the first such; 0 if none.
+    int innerNodeAt(double xv) const {
+        if (ordered_) {
+            const double* found = std::lower_bound(x_ + 1, x_ + n_ - 1, xv);
+            return found != x_ + n_ - 1 && *found == xv ? static_cast<int>(found - x_) : 0;
+        }
+        for (int i = 1; i < n_ - 1; ++i)
+            if (xv == x_[i]) return i;
+        return 0;
+    }
+
+    // 1-based interval k with x(k) <= xv < x(k+1), the first i >= 2 with
+    // xv < x(i) giving k = i - 1. Only a NaN abscissa finds none; the last
+    // interval then gives NaN as well.
+    int intervalOf(double xv) const {
+        if (ordered_) {
+            const double* above = std::upper_bound(x_ + 1, x_ + n_, xv);
+            return above == x_ + n_ ? n_ - 1 : static_cast<int>(above - x_);
+        }
+        for (int i = 2; i <= n_; ++i)
+            if (xv < x_[i - 1]) return i - 1;
+        return n_ - 1;
+    }
+
+    bool once(int kind, int index) {
+        const std::size_t at = static_cast<std::size_t>(kind) * static_cast<std::size_t>(n_ + 1) +
+                               static_cast<std::size_t>(index);
+        char& made = made_[at];
+        if (made) return false;
+        made = 1;
+        return true;
+    }
+
+    // P(j): the parabola through the 1-based points j .. j+2.
+    const Parabola& P(int j) {
+        Parabola& p = parabolas_[static_cast<std::size_t>(j)];
+        if (once(0, j)) p = parabolaThrough(x_, y_, j - 1);
+        return p;
+    }
+
+    // Straight when the slope is exactly the same at the parabola's outer nodes.
+    bool isStraight(int j) { return P(j).slope(x_[j - 1]) == P(j).slope(x_[j + 1]); }
+
+    double slope(int m) {
+        double& s = slopes_[static_cast<std::size_t>(m)];
+        if (once(1, m)) s = slopeAt(m);
+        return s;
+    }
+
+    double slopeAt(int m) {
         const double xm = x_[m - 1];
         if (m == 1) return P(1).slope(xm);
         if (m == n_) return P(n_ - 2).slope(xm);
@@ -114,57 +186,42 @@ class NodeSlopes {
         return (P(n_ - 3).slope(xm) + P(n_ - 2).slope(xm)) * Half;
     }
 
-  private:
-    const Parabola& P(int j) const { return p_[static_cast<std::size_t>(j - first_)]; }
+    const std::array<double, 4>& cubic(int k) {
+        std::array<double, 4>& c = cubics_[static_cast<std::size_t>(k)];
+        if (once(2, k)) c = hermiteCubic(k);
+        return c;
+    }
 
-    // Straight when the slope is exactly the same at the parabola's outer nodes.
-    bool isStraight(int j) const { return P(j).slope(x_[j - 1]) == P(j).slope(x_[j + 1]); }
+    std::array<double, 4> hermiteCubic(int k) {
+        // The slopes first, left then right, as the solve takes them.
+        const double left = slope(k);
+        const double right = slope(k + 1);
+        // Rows: value at x(k), value at x(k+1), slope at x(k), slope at x(k+1).
+        std::array<double, 16> a{};
+        std::array<double, 4> b{y_[k - 1], y_[k], left, right};
+        std::array<double, 4> c{};
+        const double node[2] = {x_[k - 1], x_[k]};
+        for (int r = 0; r < 2; ++r) {
+            const double xr = node[r];
+            valueRow(a, static_cast<std::size_t>(r), xr);
+            a[2 + r] = 0.0;
+            a[4 + 2 + r] = 1.0;
+            a[8 + 2 + r] = 2.0 * xr;
+            a[12 + 2 + r] = 3.0 * (xr * xr);
+        }
+        MGAUS1(a.data(), b.data(), c.data(), 4);
+        return c;
+    }
 
     const double* x_;
+    const double* y_;
     int n_;
-    int first_;
-    std::array<Parabola, 4> p_{};
+    bool ordered_ = false;
+    std::vector<Parabola> parabolas_;           // by j, 1 .. n-2
+    std::vector<double> slopes_;                // by node, 1 .. n
+    std::vector<std::array<double, 4>> cubics_; // by interval, 1 .. n-1
+    std::vector<char> made_;                    // which of the three has been made
 };
-
-double piecewiseCubic(const double* x, const double* y, double xv, int n) {
-    // Flat outside the table; the right end wins if both tests hold.
-    if (xv >= x[n - 1]) return y[n - 1];
-    if (xv <= x[0]) return y[0];
-    for (int i = 1; i < n - 1; ++i) {
-        if (xv == x[i]) return y[i];
-    }
-    // 1-based interval k with x(k) <= xv < x(k+1). Only a NaN abscissa finds
-    // none; the last interval then gives NaN as well.
-    int k = n - 1;
-    for (int i = 2; i <= n; ++i) {
-        if (xv < x[i - 1]) {
-            k = i - 1;
-            break;
-        }
-    }
-    const NodeSlopes slopes(x, y, n, k);
-    const double x0 = x[k - 1];
-    const double x1 = x[k];
-
-    // Rows: value at x(k), value at x(k+1), slope at x(k), slope at x(k+1).
-    std::array<double, 16> a{};
-    std::array<double, 4> b{y[k - 1], y[k], slopes.at(k), slopes.at(k + 1)};
-    std::array<double, 4> c{};
-    const double node[2] = {x0, x1};
-    for (int r = 0; r < 2; ++r) {
-        const double xr = node[r];
-        a[r] = 1.0;
-        a[4 + r] = xr;
-        a[8 + r] = xr * xr;
-        a[12 + r] = xr * xr * xr;
-        a[2 + r] = 0.0;
-        a[4 + 2 + r] = 1.0;
-        a[8 + 2 + r] = 2.0 * xr;
-        a[12 + 2 + r] = 3.0 * (xr * xr);
-    }
-    MGAUS1(a.data(), b.data(), c.data(), 4);
-    return cubicAt(c, xv);
-}
 
 } // namespace
 
@@ -246,7 +303,7 @@ double F3INP2(const double* x, const double* y, double xv, int n) {
     // Four points in fewer columns have no cubic through them.
     if (n == 4)
         return allColumnsDiffer(x, 4) ? cubicThroughFour(x, y, xv) : F3EXTPARAB(x, y, xv, n);
-    return piecewiseCubic(x, y, xv, n);
+    return PiecewiseCubic(x, y, n).at(xv);
 }
 
 void SPLINEINTERPOLATION(int mode, const Dep2D& d, int line, SplineSamples& out,
@@ -278,10 +335,14 @@ void SPLINEINTERPOLATION(int mode, const Dep2D& d, int line, SplineSamples& out,
     const float first = d.PixX(line, 1);
     const float h = count == 1 ? 0.0f : (d.PixX(line, n) - first) / static_cast<float>(count - 1);
     out.SplinePixCount = count;
+    // One table for all samples: they share its parabolas, slopes and cubics.
+    std::optional<PiecewiseCubic> table;
+    if (n >= 5) table.emplace(x.data(), y.data(), n);
     for (int i = 0; i < count; ++i) {
         const float xi = first + static_cast<float>(i) * h;
         out.SplinePixX(i + 1) = xi;
-        out.SplinePixY(i + 1) = static_cast<float>(F3INP2(x.data(), y.data(), xi, n));
+        out.SplinePixY(i + 1) =
+            static_cast<float>(table ? table->at(xi) : F3INP2(x.data(), y.data(), xi, n));
     }
 }
 

@@ -266,6 +266,9 @@ TEST(MouseModesPanning, EmptyCanvasPansWithinTheScrollRangeWithoutLocks) {
     c.move({1000, -1000});
     EXPECT_EQ(c.s.view.ScrollX, c.s.view.ScrollMinX);
     EXPECT_EQ(c.s.view.ScrollY, c.s.view.ScrollMaxY);
+    // Held at the end of the range, further moves cost no repaint.
+    const MouseEffects further = c.move({1100, -1100});
+    EXPECT_FALSE(further.repaint || further.scrolled);
     c.move({-1000, 1000});
     EXPECT_EQ(c.s.view.ScrollX, c.s.view.ScrollMaxX);
     EXPECT_EQ(c.s.view.ScrollY, c.s.view.ScrollMinY);

@@ -278,11 +278,14 @@ MouseEffects mouseMove(AppState& s, std::int32_t x, std::int32_t y, Modifiers ke
         e.repaint = true;
     }
     if (m.Panning) {
-        s.view.ScrollX = std::clamp(m.PanStartScrollX - (m.MouseX - m.DragStartX),
-                                    s.view.ScrollMinX, s.view.ScrollMaxX);
-        s.view.ScrollY = std::clamp(m.PanStartScrollY - (m.MouseY - m.DragStartY),
-                                    s.view.ScrollMinY, s.view.ScrollMaxY);
-        e.scrolled = e.repaint = true;
+        const std::int32_t scrollX = std::clamp(m.PanStartScrollX - (m.MouseX - m.DragStartX),
+                                                s.view.ScrollMinX, s.view.ScrollMaxX);
+        const std::int32_t scrollY = std::clamp(m.PanStartScrollY - (m.MouseY - m.DragStartY),
+                                                s.view.ScrollMinY, s.view.ScrollMaxY);
+        // Held at the end of its range, the view has nothing new to show.
+        if (scrollX != s.view.ScrollX || scrollY != s.view.ScrollY) e.scrolled = e.repaint = true;
+        s.view.ScrollX = scrollX;
+        s.view.ScrollY = scrollY;
     }
     if (m.GroupMoving == 1) {
         lockPointer(s, keys);

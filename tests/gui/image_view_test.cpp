@@ -2,6 +2,7 @@
 #include "gui/view/image_host.h"
 #include "gui/view/image_view.h"
 #include "gui/view/overlay_painter.h"
+#include "gui/view/picture.h"
 #include "modal_helper.h"
 #include "window_fixture.h"
 
@@ -126,6 +127,35 @@ TEST(ImageViewLoading, AwkwardFilesLoadOrLeaveEverythingAsItWas) {
         EXPECT_EQ(f.window->picture().image(), pictureBefore) << c.file;
     }
     EXPECT_EQ(f.prompts.unexpected(), 0);
+}
+
+// Uncompressed 24- and 32-bit BMPs are read row by row by the program
+// itself: every variant comes out as Qt's own decoder makes it.
+TEST(ImageViewLoading, UncompressedBmpsComeOutAsQtDecodesThem) {
+    TempDir dir;
+    struct Variant {
+        int width, height, bitCount;
+        std::uint32_t gap; // bytes between the headers and the rows
+    } variants[] = {{7, 5, 24, 0}, {8, 3, 24, 6}, {5, -4, 24, 0}, {6, 5, 32, 0}, {3, -3, 32, 2}};
+    for (const Variant& v : variants) {
+        const int rows = std::abs(v.height);
+        const std::uint32_t stride = (v.width * v.bitCount + 31) / 32 * 4;
+        std::string file = testing::bmpHeader(v.width, v.height, v.bitCount, 0, 0, stride * rows);
+        file.replace(10, 4, std::string(4, '\0'));
+        const std::uint32_t offset = 54 + v.gap;
+        for (int i = 0; i < 4; ++i) file[10 + i] = static_cast<char>((offset >> (8 * i)) & 0xff);
+        file += std::string(v.gap, '\x5a');
+        for (std::uint32_t i = 0; i < stride * std::uint32_t(rows); ++i)
+            file += static_cast<char>((i * 37 + 11) % 251);
+        const std::string path = dir.file("v.bmp");
+        testing::writeBytes(path, file);
+        Picture picture;
+        ASSERT_FALSE(picture.load(QString::fromStdString(path)).has_value()) << v.width;
+        const QImage qt =
+            QImage(QString::fromStdString(path)).convertToFormat(QImage::Format_RGB32);
+        ASSERT_FALSE(qt.isNull());
+        EXPECT_EQ(picture.image(), qt) << v.width << " x " << v.height << ", " << v.bitCount;
+    }
 }
 
 // A run-length BMP may end its data early on purpose (or skip pixels with a

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <limits>
 #include <optional>
 
 namespace vex {
@@ -27,15 +28,17 @@ struct BmpHeader {
     std::uint32_t compression = kRgb;
 };
 
-// Nothing when the file ends inside the headers. A header shorter than the
-// Windows one (other than the old OS/2 one) is read as the Windows one, as
-// decoders do.
-std::optional<BmpHeader> readHeader(std::string_view b) {
-    if (b.size() < 18) return std::nullopt;
+// Nothing when the file (of fileSize bytes, b its first ones) ends inside
+// the headers. A header shorter than the Windows one (other than the old
+// OS/2 one) is read as the Windows one, as decoders do.
+std::optional<BmpHeader> readHeader(std::string_view b, std::uint64_t fileSize) {
+    if (fileSize < 18 || b.size() < 18) return std::nullopt;
     const std::uint32_t headerSize = littleEndian(b, 14, 4);
     const std::uint64_t needed =
         headerSize == kOs2HeaderSize ? kOs2HeaderSize : std::max(headerSize, kWindowsHeaderSize);
-    if (b.size() < 14 + needed) return std::nullopt;
+    if (fileSize < 14 + needed) return std::nullopt;
+    // The fields read below lie within the Windows header.
+    if (b.size() < 14 + std::min<std::uint64_t>(needed, kWindowsHeaderSize)) return std::nullopt;
     BmpHeader h;
     h.pixelOffset = littleEndian(b, 10, 4);
     if (headerSize == kOs2HeaderSize) { // 16-bit sizes, never compressed
@@ -80,22 +83,57 @@ bool runLengthStreamEnds(std::string_view stream, std::uint64_t height, bool fou
 
 } // namespace
 
-BmpCompleteness checkBmpCompleteness(std::string_view b) {
-    if (b.size() < 2 || b[0] != 'B' || b[1] != 'M') return BmpCompleteness::Complete;
-    const std::optional<BmpHeader> h = readHeader(b);
+bool bmpIsRunLength(std::string_view head) {
+    if (head.size() < 2 || head[0] != 'B' || head[1] != 'M') return false;
+    const std::optional<BmpHeader> h = readHeader(head, head.size());
+    return h && (h->compression == kRle8 || h->compression == kRle4);
+}
+
+BmpCompleteness checkBmpCompleteness(std::string_view head, std::uint64_t fileSize) {
+    if (head.size() < 2 || head[0] != 'B' || head[1] != 'M') return BmpCompleteness::Complete;
+    const std::optional<BmpHeader> h = readHeader(head, fileSize);
     if (!h) return BmpCompleteness::HeaderCut;
-    if (h->pixelOffset > b.size()) return BmpCompleteness::PixelDataCut;
-    const std::string_view pixels = b.substr(h->pixelOffset);
+    if (h->pixelOffset > fileSize) return BmpCompleteness::PixelDataCut;
+    const std::uint64_t pixelBytes = fileSize - h->pixelOffset;
 
     bool complete = true; // embedded JPEG or PNG: their own decoder notices a cut
     if (h->compression == kRgb || h->compression == kBitfields ||
         h->compression == kAlphaBitfields) {
         const std::uint64_t stride = (h->width * h->bitCount + 31) / 32 * 4;
-        complete = stride * h->height <= pixels.size();
+        complete = stride * h->height <= pixelBytes;
     } else if (h->compression == kRle8 || h->compression == kRle4) {
+        const std::string_view pixels =
+            h->pixelOffset <= head.size() ? head.substr(h->pixelOffset) : std::string_view();
         complete = runLengthStreamEnds(pixels, h->height, h->compression == kRle4);
     }
     return complete ? BmpCompleteness::Complete : BmpCompleteness::PixelDataCut;
+}
+
+BmpCompleteness checkBmpCompleteness(std::string_view b) {
+    return checkBmpCompleteness(b, b.size());
+}
+
+std::optional<PlainBmpLayout> plainBmpLayout(std::string_view head) {
+    constexpr std::size_t kHeaders = 14 + kWindowsHeaderSize;
+    if (head.size() < kHeaders || head[0] != 'B' || head[1] != 'M') return std::nullopt;
+    if (littleEndian(head, 14, 4) != kWindowsHeaderSize) return std::nullopt;
+    const auto width = static_cast<std::int32_t>(littleEndian(head, 18, 4));
+    const auto height = static_cast<std::int32_t>(littleEndian(head, 22, 4));
+    const std::uint32_t planes = littleEndian(head, 26, 2);
+    const std::uint32_t bitCount = littleEndian(head, 28, 2);
+    if (planes != 1 || littleEndian(head, 30, 4) != kRgb) return std::nullopt;
+    if ((bitCount != 24 && bitCount != 32) || width <= 0 || height == 0 ||
+        height == std::numeric_limits<std::int32_t>::min())
+        return std::nullopt;
+    PlainBmpLayout layout;
+    layout.width = width;
+    layout.height = height < 0 ? -height : height;
+    layout.bytesPerPixel = static_cast<int>(bitCount / 8);
+    layout.topDown = height < 0;
+    layout.pixelOffset = littleEndian(head, 10, 4);
+    layout.stride = (static_cast<std::uint64_t>(width) * bitCount + 31) / 32 * 4;
+    if (layout.pixelOffset < kHeaders) return std::nullopt;
+    return layout;
 }
 
 } // namespace vex

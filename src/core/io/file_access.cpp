@@ -60,8 +60,7 @@ std::optional<UserMessage> checkReadableFile(const std::string& path, std::size_
     return judgeReadable(st, maxBytes, path);
 }
 
-std::optional<UserMessage> readWholeFile(const std::string& path, std::size_t maxBytes,
-                                         std::string& content) {
+std::optional<UserMessage> ReadableFile::open(const std::string& path, std::size_t maxBytes) {
     // Looked at before opening, so that no device is ever opened; looked at
     // again once open, in case the path was swapped in between. O_NONBLOCK
     // keeps even that open from waiting for a pipe's writer.
@@ -72,10 +71,41 @@ std::optional<UserMessage> readWholeFile(const std::string& path, std::size_t ma
     std::optional<UserMessage> failure = ::fstat(fd, &st) != 0
                                              ? fileMessage(msg::FileCannotOpen, path)
                                              : judgeReadable(st, maxBytes, path);
+    if (failure) {
+        ::close(fd);
+        return failure;
+    }
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = fd;
+    size_ = static_cast<std::uint64_t>(st.st_size);
+    return std::nullopt;
+}
+
+ReadableFile::~ReadableFile() {
+    if (fd_ >= 0) ::close(fd_);
+}
+
+bool ReadableFile::readAt(std::uint64_t offset, std::size_t count, std::string& out) const {
+    out.resize(count);
+    std::size_t done = 0;
+    while (done < count) {
+        const ssize_t got =
+            ::pread(fd_, out.data() + done, count - done, static_cast<off_t>(offset + done));
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) return false;
+        if (got == 0) break;
+        done += static_cast<std::size_t>(got);
+    }
+    out.resize(done);
+    return true;
+}
+
+std::optional<UserMessage> readWholeFile(const std::string& path, std::size_t maxBytes,
+                                         std::string& content) {
+    ReadableFile file;
+    if (auto refusal = file.open(path, maxBytes)) return refusal;
     std::string data;
-    if (!failure) failure = readBounded(fd, maxBytes, path, data);
-    ::close(fd);
-    if (failure) return failure;
+    if (auto failure = readBounded(file.fd_, maxBytes, path, data)) return failure;
     content = std::move(data);
     return std::nullopt;
 }

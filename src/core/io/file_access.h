@@ -6,6 +6,7 @@
 #include "core/messages/user_message.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -28,6 +29,28 @@ std::optional<UserMessage> checkReadableFile(const std::string& path, std::size_
 // The whole file, or a message (cannot open, not a regular file, larger than maxBytes).
 std::optional<UserMessage> readWholeFile(const std::string& path, std::size_t maxBytes,
                                          std::string& content);
+
+// A regular file of at most maxBytes open for reading parts of it, by the
+// rules of readWholeFile: for a file too large to hold twice in memory.
+class ReadableFile {
+  public:
+    ReadableFile() = default;
+    ReadableFile(const ReadableFile&) = delete;
+    ReadableFile& operator=(const ReadableFile&) = delete;
+    ~ReadableFile();
+
+    // Nothing when open; otherwise why not (and `this` stays closed).
+    std::optional<UserMessage> open(const std::string& path, std::size_t maxBytes);
+    std::uint64_t size() const { return size_; }
+    // Up to `count` bytes from `offset` into `out`, fewer only where the file
+    // ends; false on a read error.
+    bool readAt(std::uint64_t offset, std::size_t count, std::string& out) const;
+
+  private:
+    friend std::optional<UserMessage> readWholeFile(const std::string&, std::size_t, std::string&);
+    int fd_ = -1;
+    std::uint64_t size_ = 0;
+};
 
 // Saves `content` as the file at `path`: written to a new file beside the
 // target, synced, then renamed over it, so that the target holds either its

@@ -7,6 +7,8 @@
 #include <QBuffer>
 #include <QImageReader>
 
+#include <algorithm>
+
 namespace vex {
 namespace {
 
@@ -32,8 +34,9 @@ std::optional<UserMessage> refuseGiant(const QSize& size, const QString& path) {
 }
 
 // The messages for a BMP cut short, or nothing when it is whole.
-std::optional<UserMessage> refuseCutBmp(const std::string& bytes, const QString& path) {
-    switch (checkBmpCompleteness(bytes)) {
+std::optional<UserMessage> refuseCutBmp(std::string_view head, std::uint64_t fileSize,
+                                        const QString& path) {
+    switch (checkBmpCompleteness(head, fileSize)) {
     case BmpCompleteness::HeaderCut:
         return failure(msg::PictureHeaderCut, path);
     case BmpCompleteness::PixelDataCut:
@@ -57,6 +60,33 @@ QImage decodeOntoBlank(QImageReader& reader) {
     return image;
 }
 
+// The rows of an uncompressed BMP, a few megabytes at a time, each turned
+// into 32-bit pixels where it belongs. A null picture when the file cannot
+// be read to the end of its rows.
+QImage readPlainBmp(const ReadableFile& file, const PlainBmpLayout& layout) {
+    QImage image(layout.width, layout.height, QImage::Format_RGB32);
+    if (image.isNull()) return image;
+    const std::uint64_t rowsAtOnce = std::max<std::uint64_t>(1, (4u << 20) / layout.stride);
+    std::string chunk;
+    for (std::uint64_t first = 0; first < std::uint64_t(layout.height); first += rowsAtOnce) {
+        const std::uint64_t rows = std::min(rowsAtOnce, std::uint64_t(layout.height) - first);
+        const std::size_t bytes = static_cast<std::size_t>(rows * layout.stride);
+        if (!file.readAt(layout.pixelOffset + first * layout.stride, bytes, chunk) ||
+            chunk.size() != bytes)
+            return QImage();
+        for (std::uint64_t r = 0; r < rows; ++r) {
+            const auto fileRow = static_cast<int>(first + r);
+            const int y = layout.topDown ? fileRow : layout.height - 1 - fileRow;
+            const auto* in =
+                reinterpret_cast<const unsigned char*>(chunk.data() + r * layout.stride);
+            auto* out = reinterpret_cast<QRgb*>(image.scanLine(y));
+            for (int x = 0; x < layout.width; ++x, in += layout.bytesPerPixel)
+                out[x] = qRgb(in[2], in[1], in[0]);
+        }
+    }
+    return image;
+}
+
 } // namespace
 
 bool isPictureFile(const std::string& path) {
@@ -67,9 +97,26 @@ bool isPictureFile(const std::string& path) {
 }
 
 std::optional<UserMessage> Picture::load(const QString& path) {
+    // A large uncompressed BMP is read row by row straight into the picture,
+    // never held twice in memory; anything else goes to Qt's decoders whole.
+    ReadableFile file;
+    if (auto refusal = file.open(path.toStdString(), kLargestFile)) return refusal;
+    std::string head;
+    if (!file.readAt(0, BmpHeadBytes, head)) return failure(msg::FileCannotOpen, path);
+    if (!bmpIsRunLength(head)) {
+        if (auto refusal = refuseCutBmp(head, file.size(), path)) return refusal;
+        if (const std::optional<PlainBmpLayout> layout = plainBmpLayout(head)) {
+            if (auto refusal = refuseGiant(QSize(layout->width, layout->height), path))
+                return refusal;
+            QImage image = readPlainBmp(file, *layout);
+            if (image.isNull()) return failure(msg::PictureUnreadable, path);
+            setImage(image);
+            return std::nullopt;
+        }
+    }
     std::string bytes;
     if (auto refusal = readWholeFile(path.toStdString(), kLargestFile, bytes)) return refusal;
-    if (auto refusal = refuseCutBmp(bytes, path)) return refusal;
+    if (auto refusal = refuseCutBmp(bytes, bytes.size(), path)) return refusal;
 
     QBuffer buffer;
     // The reader works on the bytes where they are, without a copy.

@@ -11,6 +11,7 @@
 #include "gui/platform/console_prompts.h"
 #include "gui/platform/qt_prompts.h"
 #include "gui/platform/qt_settings_store.h"
+#include "gui/view/image_view.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -90,8 +91,10 @@ int saveScreenshot(QWidget& window, const std::string& file, std::int32_t langua
 // screenshot would not show what was asked for, so none is written.
 int runScreenshot(QApplication& app, vex::MainWindow& window, const vex::ConsolePrompts& prompts,
                   const vex::CommandLine& cl) {
-    // A fixed size, so that screenshots do not depend on the screen.
+    // A fixed size, so that screenshots do not depend on the screen, and
+    // the picture drawn as it stays, not as it shows while it is reduced.
     window.resize(1280, 800);
+    window.view().setFramesSettledAtOnce(true);
     window.show();
     int status = 0;
     auto shoot = [&] {

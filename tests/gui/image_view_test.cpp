@@ -366,6 +366,31 @@ TEST(ImageViewZoom, ControlWheelZoomsAboutThePointerAndSnapsBack) {
     EXPECT_EQ(f.state().view.ScrollX, 0);
 }
 
+// After a zoom notch the frame is drawn at once from a halved copy, and the
+// reduced picture made meanwhile in another thread follows: the view then
+// shows what a frame made all at once shows.
+TEST(ImageViewZoom, AfterQuickNotchesTheReducedPictureFollows) {
+    QImage stripes(2400, 1800, QImage::Format_RGB32);
+    for (int y = 0; y < stripes.height(); ++y)
+        for (int x = 0; x < stripes.width(); ++x)
+            stripes.setPixel(x, y, ((x / 3 + y / 5) % 2) ? qRgb(20, 20, 60) : qRgb(250, 248, 240));
+    ViewFixture f;
+    f.view().setFramesSettledAtOnce(false);
+    ASSERT_TRUE(f.load(stripes));
+    for (int notch = 0; notch < 2; ++notch) {
+        f.view().zoomFromKeyboard(1);
+        f.shot(); // each frame asks for its own reduced copy
+    }
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !f.view().reducing(); }, 10000));
+    const QImage shown = f.shot();
+
+    ViewFixture settled; // frames made all at once
+    ASSERT_TRUE(settled.load(stripes));
+    settled.state().view = f.state().view;
+    settled.view().updateScrollBars();
+    EXPECT_EQ(shown, settled.shot());
+}
+
 TEST(ImageViewZoom, KeysZoomAboutTheCentreAndThePlainWheelScrolls) {
     ViewFixture f;
     ASSERT_TRUE(f.load(quadrants(800, 600)));

@@ -5,6 +5,7 @@
 #include "gui/app/main_window.h"
 #include "gui/platform/clipboard_text.h"
 #include "gui/platform/scripted_prompts.h"
+#include "gui/view/image_view.h"
 
 #include "../core/temp_dir.h"
 
@@ -31,6 +32,9 @@ struct WindowFixture {
         settings.createKey(LanguageKey);
         if (storedLanguage >= 0) writeInterfaceLanguage(settings, storedLanguage);
         window = std::make_unique<MainWindow>(Platform{prompts, settings, clipboard});
+        // Frames as they stay, so that the pixels a test reads never depend
+        // on how soon the reduced picture is ready.
+        window->view().setFramesSettledAtOnce(true);
         window->resize(1280, 800);
         window->show();
         QCoreApplication::processEvents();

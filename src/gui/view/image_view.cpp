@@ -21,6 +21,7 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QWheelEvent>
+#include <QtConcurrent/QtConcurrentRun>
 
 namespace vex {
 namespace {
@@ -82,6 +83,8 @@ ImageView::ImageView(AppState& s, Picture& picture, ShellServices& shell, QWidge
         connect(bar, &QAbstractSlider::sliderReleased, this,
                 [this, bar] { scrollBy(bar->orientation(), ScrollCode::ThumbPosition); });
     }
+    reducer_.setMaxThreadCount(1);
+    connect(&reduction_, &QFutureWatcher<QImage>::finished, this, [this] { takeReduction(); });
     magnifier_ = new Magnifier(picture_, viewport());
     readout_ = new QLabel(viewport());
     readout_->setAccessibleName(QStringLiteral("Pointer coordinates"));
@@ -481,6 +484,33 @@ void ImageView::paintCanvas(QPainter& painter, const QRect& client) {
                                    {right - 1, 1}}));
 }
 
+bool ImageView::reduceBeside(const QSize& size) {
+    if (!picture_.keepsReduced(size)) return false;
+    if (reducing_ == size && reducingGeneration_ == picture_.generation()) return true;
+    reducing_ = size;
+    reducingGeneration_ = picture_.generation();
+    // A copy of the picture's data is shared, not copied, and stays valid
+    // however the picture changes meanwhile. A request that a newer one has
+    // overtaken before it began is dropped: a quick turn of the wheel then
+    // makes one copy, not one a notch.
+    const QImage source = picture_.sourceOfReduced(size);
+    const int request = ++*latestReduction_;
+    reduction_.setFuture(
+        QtConcurrent::run(&reducer_, [source, size, request, latest = latestReduction_] {
+            return *latest == request ? Picture::reduce(source, size) : QImage();
+        }));
+    return true;
+}
+
+void ImageView::takeReduction() {
+    const QImage reduced = reduction_.result();
+    // Made for a zoom or a picture that has gone since: of no use.
+    if (reducingGeneration_ != picture_.generation() || reduced.size() != reducing_) return;
+    reducing_ = QSize();
+    picture_.takeReduced(reduced);
+    viewport()->update();
+}
+
 void ImageView::drawPicture(QPainter& painter, const QRect& client) {
     const float zoom = s_.view.Zoom;
     const QRect target(-s_.view.ScrollX, -s_.view.ScrollY,
@@ -496,10 +526,14 @@ void ImageView::drawPicture(QPainter& painter, const QRect& client) {
 
     // Reduced to little more than the canvas, the picture is kept at the zoom
     // and only its visible part is copied; a larger copy would cost more to
-    // make at each zoom step than it saves.
+    // make at each zoom step than it saves. The copy is made beside the
+    // program's thread: until it is ready (after a zoom notch) the frames
+    // are drawn straight from the halved copy that fits the zoom.
     const qint64 targetPixels = qint64(target.width()) * target.height();
-    if (deviceZoom < 1.0f && targetPixels <= 4 * qint64(client.width()) * client.height()) {
-        const QImage& reduced = picture_.reducedTo(target.size() * ratio);
+    const QSize reducedSize = target.size() * ratio;
+    if (deviceZoom < 1.0f && targetPixels <= 4 * qint64(client.width()) * client.height() &&
+        (framesSettledAtOnce_ || picture_.hasReduced(reducedSize) || !reduceBeside(reducedSize))) {
+        const QImage& reduced = picture_.reducedTo(reducedSize);
         if (!reduced.isNull()) {
             const QRect part = visible.translated(-target.topLeft());
             if (ratio == 1.0)

@@ -10,7 +10,13 @@
 #include "gui/view/picture.h"
 
 #include <QAbstractScrollArea>
+#include <QFutureWatcher>
+#include <QImage>
+#include <QThreadPool>
 #include <QTimer>
+
+#include <atomic>
+#include <memory>
 
 #include <cstdint>
 #include <functional>
@@ -54,6 +60,11 @@ class ImageView : public QAbstractScrollArea {
 
     // Paints the whole canvas into `painter` (also used for offscreen rendering).
     void paintCanvas(QPainter& painter, const QRect& client);
+    // Every frame as it will stay: the reduced picture made before the
+    // frame, not beside it (for screenshots and for tests that compare pixels).
+    void setFramesSettledAtOnce(bool settled) { framesSettledAtOnce_ = settled; }
+    // A reduced picture is being made for the frames to come.
+    bool reducing() const { return reducing_.isValid(); }
 
     // The pop-up menu of the view (Copy and Paste of the table).
     void setContextMenu(QMenu* menu) { contextMenu_ = menu; }
@@ -90,6 +101,10 @@ class ImageView : public QAbstractScrollArea {
     void zoomAbout(int notches, std::int64_t now, QPoint at);
     void scrollByWheel(Qt::Orientation orientation, int notches);
     void drawPicture(QPainter& painter, const QRect& client);
+    // Starts making the reduced picture of `size` in another thread (or
+    // lets the one under way go on); false when none of that size is kept.
+    bool reduceBeside(const QSize& size);
+    void takeReduction();
     void apply(const MouseEffects& e);
     void showMarkerPrompt();
     void showPlacingAids();
@@ -108,6 +123,12 @@ class ImageView : public QAbstractScrollArea {
     Magnifier* magnifier_ = nullptr;
     QLabel* readout_ = nullptr;
     bool magnifierShown_ = true;
+    bool framesSettledAtOnce_ = false;
+    QThreadPool reducer_;
+    std::shared_ptr<std::atomic<int>> latestReduction_ = std::make_shared<std::atomic<int>>(0);
+    QFutureWatcher<QImage> reduction_;
+    QSize reducing_; // the size being made, while it is
+    int reducingGeneration_ = -1;
     bool pointerInside_ = false;
 };
 

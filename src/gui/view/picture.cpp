@@ -137,6 +137,7 @@ void Picture::setImage(const QImage& image) {
     constexpr int kSmallestLevel = 64;
     levels_.clear();
     reduced_ = QImage();
+    ++generation_;
     levels_.push_back(image.convertToFormat(QImage::Format_RGB32));
     while (levels_.back().width() / 2 >= kSmallestLevel &&
            levels_.back().height() / 2 >= kSmallestLevel) {
@@ -146,16 +147,26 @@ void Picture::setImage(const QImage& image) {
     }
 }
 
-const QImage& Picture::reducedTo(const QSize& size) {
+bool Picture::keepsReduced(const QSize& size) const {
     constexpr qint64 kLargestReducedPixels = qint64(32) << 20;
+    return !isNull() && !size.isEmpty() &&
+           qint64(size.width()) * size.height() <= kLargestReducedPixels;
+}
+
+const QImage& Picture::sourceOfReduced(const QSize& size) const {
+    float levelScale = 1.0f;
+    return levelFor(static_cast<float>(size.width()) / static_cast<float>(width()), levelScale);
+}
+
+QImage Picture::reduce(const QImage& source, const QSize& size) {
+    return source.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+const QImage& Picture::reducedTo(const QSize& size) {
     if (reduced_.size() == size) return reduced_;
     reduced_ = QImage();
-    if (isNull() || size.isEmpty() || qint64(size.width()) * size.height() > kLargestReducedPixels)
-        return reduced_;
-    float levelScale = 1.0f;
-    const QImage& level =
-        levelFor(static_cast<float>(size.width()) / static_cast<float>(width()), levelScale);
-    reduced_ = level.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (!keepsReduced(size)) return reduced_;
+    reduced_ = reduce(sourceOfReduced(size), size);
     return reduced_;
 }
 

@@ -26,6 +26,7 @@ class Picture {
     void clear() {
         levels_.clear();
         reduced_ = QImage();
+        ++generation_;
     }
 
     bool isNull() const { return levels_.empty(); }
@@ -42,10 +43,23 @@ class Picture {
     // made once per zoom so that a repaint is a plain copy. A null image
     // when that copy would be too large to keep.
     const QImage& reducedTo(const QSize& size);
+    // The same, made elsewhere (another thread) and handed in: whether one
+    // of that size is kept now, whether one may be kept at all, and the
+    // copy it is made from.
+    bool hasReduced(const QSize& size) const {
+        return !reduced_.isNull() && reduced_.size() == size;
+    }
+    bool keepsReduced(const QSize& size) const;
+    const QImage& sourceOfReduced(const QSize& size) const;
+    static QImage reduce(const QImage& source, const QSize& size);
+    void takeReduced(QImage reduced) { reduced_ = std::move(reduced); }
+    // Changes with every new picture, so a copy made for an older one is not taken.
+    int generation() const { return generation_; }
 
   private:
     std::vector<QImage> levels_; // full size, then each half the one before
     QImage reduced_;             // the last reduced copy
+    int generation_ = 0;
 };
 
 } // namespace vex

@@ -552,9 +552,26 @@ void ImageView::drawPicture(QPainter& painter, const QRect& client) {
     const double sy = static_cast<double>(level.height()) / target.height();
     const QRectF source((visible.x() - target.x()) * sx, (visible.y() - target.y()) * sy,
                         visible.width() * sx, visible.height() * sy);
-    // Magnified, every picture pixel shows as a crisp square; reduced, it is smoothed.
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, deviceZoom < 1.0f);
-    painter.drawImage(QRectF(visible), level, source);
+    // Magnified, every picture pixel shows as a crisp square: a plain copy.
+    if (deviceZoom >= 1.0f) {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        painter.drawImage(QRectF(visible), level, source);
+        return;
+    }
+    // Reduced, it is smoothed, which costs a frame's time: the smoothed part
+    // is kept for the frames that show the same part again (a point dragged,
+    // the pointer over the picture).
+    const ShownPartKey wanted{level.cacheKey(), target, visible, ratio};
+    if (shownPart_.image.isNull() || !(shownPart_.key == wanted)) {
+        QImage part(visible.size() * ratio, QImage::Format_RGB32);
+        part.setDevicePixelRatio(ratio);
+        QPainter smoothing(&part);
+        smoothing.setRenderHint(QPainter::SmoothPixmapTransform, true);
+        smoothing.drawImage(QRectF(QPointF(0, 0), QSizeF(visible.size())), level, source);
+        smoothing.end();
+        shownPart_ = {wanted, std::move(part)};
+    }
+    painter.drawImage(visible.topLeft(), shownPart_.image);
 }
 
 } // namespace vex

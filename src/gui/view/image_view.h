@@ -124,6 +124,18 @@ class ImageView : public QAbstractScrollArea {
     QLabel* readout_ = nullptr;
     bool magnifierShown_ = true;
     bool framesSettledAtOnce_ = false;
+    // The smoothed visible part of the picture, and what it shows.
+    struct ShownPartKey {
+        qint64 level = 0;
+        QRect target;
+        QRect visible;
+        qreal ratio = 0;
+        bool operator==(const ShownPartKey&) const = default;
+    };
+    struct ShownPart {
+        ShownPartKey key;
+        QImage image;
+    } shownPart_;
     QThreadPool reducer_;
     std::shared_ptr<std::atomic<int>> latestReduction_ = std::make_shared<std::atomic<int>>(0);
     QFutureWatcher<QImage> reduction_;

@@ -83,8 +83,8 @@ ImageView::ImageView(AppState& s, Picture& picture, ShellServices& shell, QWidge
         connect(bar, &QAbstractSlider::sliderReleased, this,
                 [this, bar] { scrollBy(bar->orientation(), ScrollCode::ThumbPosition); });
     }
-    reducer_.setMaxThreadCount(1);
-    connect(&reduction_, &QFutureWatcher<QImage>::finished, this, [this] { takeReduction(); });
+    worker_.setMaxThreadCount(1);
+    connect(&work_, &QFutureWatcher<PictureWork>::finished, this, [this] { takeWork(); });
     magnifier_ = new Magnifier(picture_, viewport());
     readout_ = new QLabel(viewport());
     readout_->setAccessibleName(QStringLiteral("Pointer coordinates"));
@@ -484,30 +484,47 @@ void ImageView::paintCanvas(QPainter& painter, const QRect& client) {
                                    {right - 1, 1}}));
 }
 
-bool ImageView::reduceBeside(const QSize& size) {
-    if (!picture_.keepsReduced(size)) return false;
-    if (reducing_ == size && reducingGeneration_ == picture_.generation()) return true;
-    reducing_ = size;
-    reducingGeneration_ = picture_.generation();
-    // A copy of the picture's data is shared, not copied, and stays valid
-    // however the picture changes meanwhile. A request that a newer one has
-    // overtaken before it began is dropped: a quick turn of the wheel then
-    // makes one copy, not one a notch.
-    const QImage source = picture_.sourceOfReduced(size);
-    const int request = ++*latestReduction_;
-    reduction_.setFuture(
-        QtConcurrent::run(&reducer_, [source, size, request, latest = latestReduction_] {
-            return *latest == request ? Picture::reduce(source, size) : QImage();
+bool ImageView::workBeside(const QSize& reduceTo) {
+    const bool reduce = reduceTo.isValid();
+    if (reduce && !picture_.keepsReduced(reduceTo)) return false;
+    // Work under way for this picture halves it too, if it needs that.
+    if (working_ && workGeneration_ == picture_.generation() && (!reduce || reducing_ == reduceTo))
+        return true;
+    working_ = true;
+    workGeneration_ = picture_.generation();
+    reducing_ = reduceTo;
+    // The picture's data is shared with the other thread, not copied, and
+    // stays valid however the picture changes meanwhile. A request that a
+    // newer one has overtaken before it began is dropped: a quick turn of
+    // the wheel then makes one copy, not one a notch.
+    const bool halve = !picture_.halvingsReady();
+    const int request = ++*latestWork_;
+    work_.setFuture(QtConcurrent::run(
+        &worker_, [levels = picture_.levels(), halve, reduceTo, request, latest = latestWork_] {
+            PictureWork done;
+            if (*latest != request) return done;
+            std::vector<QImage> all = levels;
+            if (halve) {
+                done.halvings = Picture::halvingsOf(all.front());
+                done.halved = true;
+                all.insert(all.end(), done.halvings.begin(), done.halvings.end());
+            }
+            if (reduceTo.isValid())
+                done.reduced = Picture::reduce(Picture::sourceAmong(all, reduceTo), reduceTo);
+            return done;
         }));
     return true;
 }
 
-void ImageView::takeReduction() {
-    const QImage reduced = reduction_.result();
-    // Made for a zoom or a picture that has gone since: of no use.
-    if (reducingGeneration_ != picture_.generation() || reduced.size() != reducing_) return;
+void ImageView::takeWork() {
+    PictureWork done = work_.result();
+    // Made for a picture that has gone since: of no use.
+    if (workGeneration_ != picture_.generation()) return;
+    working_ = false;
+    if (done.halved) picture_.takeHalvings(std::move(done.halvings));
+    if (!done.reduced.isNull() && done.reduced.size() == reducing_)
+        picture_.takeReduced(std::move(done.reduced));
     reducing_ = QSize();
-    picture_.takeReduced(reduced);
     viewport()->update();
 }
 
@@ -518,6 +535,7 @@ void ImageView::drawPicture(QPainter& painter, const QRect& client) {
                        truncToInt(static_cast<float>(picture_.height()) * zoom));
     const QRect visible = target.intersected(client);
     if (visible.isEmpty()) return;
+    if (framesSettledAtOnce_) picture_.makeHalvingsNow();
 
     // On a screen of more device pixels to a pixel, the picture is drawn for
     // the device pixels, not for the pixels and then enlarged.
@@ -532,7 +550,7 @@ void ImageView::drawPicture(QPainter& painter, const QRect& client) {
     const qint64 targetPixels = qint64(target.width()) * target.height();
     const QSize reducedSize = target.size() * ratio;
     if (deviceZoom < 1.0f && targetPixels <= 4 * qint64(client.width()) * client.height() &&
-        (framesSettledAtOnce_ || picture_.hasReduced(reducedSize) || !reduceBeside(reducedSize))) {
+        (framesSettledAtOnce_ || picture_.hasReduced(reducedSize) || !workBeside(reducedSize))) {
         const QImage& reduced = picture_.reducedTo(reducedSize);
         if (!reduced.isNull()) {
             const QRect part = visible.translated(-target.topLeft());
@@ -545,6 +563,9 @@ void ImageView::drawPicture(QPainter& painter, const QRect& client) {
             return;
         }
     }
+    // The halved copies of a picture just opened are made beside the
+    // program's thread; until they are there, frames come from the picture.
+    if (!picture_.halvingsReady()) workBeside(QSize());
     // Magnified, only the visible part is drawn, from the copy that fits the zoom.
     float levelScale = 1.0f;
     const QImage& level = picture_.levelFor(deviceZoom, levelScale);

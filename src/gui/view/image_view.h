@@ -17,6 +17,7 @@
 
 #include <atomic>
 #include <memory>
+#include <vector>
 
 #include <cstdint>
 #include <functional>
@@ -63,8 +64,8 @@ class ImageView : public QAbstractScrollArea {
     // Every frame as it will stay: the reduced picture made before the
     // frame, not beside it (for screenshots and for tests that compare pixels).
     void setFramesSettledAtOnce(bool settled) { framesSettledAtOnce_ = settled; }
-    // A reduced picture is being made for the frames to come.
-    bool reducing() const { return reducing_.isValid(); }
+    // Halved copies or a reduced picture are being made for the frames to come.
+    bool reducing() const { return working_; }
 
     // The pop-up menu of the view (Copy and Paste of the table).
     void setContextMenu(QMenu* menu) { contextMenu_ = menu; }
@@ -101,10 +102,12 @@ class ImageView : public QAbstractScrollArea {
     void zoomAbout(int notches, std::int64_t now, QPoint at);
     void scrollByWheel(Qt::Orientation orientation, int notches);
     void drawPicture(QPainter& painter, const QRect& client);
-    // Starts making the reduced picture of `size` in another thread (or
-    // lets the one under way go on); false when none of that size is kept.
-    bool reduceBeside(const QSize& size);
-    void takeReduction();
+    // Starts making in another thread the picture's halved copies if they
+    // are missing, and the reduced picture of `reduceTo` if that is valid
+    // (or lets the same work under way go on); false when no reduced
+    // picture of that size is kept.
+    bool workBeside(const QSize& reduceTo);
+    void takeWork();
     void apply(const MouseEffects& e);
     void showMarkerPrompt();
     void showPlacingAids();
@@ -136,11 +139,17 @@ class ImageView : public QAbstractScrollArea {
         ShownPartKey key;
         QImage image;
     } shownPart_;
-    QThreadPool reducer_;
-    std::shared_ptr<std::atomic<int>> latestReduction_ = std::make_shared<std::atomic<int>>(0);
-    QFutureWatcher<QImage> reduction_;
-    QSize reducing_; // the size being made, while it is
-    int reducingGeneration_ = -1;
+    struct PictureWork {
+        bool halved = false;
+        std::vector<QImage> halvings;
+        QImage reduced;
+    };
+    QThreadPool worker_;
+    std::shared_ptr<std::atomic<int>> latestWork_ = std::make_shared<std::atomic<int>>(0);
+    QFutureWatcher<PictureWork> work_;
+    bool working_ = false;
+    int workGeneration_ = -1;
+    QSize reducing_; // the size of reduced picture being made, if one is
     bool pointerInside_ = false;
 };
 

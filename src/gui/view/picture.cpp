@@ -110,7 +110,7 @@ std::optional<UserMessage> Picture::load(const QString& path) {
                 return refusal;
             QImage image = readPlainBmp(file, *layout);
             if (image.isNull()) return failure(msg::PictureUnreadable, path);
-            setImage(image);
+            setImageHalvingsLater(image);
             return std::nullopt;
         }
     }
@@ -129,22 +129,44 @@ std::optional<UserMessage> Picture::load(const QString& path) {
     const QImage image = decodeOntoBlank(reader);
     if (image.isNull()) return failure(msg::PictureUnreadable, path);
     if (auto refusal = refuseGiant(image.size(), path)) return refusal;
-    setImage(image);
+    setImageHalvingsLater(image);
     return std::nullopt;
 }
 
 void Picture::setImage(const QImage& image) {
-    constexpr int kSmallestLevel = 64;
+    setImageHalvingsLater(image);
+    makeHalvingsNow();
+}
+
+void Picture::setImageHalvingsLater(const QImage& image) {
     levels_.clear();
     reduced_ = QImage();
+    halvingsReady_ = false;
     ++generation_;
     levels_.push_back(image.convertToFormat(QImage::Format_RGB32));
-    while (levels_.back().width() / 2 >= kSmallestLevel &&
-           levels_.back().height() / 2 >= kSmallestLevel) {
-        const QImage& last = levels_.back();
-        levels_.push_back(last.scaled(last.width() / 2, last.height() / 2, Qt::IgnoreAspectRatio,
-                                      Qt::SmoothTransformation));
+}
+
+std::vector<QImage> Picture::halvingsOf(const QImage& full) {
+    constexpr int kSmallestLevel = 64;
+    std::vector<QImage> halvings;
+    const QImage* last = &full;
+    while (last->width() / 2 >= kSmallestLevel && last->height() / 2 >= kSmallestLevel) {
+        halvings.push_back(last->scaled(last->width() / 2, last->height() / 2,
+                                        Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        last = &halvings.back();
     }
+    return halvings;
+}
+
+void Picture::takeHalvings(std::vector<QImage> halvings) {
+    if (isNull() || halvingsReady_) return;
+    levels_.resize(1);
+    for (QImage& h : halvings) levels_.push_back(std::move(h));
+    halvingsReady_ = true;
+}
+
+void Picture::makeHalvingsNow() {
+    if (!isNull() && !halvingsReady_) takeHalvings(halvingsOf(levels_.front()));
 }
 
 bool Picture::keepsReduced(const QSize& size) const {
@@ -154,8 +176,14 @@ bool Picture::keepsReduced(const QSize& size) const {
 }
 
 const QImage& Picture::sourceOfReduced(const QSize& size) const {
+    return sourceAmong(levels_, size);
+}
+
+const QImage& Picture::sourceAmong(const std::vector<QImage>& levels, const QSize& size) {
     float levelScale = 1.0f;
-    return levelFor(static_cast<float>(size.width()) / static_cast<float>(width()), levelScale);
+    return levelAmong(levels,
+                      static_cast<float>(size.width()) / static_cast<float>(levels.front().width()),
+                      levelScale);
 }
 
 QImage Picture::reduce(const QImage& source, const QSize& size) {
@@ -171,16 +199,21 @@ const QImage& Picture::reducedTo(const QSize& size) {
 }
 
 const QImage& Picture::levelFor(float zoom, float& levelScale) const {
+    return levelAmong(levels_, zoom, levelScale);
+}
+
+const QImage& Picture::levelAmong(const std::vector<QImage>& levels, float zoom,
+                                  float& levelScale) {
+    const auto full = static_cast<float>(levels.front().width());
     std::size_t level = 0;
     levelScale = 1.0f;
-    while (level + 1 < levels_.size()) {
-        const float next =
-            static_cast<float>(levels_[level + 1].width()) / static_cast<float>(width());
+    while (level + 1 < levels.size()) {
+        const float next = static_cast<float>(levels[level + 1].width()) / full;
         if (next < zoom) break;
         ++level;
         levelScale = next;
     }
-    return levels_[level];
+    return levels[level];
 }
 
 } // namespace vex

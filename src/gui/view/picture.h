@@ -22,10 +22,20 @@ class Picture {
     // Loads the file; on failure the previous picture stays and the reason
     // comes back as a message for the user.
     std::optional<UserMessage> load(const QString& path);
-    void setImage(const QImage& image); // a picture made in memory
+    void setImage(const QImage& image); // a picture made in memory, halved copies and all
+    // The picture alone; its halved copies follow through takeHalvings
+    // (made in another thread) or makeHalvingsNow.
+    void setImageHalvingsLater(const QImage& image);
+    bool halvingsReady() const { return halvingsReady_; }
+    static std::vector<QImage> halvingsOf(const QImage& full);
+    void takeHalvings(std::vector<QImage> halvings);
+    void makeHalvingsNow();
+    // The full picture, then each halved copy made so far.
+    const std::vector<QImage>& levels() const { return levels_; }
     void clear() {
         levels_.clear();
         reduced_ = QImage();
+        halvingsReady_ = false;
         ++generation_;
     }
 
@@ -38,6 +48,8 @@ class Picture {
     // smallest one still at least as detailed as the screen needs.
     // `levelScale` receives its size relative to the full picture.
     const QImage& levelFor(float zoom, float& levelScale) const;
+    static const QImage& levelAmong(const std::vector<QImage>& levels, float zoom,
+                                    float& levelScale);
 
     // The whole picture reduced to `size` (the picture at a zoom below 1),
     // made once per zoom so that a repaint is a plain copy. A null image
@@ -51,6 +63,7 @@ class Picture {
     }
     bool keepsReduced(const QSize& size) const;
     const QImage& sourceOfReduced(const QSize& size) const;
+    static const QImage& sourceAmong(const std::vector<QImage>& levels, const QSize& size);
     static QImage reduce(const QImage& source, const QSize& size);
     void takeReduced(QImage reduced) { reduced_ = std::move(reduced); }
     // Changes with every new picture, so a copy made for an older one is not taken.
@@ -60,6 +73,7 @@ class Picture {
     std::vector<QImage> levels_; // full size, then each half the one before
     QImage reduced_;             // the last reduced copy
     int generation_ = 0;
+    bool halvingsReady_ = false;
 };
 
 } // namespace vex

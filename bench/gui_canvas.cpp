@@ -5,12 +5,14 @@
 #include "core/state/clear_param.h"
 #include "core/state/shown_spline.h"
 #include "core/view/view_math.h"
-#include "gui/platform/shell_services.h"
 #include "gui/view/image_view.h"
 #include "gui/view/picture.h"
+#include "gui_bench_main.h"
+#include "no_shell.h"
 
 #include <QApplication>
 #include <QPainter>
+#include <QStyle>
 
 #include <benchmark/benchmark.h>
 
@@ -21,23 +23,7 @@ namespace {
 
 constexpr int kCanvasW = 1920, kCanvasH = 1080, kPictureW = 6000, kPictureH = 4500;
 
-class NoShell : public vex::ShellServices {
-  public:
-    void refreshAfter(const vex::RefreshNeeds&) override {}
-    void prepStatusBar(int) override {}
-    void resetPanel(int) override {}
-    void leaveCaptureOnToolbar() override {}
-    bool importPicture() override { return false; }
-    void dropPicture() override {}
-    void showCurrentPoint() override {}
-    void showBundleParameter() override {}
-    void enablePanelControl(int) override {}
-    void contextCommand(int) override {}
-    void recordEdit(vex::EditKind) override {}
-    void pictureChanged() override {}
-    void historyStartsAfresh() override {}
-    void projectSaved() override {}
-};
+using vex::bench::NoShell;
 
 QImage chartPicture() {
     QImage image(kPictureW, kPictureH, QImage::Format_RGB32);
@@ -100,6 +86,16 @@ struct Scene {
         QPainter painter(&frame);
         view.paintCanvas(painter, QRect(0, 0, kCanvasW, kCanvasH));
     }
+
+    // The view as a window of its own, its canvas the bench's size: frames
+    // then go through the widget's backing store as on the screen.
+    void showAsWindow() {
+        if (view.isVisible()) return;
+        const int bar = view.style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        view.resize(kCanvasW + bar, kCanvasH + bar);
+        view.show();
+        QCoreApplication::processEvents();
+    }
 };
 
 Scene& scene() {
@@ -109,12 +105,35 @@ Scene& scene() {
 
 void paintAt(benchmark::State& state, float viewScale) {
     Scene& sc = scene();
+    sc.view.setFramesSettledAtOnce(true); // steady: the reduced copy is ready
     sc.zoomTo(viewScale);
     for (auto _ : state) {
         sc.paint();
         benchmark::DoNotOptimize(sc.frame.constBits());
     }
 }
+
+// A steady frame through the real widget: painted into its backing store
+// and flushed, as a repaint after a point moves.
+void widgetFrameAt(benchmark::State& state, float viewScale) {
+    Scene& sc = scene();
+    sc.view.setFramesSettledAtOnce(true); // steady: the reduced copy is ready
+    sc.showAsWindow();
+    sc.zoomTo(viewScale);
+    for (auto _ : state) sc.view.viewport()->repaint();
+}
+void BM_WidgetFrameAtFitZoom(benchmark::State& state) {
+    widgetFrameAt(state, 1.0f);
+}
+void BM_WidgetFrameAtOneToOne(benchmark::State& state) {
+    widgetFrameAt(state, 1.0f / scene().s.view.FitZoom);
+}
+void BM_WidgetFrameAtMaxZoom(benchmark::State& state) {
+    widgetFrameAt(state, 50.0f);
+}
+BENCHMARK(BM_WidgetFrameAtFitZoom)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WidgetFrameAtOneToOne)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WidgetFrameAtMaxZoom)->Unit(benchmark::kMillisecond);
 
 void BM_FrameAtFitZoom(benchmark::State& state) {
     paintAt(state, 1.0f);
@@ -126,6 +145,40 @@ void BM_FrameAtMaxZoom(benchmark::State& state) {
     paintAt(state, 50.0f);
 }
 
+// The frame after a CONTROL + wheel notch near the fitted view: each
+// iteration is at another zoom than the one before.
+void BM_FrameAfterZoomNotchNearFit(benchmark::State& state) {
+    Scene& sc = scene();
+    sc.view.setFramesSettledAtOnce(false);
+    bool in = false;
+    for (auto _ : state) {
+        sc.zoomTo(in ? 1.25f : 1.0f);
+        in = !in;
+        sc.paint();
+        benchmark::DoNotOptimize(sc.frame.constBits());
+    }
+}
+// The same about the zoom at which every paint scaled the full picture.
+void BM_FrameAfterZoomNotchNearOne(benchmark::State& state) {
+    Scene& sc = scene();
+    sc.view.setFramesSettledAtOnce(false);
+    const float one = 1.0f / sc.s.view.FitZoom;
+    bool in = false;
+    for (auto _ : state) {
+        sc.zoomTo(in ? one * 0.8f : one * 0.64f);
+        in = !in;
+        sc.paint();
+        benchmark::DoNotOptimize(sc.frame.constBits());
+    }
+}
+// A steady frame between zoom 0.5 and 1.
+void BM_FrameAtThreeQuarters(benchmark::State& state) {
+    paintAt(state, 0.75f / scene().s.view.FitZoom);
+}
+
+BENCHMARK(BM_FrameAfterZoomNotchNearFit)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FrameAfterZoomNotchNearOne)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FrameAtThreeQuarters)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FrameAtFitZoom)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FrameAtFourTimes)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FrameAtMaxZoom)->Unit(benchmark::kMillisecond);
@@ -133,10 +186,5 @@ BENCHMARK(BM_FrameAtMaxZoom)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return vex::bench::runGuiBenchmarks(argc, argv);
 }

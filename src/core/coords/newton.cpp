@@ -1,5 +1,6 @@
 #include "core/coords/newton.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <ostream>
@@ -94,7 +95,10 @@ int NEWTON(int n, int print, double* x, const double* xlo, const double* xhi,
 
     Box box{xlo, {}, n};
     Vector u{}, best{}, real{}, f{}, g{}, trial{}, d{};
-    Matrix jacobian{}, work{};
+    // Only their first n × n entries are used, each written before it is
+    // read: clearing all 400 would cost more than the solve of two unknowns.
+    Matrix jacobian;
+    Matrix work;
     for (int i = 0; i < n; ++i) {
         box.width[i] = xhi[i] - xlo[i];
         u[i] = (x[i] - xlo[i]) / box.width[i];
@@ -154,7 +158,7 @@ int NEWTON(int n, int print, double* x, const double* xlo, const double* xhi,
             }
         }
 
-        work = jacobian;
+        std::copy_n(jacobian.begin(), n * n, work.begin());
         for (int i = 0; i < n; ++i) d[i] = -f[i];
         int singular = 0;
         SIMQ(work.data(), d.data(), n, singular);

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstddef>
 #include <limits>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -102,9 +103,9 @@ double cubicThroughFour(const double* x, const double* y, double xv) {
 class PiecewiseCubic {
   public:
     PiecewiseCubic(const double* x, const double* y, int n)
-        : x_(x), y_(y), n_(n), parabolas_(static_cast<std::size_t>(n)),
-          slopes_(static_cast<std::size_t>(n + 1)), cubics_(static_cast<std::size_t>(n)),
-          made_(static_cast<std::size_t>(3 * (n + 1)), 0) {
+        : x_(x), y_(y), n_(n), stride_(static_cast<std::size_t>(n + 1)),
+          // Left unset: each entry is written before it is read.
+          store_(new double[8 * stride_]), made_(3 * stride_, 0) {
         // Ordered abscissas (no NaN among them) let the searches halve.
         ordered_ = true;
         for (int i = 1; i < n && ordered_; ++i) ordered_ = x[i - 1] <= x[i];
@@ -156,17 +157,22 @@ class PiecewiseCubic {
     }
 
     // P(j): the parabola through the 1-based points j .. j+2.
-    const Parabola& P(int j) {
-        Parabola& p = parabolas_[static_cast<std::size_t>(j)];
-        if (once(0, j)) p = parabolaThrough(x_, y_, j - 1);
-        return p;
+    Parabola P(int j) {
+        double* c = &store_[3 * static_cast<std::size_t>(j)];
+        if (once(0, j)) {
+            const Parabola p = parabolaThrough(x_, y_, j - 1);
+            c[0] = p.c0;
+            c[1] = p.c1;
+            c[2] = p.c2;
+        }
+        return {c[0], c[1], c[2]};
     }
 
     // Straight when the slope is exactly the same at the parabola's outer nodes.
     bool isStraight(int j) { return P(j).slope(x_[j - 1]) == P(j).slope(x_[j + 1]); }
 
     double slope(int m) {
-        double& s = slopes_[static_cast<std::size_t>(m)];
+        double& s = store_[3 * stride_ + static_cast<std::size_t>(m)];
         if (once(1, m)) s = slopeAt(m);
         return s;
     }
@@ -186,10 +192,13 @@ class PiecewiseCubic {
         return (P(n_ - 3).slope(xm) + P(n_ - 2).slope(xm)) * Half;
     }
 
-    const std::array<double, 4>& cubic(int k) {
-        std::array<double, 4>& c = cubics_[static_cast<std::size_t>(k)];
-        if (once(2, k)) c = hermiteCubic(k);
-        return c;
+    std::array<double, 4> cubic(int k) {
+        double* c = &store_[4 * stride_ + 4 * static_cast<std::size_t>(k)];
+        if (once(2, k)) {
+            const std::array<double, 4> made = hermiteCubic(k);
+            std::copy(made.begin(), made.end(), c);
+        }
+        return {c[0], c[1], c[2], c[3]};
     }
 
     std::array<double, 4> hermiteCubic(int k) {
@@ -217,10 +226,11 @@ class PiecewiseCubic {
     const double* y_;
     int n_;
     bool ordered_ = false;
-    std::vector<Parabola> parabolas_;           // by j, 1 .. n-2
-    std::vector<double> slopes_;                // by node, 1 .. n
-    std::vector<std::array<double, 4>> cubics_; // by interval, 1 .. n-1
-    std::vector<char> made_;                    // which of the three has been made
+    std::size_t stride_;
+    // Parabolas by j (1 .. n-2, three coefficients each), then slopes by
+    // node (1 .. n), then cubics by interval (1 .. n-1, four each).
+    std::unique_ptr<double[]> store_;
+    std::vector<char> made_; // which of them have been made
 };
 
 } // namespace

@@ -84,6 +84,9 @@ ImageView::ImageView(AppState& s, Picture& picture, ShellServices& shell, QWidge
                 [this, bar] { scrollBy(bar->orientation(), ScrollCode::ThumbPosition); });
     }
     worker_.setMaxThreadCount(1);
+    workDelay_.setSingleShot(true);
+    workDelay_.setInterval(40);
+    connect(&workDelay_, &QTimer::timeout, this, [this] { startWork(); });
     connect(&work_, &QFutureWatcher<PictureWork>::finished, this, [this] { takeWork(); });
     magnifier_ = new Magnifier(picture_, viewport());
     readout_ = new QLabel(viewport());
@@ -493,11 +496,24 @@ bool ImageView::workBeside(const QSize& reduceTo) {
     working_ = true;
     workGeneration_ = picture_.generation();
     reducing_ = reduceTo;
+    // Begun once the view has been still for a moment: during a quick turn
+    // of the wheel the frames keep both processors to themselves.
+    workDelay_.start();
+    return true;
+}
+
+void ImageView::startWork() {
+    if (!working_ || workGeneration_ != picture_.generation()) return;
+    if (picture_.halvingsReady() && (!reducing_.isValid() || picture_.hasReduced(reducing_))) {
+        working_ = false; // what was asked for has come meanwhile
+        reducing_ = QSize();
+        return;
+    }
     // The picture's data is shared with the other thread, not copied, and
     // stays valid however the picture changes meanwhile. A request that a
-    // newer one has overtaken before it began is dropped: a quick turn of
-    // the wheel then makes one copy, not one a notch.
+    // newer one has overtaken before it began is dropped.
     const bool halve = !picture_.halvingsReady();
+    const QSize reduceTo = reducing_;
     const int request = ++*latestWork_;
     work_.setFuture(QtConcurrent::run(
         &worker_, [levels = picture_.levels(), halve, reduceTo, request, latest = latestWork_] {
@@ -513,19 +529,19 @@ bool ImageView::workBeside(const QSize& reduceTo) {
                 done.reduced = Picture::reduce(Picture::sourceAmong(all, reduceTo), reduceTo);
             return done;
         }));
-    return true;
 }
 
 void ImageView::takeWork() {
     PictureWork done = work_.result();
     // Made for a picture that has gone since: of no use.
     if (workGeneration_ != picture_.generation()) return;
-    working_ = false;
     if (done.halved) picture_.takeHalvings(std::move(done.halvings));
     if (!done.reduced.isNull() && done.reduced.size() == reducing_)
         picture_.takeReduced(std::move(done.reduced));
-    reducing_ = QSize();
     viewport()->update();
+    if (workDelay_.isActive()) return; // a newer request waits for its moment
+    working_ = false;
+    reducing_ = QSize();
 }
 
 void ImageView::drawPicture(QPainter& painter, const QRect& client) {
@@ -581,8 +597,16 @@ void ImageView::drawPicture(QPainter& painter, const QRect& client) {
     }
     // Reduced, it is smoothed, which costs a frame's time: the smoothed part
     // is kept for the frames that show the same part again (a point dragged,
-    // the pointer over the picture).
+    // the pointer over the picture). A part shown once (a step of a zoom or
+    // a pan) is drawn straight, as keeping it would only add a copy.
     const ShownPartKey wanted{level.cacheKey(), target, visible, ratio};
+    const bool again = lastSmoothed_ == wanted;
+    lastSmoothed_ = wanted;
+    if (!again && !(shownPart_.key == wanted)) {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+        painter.drawImage(QRectF(visible), level, source);
+        return;
+    }
     if (shownPart_.image.isNull() || !(shownPart_.key == wanted)) {
         QImage part(visible.size() * ratio, QImage::Format_RGB32);
         part.setDevicePixelRatio(ratio);

@@ -107,6 +107,7 @@ class ImageView : public QAbstractScrollArea {
     // (or lets the same work under way go on); false when no reduced
     // picture of that size is kept.
     bool workBeside(const QSize& reduceTo);
+    void startWork();
     void takeWork();
     void apply(const MouseEffects& e);
     void showMarkerPrompt();
@@ -139,6 +140,7 @@ class ImageView : public QAbstractScrollArea {
         ShownPartKey key;
         QImage image;
     } shownPart_;
+    ShownPartKey lastSmoothed_; // what the last smoothed frame showed
     struct PictureWork {
         bool halved = false;
         std::vector<QImage> halvings;
@@ -147,6 +149,7 @@ class ImageView : public QAbstractScrollArea {
     QThreadPool worker_;
     std::shared_ptr<std::atomic<int>> latestWork_ = std::make_shared<std::atomic<int>>(0);
     QFutureWatcher<PictureWork> work_;
+    QTimer workDelay_; // the view still for a moment before work begins
     bool working_ = false;
     int workGeneration_ = -1;
     QSize reducing_; // the size of reduced picture being made, if one is

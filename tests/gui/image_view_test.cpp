@@ -136,7 +136,9 @@ TEST(ImageViewLoading, UncompressedBmpsComeOutAsQtDecodesThem) {
     struct Variant {
         int width, height, bitCount;
         std::uint32_t gap; // bytes between the headers and the rows
-    } variants[] = {{7, 5, 24, 0}, {8, 3, 24, 6}, {5, -4, 24, 0}, {6, 5, 32, 0}, {3, -3, 32, 2}};
+    } variants[] = {
+        {7, 5, 24, 0},  {8, 3, 24, 6},      {5, -4, 24, 0}, {6, 5, 32, 0},
+        {3, -3, 32, 2}, {1501, 1400, 24, 0}}; // large enough for the picture's own block
     for (const Variant& v : variants) {
         const int rows = std::abs(v.height);
         const std::uint32_t stride = (v.width * v.bitCount + 31) / 32 * 4;

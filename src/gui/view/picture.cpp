@@ -8,6 +8,9 @@
 #include <QImageReader>
 
 #include <algorithm>
+#include <cstdlib>
+
+#include <sys/mman.h>
 
 namespace vex {
 namespace {
@@ -63,8 +66,27 @@ QImage decodeOntoBlank(QImageReader& reader) {
 // The rows of an uncompressed BMP, a few megabytes at a time, each turned
 // into 32-bit pixels where it belongs. A null picture when the file cannot
 // be read to the end of its rows.
+// A picture's worth of 32-bit pixels. A large one is asked of the system
+// in huge pages where it has them: a few dozen faults instead of tens of
+// thousands while the rows are filled in.
+QImage blankPicture(int width, int height) {
+    const auto bytesPerLine = static_cast<qsizetype>(width) * 4;
+    const auto bytes = static_cast<std::size_t>(bytesPerLine) * static_cast<std::size_t>(height);
+    constexpr std::size_t kHugePage = std::size_t(2) << 20;
+    if (bytes < 4 * kHugePage) return QImage(width, height, QImage::Format_RGB32);
+    const std::size_t rounded = (bytes + kHugePage - 1) / kHugePage * kHugePage;
+    void* memory = std::aligned_alloc(kHugePage, rounded);
+    if (memory == nullptr) return QImage(width, height, QImage::Format_RGB32);
+#ifdef MADV_HUGEPAGE
+    ::madvise(memory, rounded, MADV_HUGEPAGE);
+#endif
+    return QImage(
+        static_cast<uchar*>(memory), width, height, bytesPerLine, QImage::Format_RGB32,
+        [](void* block) { std::free(block); }, memory);
+}
+
 QImage readPlainBmp(const ReadableFile& file, const PlainBmpLayout& layout) {
-    QImage image(layout.width, layout.height, QImage::Format_RGB32);
+    QImage image = blankPicture(layout.width, layout.height);
     if (image.isNull()) return image;
     const std::uint64_t rowsAtOnce = std::max<std::uint64_t>(1, (4u << 20) / layout.stride);
     std::string chunk;

@@ -84,9 +84,12 @@ bool runLengthStreamEnds(std::string_view stream, std::uint64_t height, bool fou
 } // namespace
 
 bool bmpIsRunLength(std::string_view head) {
-    if (head.size() < 2 || head[0] != 'B' || head[1] != 'M') return false;
-    const std::optional<BmpHeader> h = readHeader(head, head.size());
-    return h && (h->compression == kRle8 || h->compression == kRle4);
+    // By the compression field alone, wherever the headers end: a header
+    // announced longer than the head is still a run-length one.
+    if (head.size() < 34 || head[0] != 'B' || head[1] != 'M') return false;
+    if (littleEndian(head, 14, 4) == kOs2HeaderSize) return false;
+    const std::uint32_t compression = littleEndian(head, 30, 4);
+    return compression == kRle8 || compression == kRle4;
 }
 
 BmpCompleteness checkBmpCompleteness(std::string_view head, std::uint64_t fileSize) {

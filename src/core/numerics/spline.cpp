@@ -148,8 +148,8 @@ class PiecewiseCubic {
     }
 
     bool once(int kind, int index) {
-        const std::size_t at = static_cast<std::size_t>(kind) * static_cast<std::size_t>(n_ + 1) +
-                               static_cast<std::size_t>(index);
+        const std::size_t at =
+            static_cast<std::size_t>(kind) * stride_ + static_cast<std::size_t>(index);
         char& made = made_[at];
         if (made) return false;
         made = 1;

@@ -65,8 +65,8 @@ MainWindow::MainWindow(Platform platform, QWidget* parent)
         connect(a, &QAction::triggered, this, [this, id] { command(id); });
     }
     recent_ = new RecentMenus(
-        *menuBar()->actions().front()->menu(), actions_.value(cmd::Exit), platform_.settings,
-        state_.InterfaceLanguage,
+        *menuHolding(*menuBar(), actions_.value(cmd::Exit)), actions_.value(cmd::Exit),
+        platform_.settings, state_.InterfaceLanguage,
         [this](RecentList list, const std::string& path) { openRecent(list, path); });
     PrepContextMenu(0, state_, menuStates_);
     applyMenuStates();

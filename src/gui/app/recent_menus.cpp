@@ -64,7 +64,12 @@ void RecentMenus::store(RecentList list, std::vector<std::string> files) {
 
 void RecentMenus::setAvailable(RecentList list, bool available) {
     (list == RecentList::Projects ? projectsAvailable_ : picturesAvailable_) = available;
-    fill(list);
+    enable(list); // asked after every command: the entries stay as they are
+}
+
+void RecentMenus::enable(RecentList list) {
+    const bool available = list == RecentList::Projects ? projectsAvailable_ : picturesAvailable_;
+    menu(list)->menuAction()->setEnabled(available && !filesOf(list).empty());
 }
 
 void RecentMenus::fill(RecentList list) {
@@ -86,8 +91,7 @@ void RecentMenus::fill(RecentList list) {
                                                : QStringLiteral("&Clear list"));
         connect(clear, &QAction::triggered, this, [this, list] { store(list, {}); });
     }
-    const bool available = list == RecentList::Projects ? projectsAvailable_ : picturesAvailable_;
-    m->menuAction()->setEnabled(available && !files.empty());
+    enable(list);
 }
 
 } // namespace vex

@@ -35,6 +35,7 @@ class RecentMenus : public QObject {
 
   private:
     void fill(RecentList list);
+    void enable(RecentList list);
     void store(RecentList list, std::vector<std::string> files);
     std::vector<std::string>& filesOf(RecentList list);
 

@@ -560,29 +560,15 @@ void ImageView::drawPicture(QPainter& painter, const QRect& client) {
 
     // Reduced to little more than the canvas, the picture is kept at the zoom
     // and only its visible part is copied; a larger copy would cost more to
-    // make at each zoom step than it saves. The copy is made beside the
-    // program's thread: until it is ready (after a zoom notch) the frames
-    // are drawn straight from the halved copy that fits the zoom.
+    // make at each zoom step than it saves.
     const qint64 targetPixels = qint64(target.width()) * target.height();
-    const QSize reducedSize = target.size() * ratio;
     if (deviceZoom < 1.0f && targetPixels <= 4 * qint64(client.width()) * client.height() &&
-        (framesSettledAtOnce_ || picture_.hasReduced(reducedSize) || !workBeside(reducedSize))) {
-        const QImage& reduced = picture_.reducedTo(reducedSize);
-        if (!reduced.isNull()) {
-            const QRect part = visible.translated(-target.topLeft());
-            if (ratio == 1.0)
-                painter.drawImage(visible.topLeft(), reduced, part);
-            else
-                painter.drawImage(
-                    QRectF(visible), reduced,
-                    QRectF(QPointF(part.topLeft()) * ratio, QSizeF(part.size()) * ratio));
-            return;
-        }
-    }
+        drawReducedCopy(painter, target, visible, ratio))
+        return;
     // The halved copies of a picture just opened are made beside the
     // program's thread; until they are there, frames come from the picture.
     if (!picture_.halvingsReady()) workBeside(QSize());
-    // Magnified, only the visible part is drawn, from the copy that fits the zoom.
+    // Otherwise only the visible part is drawn, from the copy that fits the zoom.
     float levelScale = 1.0f;
     const QImage& level = picture_.levelFor(deviceZoom, levelScale);
     const double sx = static_cast<double>(level.width()) / target.width();
@@ -595,28 +581,51 @@ void ImageView::drawPicture(QPainter& painter, const QRect& client) {
         painter.drawImage(QRectF(visible), level, source);
         return;
     }
-    // Reduced, it is smoothed, which costs a frame's time: the smoothed part
-    // is kept for the frames that show the same part again (a point dragged,
-    // the pointer over the picture). A part shown once (a step of a zoom or
-    // a pan) is drawn straight, as keeping it would only add a copy.
-    const ShownPartKey wanted{level.cacheKey(), target, visible, ratio};
-    const bool again = lastSmoothed_ == wanted;
-    lastSmoothed_ = wanted;
-    if (!again && !(shownPart_.key == wanted)) {
+    drawSmoothed(painter, {level.cacheKey(), target, visible, ratio}, level, source);
+}
+
+bool ImageView::drawReducedCopy(QPainter& painter, const QRect& target, const QRect& visible,
+                                qreal ratio) {
+    // The copy is made beside the program's thread: until it is ready
+    // (after a zoom notch) the frame is drawn another way.
+    const QSize size = target.size() * ratio;
+    if (!framesSettledAtOnce_ && !picture_.hasReduced(size) && workBeside(size)) return false;
+    const QImage& reduced = picture_.reducedTo(size);
+    if (reduced.isNull()) return false;
+    const QRect part = visible.translated(-target.topLeft());
+    // At one device pixel to a pixel, a plain copy of the part, as always.
+    if (ratio == 1.0)
+        painter.drawImage(visible.topLeft(), reduced, part);
+    else
+        painter.drawImage(QRectF(visible), reduced,
+                          QRectF(QPointF(part.topLeft()) * ratio, QSizeF(part.size()) * ratio));
+    return true;
+}
+
+void ImageView::drawSmoothed(QPainter& painter, const ShownPartKey& key, const QImage& level,
+                             const QRectF& source) {
+    // Smoothing costs a frame's time: the smoothed part is kept for the
+    // frames that show the same part again (a point dragged, the pointer
+    // over the picture). A part shown once (a step of a zoom or a pan) is
+    // drawn straight, as keeping it would only add a copy.
+    const bool kept = !shownPart_.image.isNull() && shownPart_.key == key;
+    const bool again = lastSmoothed_ == key;
+    lastSmoothed_ = key;
+    if (!kept && !again) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-        painter.drawImage(QRectF(visible), level, source);
+        painter.drawImage(QRectF(key.visible), level, source);
         return;
     }
-    if (shownPart_.image.isNull() || !(shownPart_.key == wanted)) {
-        QImage part(visible.size() * ratio, QImage::Format_RGB32);
-        part.setDevicePixelRatio(ratio);
+    if (!kept) {
+        QImage part(key.visible.size() * key.ratio, QImage::Format_RGB32);
+        part.setDevicePixelRatio(key.ratio);
         QPainter smoothing(&part);
         smoothing.setRenderHint(QPainter::SmoothPixmapTransform, true);
-        smoothing.drawImage(QRectF(QPointF(0, 0), QSizeF(visible.size())), level, source);
+        smoothing.drawImage(QRectF(QPointF(0, 0), QSizeF(key.visible.size())), level, source);
         smoothing.end();
-        shownPart_ = {wanted, std::move(part)};
+        shownPart_ = {key, std::move(part)};
     }
-    painter.drawImage(visible.topLeft(), shownPart_.image);
+    painter.drawImage(key.visible.topLeft(), shownPart_.image);
 }
 
 } // namespace vex

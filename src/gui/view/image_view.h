@@ -107,6 +107,12 @@ class ImageView : public QAbstractScrollArea {
     // (or lets the same work under way go on); false when no reduced
     // picture of that size is kept.
     bool workBeside(const QSize& reduceTo);
+    // The reduced copy of the whole picture, where it is kept and ready;
+    // false when the frame is to be drawn another way.
+    bool drawReducedCopy(QPainter& painter, const QRect& target, const QRect& visible, qreal ratio);
+    struct ShownPartKey;
+    void drawSmoothed(QPainter& painter, const ShownPartKey& key, const QImage& level,
+                      const QRectF& source);
     void startWork();
     void takeWork();
     void apply(const MouseEffects& e);

@@ -63,9 +63,6 @@ QImage decodeOntoBlank(QImageReader& reader) {
     return image;
 }
 
-// The rows of an uncompressed BMP, a few megabytes at a time, each turned
-// into 32-bit pixels where it belongs. A null picture when the file cannot
-// be read to the end of its rows.
 // A picture's worth of 32-bit pixels. A large one is asked of the system
 // in huge pages where it has them: a few dozen faults instead of tens of
 // thousands while the rows are filled in.
@@ -85,6 +82,9 @@ QImage blankPicture(int width, int height) {
         [](void* block) { std::free(block); }, memory);
 }
 
+// The rows of an uncompressed BMP, a few megabytes at a time, each turned
+// into 32-bit pixels where it belongs. A null picture when the file cannot
+// be read to the end of its rows.
 QImage readPlainBmp(const ReadableFile& file, const PlainBmpLayout& layout) {
     QImage image = blankPicture(layout.width, layout.height);
     if (image.isNull()) return image;
@@ -136,9 +136,13 @@ std::optional<UserMessage> Picture::load(const QString& path) {
             return std::nullopt;
         }
     }
+    // The file already open, read whole; only a run-length BMP is left to
+    // check, as its stream needs every byte.
     std::string bytes;
-    if (auto refusal = readWholeFile(path.toStdString(), kLargestFile, bytes)) return refusal;
-    if (auto refusal = refuseCutBmp(bytes, bytes.size(), path)) return refusal;
+    if (!file.readAt(0, static_cast<std::size_t>(file.size()), bytes))
+        return failure(msg::FileCannotOpen, path);
+    if (bmpIsRunLength(head))
+        if (auto refusal = refuseCutBmp(bytes, bytes.size(), path)) return refusal;
 
     QBuffer buffer;
     // The reader works on the bytes where they are, without a copy.

@@ -52,7 +52,7 @@ void typedEverywhere(std::string_view text) {
     const std::size_t typedInto = text.size() % texts.size();
     texts[typedInto] = std::string(text.substr(0, 80));
     vex::storeTypedRange(*fields[typedInto], texts[typedInto]);
-    if (!vex::confirmRanges(s->doc, texts).accepted)
+    if (!vex::confirmRanges(s->doc, texts, vex::axesOf(s->doc)).accepted)
         static_cast<vex::Calibration&>(s->doc) = opened; // Cancel
     vex::fuzz::requireFiniteChartValues(*s);
     vex::fuzz::requireProjectReadsBack(*s);

@@ -1,5 +1,6 @@
 #include "core/coords/mapping.h"
 #include "core/coords/newton.h"
+#include "core/coords/placeable.h"
 #include "core/coords/search_box.h"
 
 #include <gtest/gtest.h>
@@ -107,6 +108,142 @@ TEST(Mapping, RoundTripsOnRandomQuadrilaterals) {
         }
     }
     EXPECT_TRUE(quiet.str().empty()) << "no solve should hit its limit:\n" << quiet.str();
+}
+
+bool convex(const Calibration& c) {
+    double sign = 0.0;
+    for (int k = 1; k <= 4; ++k) {
+        const int n = k % 4 + 1, m = n % 4 + 1;
+        const double cross = (double(c.MarkerPixX(n)) - c.MarkerPixX(k)) *
+                                 (double(c.MarkerPixY(m)) - c.MarkerPixY(n)) -
+                             (double(c.MarkerPixY(n)) - c.MarkerPixY(k)) *
+                                 (double(c.MarkerPixX(m)) - c.MarkerPixX(n));
+        if (cross * sign < 0.0) return false;
+        sign = cross;
+    }
+    return true;
+}
+
+TEST(ProjectiveMapping, RoundTripsOnRandomConvexQuadrilaterals) {
+    std::mt19937 rng(20261209);
+    std::uniform_real_distribution<double> unit(0.0, 1.0);
+    std::ostringstream quiet;
+    int tried = 0;
+    while (tried < 400) {
+        const double jitter = 0.3 * unit(rng);
+        auto j = [&](double size) { return (unit(rng) - 0.5) * 2 * jitter * size; };
+        Calibration c;
+        c.Mapping = QuadMapping::Projective;
+        setMarkers(c, {{float(100 + j(800)), float(100 + j(600))},
+                       {float(900 + j(800)), float(100 + j(600))},
+                       {float(900 + j(800)), float(700 + j(600))},
+                       {float(100 + j(800)), float(700 + j(600))}});
+        if (!convex(c)) continue;
+        ++tried;
+        c.Xmin = float(-1000 + 2000 * unit(rng));
+        c.Xmax = c.Xmin + float(std::pow(10.0, -2 + 6 * unit(rng)));
+        c.Ymin = float(-1000 + 2000 * unit(rng));
+        c.Ymax = c.Ymin + float(std::pow(10.0, -2 + 6 * unit(rng)));
+        const double w = double(c.Xmax) - c.Xmin, h = double(c.Ymax) - c.Ymin;
+
+        // The markers go exactly to the chart's corners.
+        const double corners[4][2] = {
+            {c.Xmin, c.Ymax}, {c.Xmax, c.Ymax}, {c.Xmax, c.Ymin}, {c.Xmin, c.Ymin}};
+        for (int k = 1; k <= 4; ++k) {
+            const PlanePoint at =
+                imageToChart(c, 10000.0f, c.MarkerPixX(k), c.MarkerPixY(k), quiet).chart;
+            ASSERT_NEAR(at.x, corners[k - 1][0], 1e-9 * w) << tried << " marker " << k;
+            ASSERT_NEAR(at.y, corners[k - 1][1], 1e-9 * h) << tried << " marker " << k;
+        }
+        for (int p = 0; p < 10; ++p) {
+            const double X = c.Xmin + (-0.25 + 1.5 * unit(rng)) * w;
+            const double Y = c.Ymin + (-0.25 + 1.5 * unit(rng)) * h;
+            const PlanePoint image = chartToImage(c, X, Y);
+            const PlanePoint back = imageToChart(c, 10000.0f, image.x, image.y, quiet).chart;
+            ASSERT_NEAR(back.x, X, 1e-9 * w) << tried;
+            ASSERT_NEAR(back.y, Y, 1e-9 * h) << tried;
+        }
+    }
+    EXPECT_TRUE(quiet.str().empty());
+}
+
+// A rectangle photographed at an angle: the chart (u, v) is seen through a
+// perspective the test sets up itself. Through the four corners the
+// projective map reads every point back exactly; the bilinear map, exact
+// only at the corners, is off by percents of the range inside.
+TEST(ProjectiveMapping, ReadsAPhotographedChartExactlyWhereTheBilinearMapErrs) {
+    const auto photo = [](double u, double v) {
+        const double w = 1.0 + 0.35 * u + 0.12 * v;
+        return PlanePoint{(120 + 700 * u + 60 * v) / w, (90 + 40 * u + 520 * v) / w};
+    };
+    Calibration c;
+    c.Xmin = 0.0f, c.Xmax = 200.0f, c.Ymin = -50.0f, c.Ymax = 50.0f;
+    const PlanePoint m[4] = {photo(0, 0), photo(1, 0), photo(1, 1), photo(0, 1)};
+    setMarkers(c, {{float(m[0].x), float(m[0].y)},
+                   {float(m[1].x), float(m[1].y)},
+                   {float(m[2].x), float(m[2].y)},
+                   {float(m[3].x), float(m[3].y)}});
+    std::ostringstream quiet;
+    double worstBilinear = 0.0;
+    for (int i = 0; i <= 10; ++i) {
+        for (int k = 0; k <= 10; ++k) {
+            const double u = i / 10.0, v = k / 10.0;
+            const PlanePoint image = photo(u, v);
+            const double X = 200.0 * u, Y = 50.0 - 100.0 * v;
+            c.Mapping = QuadMapping::Projective;
+            const PlanePoint exact = imageToChart(c, 10000.0f, image.x, image.y, quiet).chart;
+            // The markers are floats: a thousandth of a pixel of rounding.
+            EXPECT_NEAR(exact.x, X, 1e-4) << u << "," << v;
+            EXPECT_NEAR(exact.y, Y, 1e-4) << u << "," << v;
+            c.Mapping = QuadMapping::Bilinear;
+            const PlanePoint bilinear =
+                imageToChart(c, DEFINECOORDLIMITED(c), image.x, image.y, quiet).chart;
+            worstBilinear = std::max({worstBilinear, std::fabs(bilinear.x - X) / 200.0,
+                                      std::fabs(bilinear.y - Y) / 100.0});
+        }
+    }
+    EXPECT_GT(worstBilinear, 0.01);
+}
+
+TEST(LogarithmicAxes, ChartValuesAreInChartUnitsAndRoundTrip) {
+    Calibration c; // markers from (50, 10) to (600, 500)
+    c.XScale = c.YScale = AxisScale::Logarithmic;
+    c.Xmin = 10.0f, c.Xmax = 10000.0f, c.Ymin = 0.01f, c.Ymax = 100.0f;
+    std::ostringstream quiet;
+    // 100 is a third of the way along three decades; 1 half-way down four.
+    const PlanePoint image = chartToImage(c, 100.0, 1.0);
+    EXPECT_NEAR(image.x, 50.0 + 550.0 / 3.0, 1e-9);
+    EXPECT_NEAR(image.y, 255.0, 1e-5); // 0.01 is not exact as a float
+    const PlanePoint chart = imageToChart(c, 10000.0f, image.x, image.y, quiet).chart;
+    EXPECT_NEAR(chart.x, 100.0, 1e-4);
+    EXPECT_NEAR(chart.y, 1.0, 1e-6);
+    EXPECT_EQ(float(imageToChart(c, 10000.0f, 600.0, 10.0, quiet).chart.x), 10000.0f);
+
+    std::mt19937 rng(7);
+    std::uniform_real_distribution<double> decades(-1.0, 5.0);
+    for (int i = 0; i < 200; ++i) {
+        const double X = std::pow(10.0, decades(rng)), Y = std::pow(10.0, decades(rng) - 2);
+        const PlanePoint at = chartToImage(c, X, Y);
+        const PlanePoint back = imageToChart(c, 10000.0f, at.x, at.y, quiet).chart;
+        ASSERT_NEAR(back.x / X, 1.0, 1e-6) << X;
+        ASSERT_NEAR(back.y / Y, 1.0, 1e-6) << Y;
+    }
+    // Values a logarithmic axis cannot hold are not placed.
+    for (const float bad : {0.0f, -5.0f}) {
+        EXPECT_FALSE(chartPointPlaceable(c, 10000.0f, bad, 1.0f));
+        EXPECT_FALSE(chartPointPlaceable(c, 10000.0f, 100.0f, bad));
+    }
+    EXPECT_TRUE(chartPointPlaceable(c, 10000.0f, 100.0f, 1.0f));
+    // Far off a wide log range the chart values stay positive and finite.
+    c.Xmin = 1.0E-3f, c.Xmax = 1.0E3f;
+    const PlanePoint far = imageToChart(c, 10000.0f, 6000.0, -5000.0, quiet).chart;
+    EXPECT_TRUE(std::isfinite(float(far.x)) && float(far.x) > 0.0f);
+    EXPECT_TRUE(std::isfinite(float(far.y)) && float(far.y) > 0.0f);
+    EXPECT_FALSE(rangesKeepChartValuesFinite([] {
+        Calibration n;
+        n.XScale = AxisScale::Logarithmic;
+        return n; // Xmin = 0
+    }()));
 }
 
 TEST(Mapping, PointBeyondTheNarrowBoxSticksToItsEdge) {

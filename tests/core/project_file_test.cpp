@@ -206,6 +206,10 @@ TEST(ProjectFile, DamagedFilesAreRejectedAndLeaveTheStateAlone) {
         {head + "1\n1\n1e39\n2\n", msg::FileValueNotFinite, "11"},
         {"50\n10\n600\n10\n600\n500\n50\n5OO\n", msg::FileNotANumber, "8"},
         {head + "1\n0\n-3e38\n3e38\n0\n1\n", msg::FileRangesUnusable, "11"},
+        // Scales and mapping: flags this program does not know, and a
+        // logarithmic X axis whose Xmin is not positive.
+        {head + "1\n0\n1\n10\n1\n10\n0\n0\n\n2\n0\n8\n", msg::FileCountOutOfRange, "20"},
+        {head + "1\n0\n-1\n10\n1\n10\n0\n0\n\n2\n0\n1\n", msg::FileRangesUnusable, "11"},
     };
     for (const Case& k : cases) {
         AppState s = smallKnownState();
@@ -337,6 +341,40 @@ TEST(ProjectFile, AZoomNoViewCouldHaveIsIgnoredAndRescalingNeverOverflows) {
     EXPECT_FALSE(rescaleStoredPositions(s.doc, 0.5f, 1.0f));
     EXPECT_EQ(s.doc, before);
     EXPECT_EQ(s.doc.MarkerPixX(1), 50.0f);
+}
+
+// The scales and the mapping are one record after the zoom, written only when
+// they are not the linear, bilinear default: every record before it is as an
+// older file has it, and an older file reads as linear and bilinear.
+TEST(ProjectFile, KeepsTheAxisScalesAndTheMappingInARecordOfTheirOwn) {
+    for (const float zoom : {0.5f, 0.0f}) {
+        AppState s = smallKnownState();
+        s.doc.Xmin = 10.0f;
+        s.doc.PositionsFitZoom = zoom;
+        const std::string plain = projectFileText(s.doc);
+        s.doc.XScale = AxisScale::Logarithmic;
+        s.doc.Mapping = QuadMapping::Projective;
+        const std::string text = projectFileText(s.doc);
+        // An unknown zoom is written as 0 so that the flags keep their place.
+        const std::string zoomRecord = zoom > 0.0f ? "" : "    0.000000    \r\n";
+        EXPECT_EQ(text, plain + zoomRecord + "            5\r\n") << zoom;
+
+        ProjectContent c;
+        ASSERT_FALSE(parseProjectFile(text, "p.vxr", c));
+        AppState loaded;
+        CLEARPARAM(loaded);
+        applyProjectContent(loaded.doc, c);
+        EXPECT_EQ(loaded.doc.XScale, AxisScale::Logarithmic);
+        EXPECT_EQ(loaded.doc.YScale, AxisScale::Linear);
+        EXPECT_EQ(loaded.doc.Mapping, QuadMapping::Projective);
+        EXPECT_EQ(loaded.doc.PositionsFitZoom, zoom);
+        EXPECT_EQ(projectFileText(loaded.doc), text);
+
+        ASSERT_FALSE(parseProjectFile(plain, "p.vxr", c));
+        applyProjectContent(loaded.doc, c);
+        EXPECT_EQ(loaded.doc.XScale, AxisScale::Linear);
+        EXPECT_EQ(loaded.doc.Mapping, QuadMapping::Bilinear);
+    }
 }
 
 TEST(ProjectFile, SaveLoadSaveGivesTheSameFileAndTheSameValues) {

@@ -120,7 +120,8 @@ class UserAtWork {
             texts[i] = below(2) == 0 ? number(-5.0f, 5.0f) : text(*fields[i]);
             storeTypedRange(*fields[i], texts[i]);
         }
-        if (!confirmRanges(s_.doc, texts).accepted) static_cast<Calibration&>(s_.doc) = opened;
+        if (!confirmRanges(s_.doc, texts, axesOf(s_.doc)).accepted)
+            static_cast<Calibration&>(s_.doc) = opened;
         s_.work.PerspectiveDistance = DEFINECOORDLIMITED(s_.doc);
         recomputeAllChartValues(s_.doc, s_.work.PerspectiveDistance);
     }

@@ -4,7 +4,19 @@
 
 #include "core/data/one_based.h"
 
+#include <cstdint>
+
 namespace vex {
+
+// How chart values run along an axis between the markers: in equal steps of
+// the value, or of its logarithm (a decade axis; both ends then positive).
+enum class AxisScale : std::uint8_t { Linear, Logarithmic };
+
+// How the quadrilateral of the markers maps onto the chart rectangle:
+// bilinearly (exact for straight, rotated and sheared scans), or through the
+// perspective that takes the rectangle to the quadrilateral (exact for a
+// photographed page).
+enum class QuadMapping : std::uint8_t { Bilinear, Projective };
 
 struct Calibration {
     OneBased<float, 4> MarkerPixX; // stored positions (fitted-view pixels)
@@ -13,6 +25,9 @@ struct Calibration {
     float Xmax = 1.0f;
     float Ymin = 0.0f;
     float Ymax = 1.0f;
+    AxisScale XScale = AxisScale::Linear;
+    AxisScale YScale = AxisScale::Linear;
+    QuadMapping Mapping = QuadMapping::Bilinear;
 
     Calibration() { resetMarkersAndRanges(); }
 
@@ -22,6 +37,9 @@ struct Calibration {
         Xmax = 1.0f;
         Ymin = 0.0f;
         Ymax = 1.0f;
+        XScale = AxisScale::Linear;
+        YScale = AxisScale::Linear;
+        Mapping = QuadMapping::Bilinear;
         placeMarkers({50.0f, 600.0f, 600.0f, 50.0f}, {10.0f, 10.0f, 500.0f, 500.0f});
     }
 

@@ -1,20 +1,18 @@
 #pragma once
 // The two directions between image positions and chart values. The four
-// markers span a quadrilateral in the image that maps bilinearly onto the
-// chart rectangle: chart to image is closed form, image to chart is solved
-// with the bounded Newton iteration.
+// markers span a quadrilateral in the image that maps onto the chart
+// rectangle, bilinearly or projectively as the calibration says, and each
+// axis runs linearly or logarithmically between its ends. Chart to image is
+// closed form; image to chart is solved with the bounded Newton iteration
+// for the bilinear map and is closed form for the projective one.
 
 #include "core/coords/calibration.h"
+#include "core/coords/plane_point.h"
 #include "core/data/dep2d.h"
 
 #include <iosfwd>
 
 namespace vex {
-
-struct PlanePoint {
-    double x = 0.0;
-    double y = 0.0;
-};
 
 // Half widths of the inversion's search box for the normalised coordinates:
 // the wide box for a nearly rectangular calibration, the narrow one otherwise.
@@ -26,8 +24,30 @@ inline constexpr double NarrowSearchBox = 2.0;
 // 1 on the Ymin side (4, 3). Values outside 0..1 extrapolate.
 PlanePoint bilinearPosition(const Calibration& c, double a, double b);
 
+// The image position of (a, b) under the calibration's mapping.
+PlanePoint quadPosition(const Calibration& c, double a, double b);
+
+// Normalised position (a, b) of chart values, along each axis's scale: on a
+// logarithmic axis the share of the logarithm's range (NaN for a value that
+// is not positive).
+PlanePoint normalisedPosition(const Calibration& c, double X, double Y);
+
+// Chart values of a normalised position. On a logarithmic axis they stay
+// positive floats however far out the position lies.
+PlanePoint chartOfNormalised(const Calibration& c, double a, double b);
+
 // Chart values to image position, closed form.
 PlanePoint chartToImage(const Calibration& c, double X, double Y);
+
+// The image segment along which a (or b) keeps the given value, from the
+// Ymax edge to the Ymin edge (from the Xmin edge to the Xmax edge): the grid
+// lines and the capture crosshair. Straight under either mapping.
+struct PlaneSegment {
+    PlanePoint from;
+    PlanePoint to;
+};
+PlaneSegment segmentOfConstantA(const Calibration& c, double a);
+PlaneSegment segmentOfConstantB(const Calibration& c, double b);
 
 // Where an image position lies in the calibration: its chart values and
 // its normalised position (a, b) as bilinearPosition takes it.

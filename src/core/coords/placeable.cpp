@@ -15,8 +15,11 @@ bool finiteAsFloat(double v) {
     return std::isfinite(static_cast<float>(v));
 }
 
-// Chart values from + t·(to − from) for |t| up to the widest search box.
-bool axisKeepsChartValuesFinite(float from, float to) {
+// Chart values from + t·(to − from) for |t| up to the widest search box. A
+// logarithmic axis keeps them finite however far out, given positive ends.
+bool axisKeepsChartValuesFinite(float from, float to, AxisScale scale) {
+    if (scale == AxisScale::Logarithmic)
+        return from > 0.0f && to > 0.0f && std::isfinite(from) && std::isfinite(to);
     for (const double edge : {-WideSearchBox, WideSearchBox}) {
         if (!finiteAsFloat(from + edge * (static_cast<double>(to) - from))) return false;
     }
@@ -36,23 +39,23 @@ bool chartPointPlaceable(const Calibration& c, float perspectiveDistance, float 
     const ChartPosition found = imageToChart(c, perspectiveDistance, static_cast<float>(position.x),
                                              static_cast<float>(position.y), quiet);
     if (!finiteAsFloat(found.chart.x) || !finiteAsFloat(found.chart.y)) return false;
-    const double a = (X - c.Xmin) / (static_cast<double>(c.Xmax) - c.Xmin);
-    const double b = (c.Ymax - Y) / (static_cast<double>(c.Ymax) - c.Ymin);
-    return std::fabs(found.a - a) <= kFoundAgain && std::fabs(found.b - b) <= kFoundAgain;
+    const PlanePoint wanted = normalisedPosition(c, X, Y);
+    return std::fabs(found.a - wanted.x) <= kFoundAgain &&
+           std::fabs(found.b - wanted.y) <= kFoundAgain;
 }
 
-bool argumentRangeKeepsChartValuesFinite(float Xmin, float Xmax) {
-    return axisKeepsChartValuesFinite(Xmin, Xmax);
+bool argumentRangeKeepsChartValuesFinite(float Xmin, float Xmax, AxisScale scale) {
+    return axisKeepsChartValuesFinite(Xmin, Xmax, scale);
 }
 
-bool valueRangeKeepsChartValuesFinite(float Ymin, float Ymax) {
+bool valueRangeKeepsChartValuesFinite(float Ymin, float Ymax, AxisScale scale) {
     // The value axis runs from Ymax at the top (b = 0) to Ymin at the bottom.
-    return axisKeepsChartValuesFinite(Ymax, Ymin);
+    return axisKeepsChartValuesFinite(Ymax, Ymin, scale);
 }
 
 bool rangesKeepChartValuesFinite(const Calibration& c) {
-    return argumentRangeKeepsChartValuesFinite(c.Xmin, c.Xmax) &&
-           valueRangeKeepsChartValuesFinite(c.Ymin, c.Ymax);
+    return argumentRangeKeepsChartValuesFinite(c.Xmin, c.Xmax, c.XScale) &&
+           valueRangeKeepsChartValuesFinite(c.Ymin, c.Ymax, c.YScale);
 }
 
 } // namespace vex

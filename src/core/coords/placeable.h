@@ -17,9 +17,10 @@ bool chartPointPlaceable(const Calibration& c, float perspectiveDistance, float 
 
 // Whether the chart values of every normalised position in the widest search
 // box (the most the inversion can return) are finite floats: for the argument
-// range, for the value range (measured down from Ymax), for both.
-bool argumentRangeKeepsChartValuesFinite(float Xmin, float Xmax);
-bool valueRangeKeepsChartValuesFinite(float Ymin, float Ymax);
+// range, for the value range (measured down from Ymax), for both. A
+// logarithmic axis needs two positive finite ends.
+bool argumentRangeKeepsChartValuesFinite(float Xmin, float Xmax, AxisScale scale);
+bool valueRangeKeepsChartValuesFinite(float Ymin, float Ymax, AxisScale scale);
 bool rangesKeepChartValuesFinite(const Calibration& c);
 
 } // namespace vex

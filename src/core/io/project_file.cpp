@@ -129,18 +129,40 @@ void readLineParams(ProjectReader& in, ProjectContent& out) {
     if (!in.atEnd() && in.real(fitZoom) && fitZoomStorable(fitZoom)) out.PositionsFitZoom = fitZoom;
 }
 
-// Chart ranges that the inversion's results stay finite under.
-bool readRanges(ProjectReader& in, ProjectContent& c) {
-    const std::size_t first = in.position() + 1;
-    for (float* v : {&c.Xmin, &c.Xmax, &c.Ymin, &c.Ymax}) {
-        if (!in.real(*v)) return false;
-    }
+// The axis scales and the mapping, one record of flags after the zoom; a
+// file without it is linear and bilinear. Flags this program does not know
+// are refused rather than read as something else.
+constexpr std::int32_t LogarithmicXFlag = 1;
+constexpr std::int32_t LogarithmicYFlag = 2;
+constexpr std::int32_t ProjectiveFlag = 4;
+
+std::int32_t calibrationFlags(const Calibration& c) {
+    return (c.XScale == AxisScale::Logarithmic ? LogarithmicXFlag : 0) |
+           (c.YScale == AxisScale::Logarithmic ? LogarithmicYFlag : 0) |
+           (c.Mapping == QuadMapping::Projective ? ProjectiveFlag : 0);
+}
+
+bool readCalibrationFlags(ProjectReader& in, ProjectContent& c) {
+    std::int32_t flags = 0;
+    if (!in.atEnd() && !in.count(flags, 0, LogarithmicXFlag | LogarithmicYFlag | ProjectiveFlag))
+        return false;
+    c.XScale = (flags & LogarithmicXFlag) != 0 ? AxisScale::Logarithmic : AxisScale::Linear;
+    c.YScale = (flags & LogarithmicYFlag) != 0 ? AxisScale::Logarithmic : AxisScale::Linear;
+    c.Mapping = (flags & ProjectiveFlag) != 0 ? QuadMapping::Projective : QuadMapping::Bilinear;
+    return true;
+}
+
+// Chart ranges that the inversion's results stay finite under, on the file's
+// axis scales.
+bool rangesUsable(ProjectReader& in, const ProjectContent& c, std::size_t firstRange) {
     Calibration ranges;
     ranges.Xmin = c.Xmin;
     ranges.Xmax = c.Xmax;
     ranges.Ymin = c.Ymin;
     ranges.Ymax = c.Ymax;
-    return rangesKeepChartValuesFinite(ranges) || in.failAt(msg::FileRangesUnusable, first);
+    ranges.XScale = c.XScale;
+    ranges.YScale = c.YScale;
+    return rangesKeepChartValuesFinite(ranges) || in.failAt(msg::FileRangesUnusable, firstRange);
 }
 
 // Every coordinate of the markers and of the points, one at a time.
@@ -206,7 +228,14 @@ std::string projectFileText(const Document& d) {
     appendRecord(out, path);
 
     for (int j = 1; j <= d.NLines; ++j) appendRecord(out, exactRealRecord(d.LineParam(j)));
-    if (fitZoomStorable(d.PositionsFitZoom)) appendRecord(out, exactRealRecord(d.PositionsFitZoom));
+    // The flags follow the zoom, which is then written even when unknown (as
+    // 0, which readers pass over); a plain linear, bilinear project has none.
+    const std::int32_t flags = calibrationFlags(d);
+    if (fitZoomStorable(d.PositionsFitZoom))
+        appendRecord(out, exactRealRecord(d.PositionsFitZoom));
+    else if (flags != 0)
+        appendRecord(out, exactRealRecord(0.0f));
+    if (flags != 0) appendRecord(out, integerRecord(flags));
     return out;
 }
 
@@ -224,12 +253,18 @@ parseProjectFile(std::string_view text, const std::string& pathForMessages, Proj
             if (!in.real(c.PixX(j, k)) || !in.real(c.PixY(j, k))) return in.failure();
         }
     }
-    if (!readRanges(in, c)) return in.failure();
+    const std::size_t firstRange = in.position() + 1;
+    for (float* v : {&c.Xmin, &c.Xmax, &c.Ymin, &c.Ymax}) {
+        if (!in.real(*v)) return in.failure();
+    }
+    if (!rangesUsable(in, c, firstRange)) return in.failure();
     constexpr std::int32_t kLargestSide = 1 << 30;
     if (!in.count(c.ImageWidth, 0, kLargestSide) || !in.count(c.ImageHeight, 0, kLargestSide))
         return in.failure();
     c.ImagePath = in.path();
     readLineParams(in, c);
+    if (c.hasLineParams && !readCalibrationFlags(in, c)) return in.failure();
+    if (!rangesUsable(in, c, firstRange)) return in.failure();
     out = std::move(c);
     return std::nullopt;
 }
@@ -252,6 +287,9 @@ void applyProjectContent(Document& d, const ProjectContent& c) {
     d.Xmax = c.Xmax;
     d.Ymin = c.Ymin;
     d.Ymax = c.Ymax;
+    d.XScale = c.XScale;
+    d.YScale = c.YScale;
+    d.Mapping = c.Mapping;
     d.ImageWidth = c.ImageWidth;
     d.ImageHeight = c.ImageHeight;
     d.ImagePath = c.ImagePath;

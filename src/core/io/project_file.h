@@ -1,7 +1,9 @@
 #pragma once
 // The project file: calibration, the image position of every point, the
 // picture's size and path, one value per CR LF record, followed by the
-// bundle parameters (which older files lack).
+// bundle parameters, the zoom the positions were taken at, and the axis
+// scales and mapping when they are not linear and bilinear (older files lack
+// each of these).
 
 #include "core/data/one_based.h"
 #include "core/document/document.h"
@@ -34,6 +36,10 @@ struct ProjectContent {
     OneBased2<float, LineSlots, PointSlots> PixX;
     OneBased2<float, LineSlots, PointSlots> PixY;
     float Xmin = 0, Xmax = 1, Ymin = 0, Ymax = 1;
+    // Files written before these were kept are linear and bilinear.
+    AxisScale XScale = AxisScale::Linear;
+    AxisScale YScale = AxisScale::Linear;
+    QuadMapping Mapping = QuadMapping::Bilinear;
     std::int32_t ImageWidth = 0;
     std::int32_t ImageHeight = 0;
     std::string ImagePath;

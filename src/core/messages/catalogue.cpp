@@ -128,10 +128,12 @@ constexpr Entry kCatalogue[] = {
     {msg::NumberTooLarge, "The number %%1 is too large to be stored. Nothing was changed.",
      "Число %%1 слишком велико, чтобы его сохранить. Ничего не изменено."},
     {msg::PointNotPlaceable,
-     "The point X = %%1, Y = %%2 lies too far outside the chart to be placed on the picture with "
-     "the current calibration. Nothing was changed.",
-     "Точка X = %%1, Y = %%2 лежит слишком далеко за пределами графика, чтобы поместить её на "
-     "изображение при текущей калибровке. Ничего не изменено."},
+     "The point X = %%1, Y = %%2 cannot be placed on the picture with the current calibration: it "
+     "lies too far outside the chart, or is not positive on a logarithmic axis. Nothing was "
+     "changed.",
+     "Точку X = %%1, Y = %%2 нельзя поместить на изображение при текущей калибровке: она лежит "
+     "слишком далеко за пределами графика или не положительна на логарифмической оси. Ничего не "
+     "изменено."},
     {msg::RangeUnusable,
      "%%1 = %%2 and %%3 = %%4 cannot be used as a range: the two must differ, and the chart "
      "values around them must stay within the numbers the program can store.",
@@ -139,16 +141,19 @@ constexpr Entry kCatalogue[] = {
      "значения графика вокруг них должны оставаться в пределах чисел, которые программа может "
      "сохранить."},
     {msg::FilePointNotPlaceable,
-     "The file %%1 holds the point X = %%2, Y = %%3, which lies too far outside the chart to be "
-     "placed on the picture with the current calibration. Nothing was loaded.",
-     "Файл %%1 содержит точку X = %%2, Y = %%3, которая лежит слишком далеко за пределами "
-     "графика, чтобы поместить её на изображение при текущей калибровке. Ничего не загружено."},
+     "The file %%1 holds the point X = %%2, Y = %%3, which cannot be placed on the picture with "
+     "the current calibration: it lies too far outside the chart, or is not positive on a "
+     "logarithmic axis. Nothing was loaded.",
+     "Файл %%1 содержит точку X = %%2, Y = %%3, которую нельзя поместить на изображение при "
+     "текущей калибровке: она лежит слишком далеко за пределами графика или не положительна на "
+     "логарифмической оси. Ничего не загружено."},
     {msg::ClipboardPointNotPlaceable,
-     "The clipboard table holds the point X = %%1, Y = %%2, which lies too far outside the chart "
-     "to be placed on the picture with the current calibration. The table was not changed.",
-     "Таблица в буфере обмена содержит точку X = %%1, Y = %%2, которая лежит слишком далеко за "
-     "пределами графика, чтобы поместить её на изображение при текущей калибровке. Таблица не "
-     "изменена."},
+     "The clipboard table holds the point X = %%1, Y = %%2, which cannot be placed on the picture "
+     "with the current calibration: it lies too far outside the chart, or is not positive on a "
+     "logarithmic axis. The table was not changed.",
+     "Таблица в буфере обмена содержит точку X = %%1, Y = %%2, которую нельзя поместить на "
+     "изображение при текущей калибровке: она лежит слишком далеко за пределами графика или не "
+     "положительна на логарифмической оси. Таблица не изменена."},
     {msg::FileRangesUnusable,
      "Line %%2 of the file %%1 begins chart ranges so wide that chart values cannot be stored. "
      "Nothing was loaded.",
@@ -167,6 +172,12 @@ constexpr Entry kCatalogue[] = {
     {msg::RecentFileMissing,
      "The file %%1 is no longer there; it has been taken off the list of recent files.",
      "Файла %%1 больше нет; он убран из списка недавних файлов."},
+    {msg::LogarithmicRangeNotPositive,
+     "%%1 = %%2 and %%3 = %%4 cannot be used on a logarithmic axis: both ends of a logarithmic "
+     "axis must be positive, the minimum below the maximum. Nothing was changed.",
+     "%%1 = %%2 и %%3 = %%4 нельзя использовать на логарифмической оси: оба конца "
+     "логарифмической оси должны быть положительными, минимум меньше максимума. Ничего не "
+     "изменено."},
 };
 
 constexpr bool strictlyAscending() {

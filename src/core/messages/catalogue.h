@@ -92,6 +92,8 @@ inline constexpr int SplineSamplesUnusable = 2146;
 inline constexpr int ProjectNotReadBack = 2147; // %%1 = path, %%2 = the line
 // A file of the recent-files menus that is gone; %%1 = path.
 inline constexpr int RecentFileMissing = 2148;
+// A logarithmic axis with an end that is not positive; as RangeUnusable.
+inline constexpr int LogarithmicRangeNotPositive = 2149;
 } // namespace msg
 
 // Text of message `number`: Russian when interfaceLanguage is 1, English for any

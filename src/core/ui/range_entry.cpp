@@ -15,7 +15,8 @@ struct Range {
     const char* highName;
     float high;
     int invertedMessage;
-    bool (*keepsChartValuesFinite)(float low, float high);
+    bool (*keepsChartValuesFinite)(float low, float high, AxisScale scale);
+    AxisScale scale;
 };
 
 float repairedLow(const Range& r) {
@@ -24,11 +25,16 @@ float repairedLow(const Range& r) {
 
 bool usableOnceRepaired(const Range& r) {
     const float low = repairedLow(r);
-    return r.high > low && r.keepsChartValuesFinite(low, r.high);
+    return r.high > low && r.keepsChartValuesFinite(low, r.high, r.scale);
+}
+
+// A logarithmic axis takes positive ends only, before and after a repair.
+bool positiveWhereLogarithmic(const Range& r) {
+    return r.scale == AxisScale::Linear || (r.low > 0.0f && r.high > 0.0f && repairedLow(r) > 0.0f);
 }
 
 UserMessage unusable(const Range& r) {
-    return {msg::RangeUnusable,
+    return {positiveWhereLogarithmic(r) ? msg::RangeUnusable : msg::LogarithmicRangeNotPositive,
             MessageKind::Warning,
             {r.lowName, listDirectedReal(r.low), r.highName, listDirectedReal(r.high)}};
 }
@@ -41,7 +47,8 @@ bool storeTypedRange(float& field, std::string_view text) {
     return typed.value.has_value();
 }
 
-RangeConfirmation confirmRanges(Calibration& c, const std::array<std::string, 4>& texts) {
+RangeConfirmation confirmRanges(Calibration& c, const std::array<std::string, 4>& texts,
+                                const AxesChoice& axes) {
     RangeConfirmation result;
     for (const std::string& text : texts) {
         if (auto refusal = readTypedNumber(text).refusal) {
@@ -50,11 +57,12 @@ RangeConfirmation confirmRanges(Calibration& c, const std::array<std::string, 4>
         }
     }
     const Range ranges[] = {{"Xmin", c.Xmin, "Xmax", c.Xmax, msg::ArgumentRangeInverted,
-                             argumentRangeKeepsChartValuesFinite},
+                             argumentRangeKeepsChartValuesFinite, axes.XScale},
                             {"Ymin", c.Ymin, "Ymax", c.Ymax, msg::ValueRangeInverted,
-                             valueRangeKeepsChartValuesFinite}};
+                             valueRangeKeepsChartValuesFinite, axes.YScale}};
     for (const Range& r : ranges)
-        if (!usableOnceRepaired(r)) result.messages.push_back(unusable(r));
+        if (!positiveWhereLogarithmic(r) || !usableOnceRepaired(r))
+            result.messages.push_back(unusable(r));
     if (!result.messages.empty()) return result;
 
     for (const Range& r : ranges) {
@@ -62,8 +70,15 @@ RangeConfirmation confirmRanges(Calibration& c, const std::array<std::string, 4>
         result.messages.push_back({r.invertedMessage, MessageKind::Warning, {}});
         r.low = repairedLow(r);
     }
+    c.XScale = axes.XScale;
+    c.YScale = axes.YScale;
+    c.Mapping = axes.Mapping;
     result.accepted = true;
     return result;
+}
+
+AxesChoice axesOf(const Calibration& c) {
+    return {c.XScale, c.YScale, c.Mapping};
 }
 
 ChartRanges rangesOf(const Calibration& c) {

@@ -21,14 +21,26 @@ struct RangeConfirmation {
     std::vector<UserMessage> messages; // to show, in this order
 };
 
-// OK, given the texts of the Xmin, Xmax, Ymin and Ymax edits. The dialog
-// stays open, with the ranges left as they are, when a text reads as a number
-// too large to store, or when a range stays unusable even after its repair:
-// its ends still equal (1e10 less one is 1e10), or its chart values beyond
-// what a float holds. Otherwise a range whose minimum is not below its
-// maximum is warned about and repaired by moving the minimum one unit below
-// the maximum, the argument range first.
-RangeConfirmation confirmRanges(Calibration& c, const std::array<std::string, 4>& texts);
+// The axis scales and the mapping the dialog shows, taken in by OK.
+struct AxesChoice {
+    AxisScale XScale = AxisScale::Linear;
+    AxisScale YScale = AxisScale::Linear;
+    QuadMapping Mapping = QuadMapping::Bilinear;
+};
+// The scales and mapping the calibration has now.
+AxesChoice axesOf(const Calibration& c);
+
+// OK, given the texts of the Xmin, Xmax, Ymin and Ymax edits and the chosen
+// scales and mapping. The dialog stays open, with the calibration left as it
+// is, when a text reads as a number too large to store, when a logarithmic
+// axis has an end that is not positive (or would have after its repair), or
+// when a range stays unusable even after its repair: its ends still equal
+// (1e10 less one is 1e10), or its chart values beyond what a float holds.
+// Otherwise a range whose minimum is not below its maximum is warned about
+// and repaired by moving the minimum one unit below the maximum, the
+// argument range first, and the scales and mapping are taken in.
+RangeConfirmation confirmRanges(Calibration& c, const std::array<std::string, 4>& texts,
+                                const AxesChoice& axes);
 
 // Xmin, Xmax, Ymin and Ymax, as the dialog opened on them and as Cancel puts
 // them back.

@@ -71,23 +71,16 @@ class Overlay {
         return screen(static_cast<float>(p.x), static_cast<float>(p.y));
     }
     QPoint marker(int k) const { return screen(s_.doc.MarkerPixX(k), s_.doc.MarkerPixY(k)); }
-    PlanePoint stored(int k) const { return {s_.doc.MarkerPixX(k), s_.doc.MarkerPixY(k)}; }
-    static PlanePoint between(const PlanePoint& a, const PlanePoint& b, double t) {
-        return {a.x + t * (b.x - a.x), a.y + t * (b.y - a.y)};
-    }
-    void line(const PlanePoint& a, const PlanePoint& b) { p_.drawLine(screen(a), screen(b)); }
+    void line(const PlaneSegment& l) { p_.drawLine(screen(l.from), screen(l.to)); }
 
+    // At equal steps of the normalised coordinates: of the logarithm on a
+    // logarithmic axis, through the perspective under the projective mapping.
     void drawGrid() {
         p_.setPen(dotted(colour(255, 102, 0)));
-        const PlanePoint m1 = stored(1), m2 = stored(2), m3 = stored(3), m4 = stored(4);
-        for (int i = 1; i <= s_.work.XGrid - 1; ++i) {
-            const double t = static_cast<double>(i) / s_.work.XGrid;
-            line(between(m1, m2, t), between(m4, m3, t));
-        }
-        for (int i = 1; i <= s_.work.YGrid - 1; ++i) {
-            const double t = static_cast<double>(i) / s_.work.YGrid;
-            line(between(m1, m4, t), between(m2, m3, t));
-        }
+        for (int i = 1; i <= s_.work.XGrid - 1; ++i)
+            line(segmentOfConstantA(s_.doc, static_cast<double>(i) / s_.work.XGrid));
+        for (int i = 1; i <= s_.work.YGrid - 1; ++i)
+            line(segmentOfConstantB(s_.doc, static_cast<double>(i) / s_.work.YGrid));
     }
 
     void drawSharpCorners() {
@@ -103,10 +96,8 @@ class Overlay {
 
     void drawCrosshair() {
         p_.setPen(dotted(colour(255, 0, 0)));
-        const double a = s_.mouse.LastSolvedA, b = s_.mouse.LastSolvedB;
-        const PlanePoint m1 = stored(1), m2 = stored(2), m3 = stored(3), m4 = stored(4);
-        line(between(m1, m2, a), between(m4, m3, a));
-        line(between(m1, m4, b), between(m2, m3, b));
+        line(segmentOfConstantA(s_.doc, s_.mouse.LastSolvedA));
+        line(segmentOfConstantB(s_.doc, s_.mouse.LastSolvedB));
     }
 
     void drawMarkers(bool scale) {

@@ -3,20 +3,15 @@
 // the ranges, capture two curves by clicking on them, export the table, save
 // the project, load it into a fresh window and export again.
 
+#include "capture_workflow.h"
 #include "core/io/text_table.h"
 #include "core/ui/command_ids.h"
-#include "gui/panel/function_panel.h"
-#include "gui/view/image_view.h"
-#include "window_fixture.h"
-
-#include "../core/temp_dir.h"
 
 #include <QDialog>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPainterPath>
 #include <QTest>
-#include <QWheelEvent>
 
 #include <cmath>
 #include <functional>
@@ -27,7 +22,7 @@ namespace vex {
 namespace {
 
 using testing::readBytes;
-using testing::WindowFixture;
+using testing::Workflow;
 
 // The chart: a 900 × 600 picture whose plot frame runs from pixel (100, 60)
 // to (820, 540) and means X 0..10, Y 0..100.
@@ -78,56 +73,6 @@ QImage drawChart() {
     }
     return image;
 }
-
-struct Workflow : WindowFixture {
-    QWidget* viewport() { return window->view().viewport(); }
-    FunctionPanel& panel() { return window->panel(); }
-
-    // The nearest viewport pixel of a picture pixel, at the present zoom and scroll.
-    QPoint screenOfPicture(QPointF picture) {
-        const ViewState& v = state().view;
-        return {static_cast<int>(std::lround(picture.x() * v.FitZoom * v.ViewScale - v.ScrollX)),
-                static_cast<int>(std::lround(picture.y() * v.FitZoom * v.ViewScale - v.ScrollY))};
-    }
-    QPoint markerOnScreen(int k) {
-        const ViewState& v = state().view;
-        return {static_cast<int>(v.ViewScale * state().doc.MarkerPixX(k) - float(v.ScrollX)),
-                static_cast<int>(v.ViewScale * state().doc.MarkerPixY(k) - float(v.ScrollY))};
-    }
-
-    void drag(QPoint from, QPoint to) {
-        QTest::mousePress(viewport(), Qt::LeftButton, {}, from);
-        for (int step = 1; step <= 5; ++step)
-            QTest::mouseMove(viewport(), from + (to - from) * step / 5);
-        QTest::mouseRelease(viewport(), Qt::LeftButton, {}, to);
-    }
-    void clickOn(QPoint at) {
-        ASSERT_TRUE(viewport()->rect().contains(at)) << at.x() << "," << at.y();
-        QTest::mouseClick(viewport(), Qt::LeftButton, {}, at);
-    }
-    void type(int control, const QString& text) {
-        auto* edit = qobject_cast<QLineEdit*>(panel().control(control));
-        ASSERT_TRUE(edit->isEnabled());
-        edit->setFocus();
-        edit->selectAll();
-        QTest::keyClicks(edit, text);
-    }
-    void zoomIn(QPoint at) {
-        QWheelEvent e(at, viewport()->mapToGlobal(at), {}, {0, 120}, Qt::NoButton,
-                      Qt::ControlModifier, Qt::NoScrollPhase, false);
-        QCoreApplication::sendEvent(viewport(), &e);
-    }
-
-    ImportedTable exportTable(const std::string& path) {
-        prompts.chooseFile(QString::fromStdString(path));
-        run(cmd::ExportTable);
-        ImportedTable table;
-        const TableReadResult read = parseTextTable(readBytes(path), path, table);
-        EXPECT_EQ(read.code, TableLoaded);
-        EXPECT_FALSE(read.failure.has_value());
-        return table;
-    }
-};
 
 // Typing the ranges the way a user does, then OK.
 int typeRanges(QDialog& dialog) {

@@ -2,6 +2,8 @@
 #include "gui/panel/coordinate_range_dialog.h"
 #include "gui/platform/scripted_prompts.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -185,6 +187,71 @@ TEST(RangeDialogOk, StaysOpenWhileARangeCannotBeUsed) {
         EXPECT_EQ(r.s.doc.Xmax, opened.Xmax);
         EXPECT_EQ(r.s.doc.Ymin, opened.Ymin);
         EXPECT_EQ(r.s.doc.Ymax, opened.Ymax);
+    }
+}
+
+QCheckBox* logBox(QDialog& d, const char* name) {
+    auto* box = d.findChild<QCheckBox*>(QString::fromLatin1(name));
+    EXPECT_NE(box, nullptr) << name;
+    return box;
+}
+
+// The scales and the mapping are taken in by OK alone; a logarithmic axis
+// with an end that is not positive, before or after the repair of an
+// inverted range, keeps the dialog open and changes nothing.
+TEST(RangeDialogOk, ALogarithmicAxisNeedsPositiveEndsAndTheOptionsWaitForOk) {
+    const QString notPositive = QStringLiteral(
+        " cannot be used on a logarithmic axis: both ends of a logarithmic axis must be positive, "
+        "the minimum below the maximum. Nothing was changed.");
+    const std::pair<Typing, QString> refused[] = {
+        {{}, "Xmin = 0.000000 and Xmax = 1.000000" + notPositive},
+        {{{"xmin", "5"}}, "Xmin = 5.000000 and Xmax = 1.000000" + notPositive}, // repaired to 0
+    };
+    for (const auto& [typing, message] : refused) {
+        RangeDialogRun r;
+        int afterOk = -1;
+        r.prompts.onDialog([&, typing = typing](QDialog& d) {
+            for (const auto& [name, text] : typing) retype(d, name, text);
+            logBox(d, "logx")->setChecked(true);
+            press(d, "ok");
+            afterOk = d.result();
+            press(d, "cancel");
+            return d.result();
+        });
+        EXPECT_EQ(r.run(), 0);
+        EXPECT_EQ(afterOk, 0);
+        EXPECT_EQ(r.messages(), QStringList{message});
+        EXPECT_EQ(r.s.doc.XScale, AxisScale::Linear);
+        EXPECT_EQ(r.s.doc.Xmin, 0.0f);
+    }
+    {
+        RangeDialogRun r; // mended, then OK takes everything in
+        r.prompts.onDialog([](QDialog& d) {
+            retype(d, "xmin", "0.5");
+            logBox(d, "logx")->setChecked(true);
+            d.findChild<QComboBox*>(QStringLiteral("mapping"))->setCurrentIndex(1);
+            press(d, "ok");
+            return d.result();
+        });
+        EXPECT_EQ(r.run(), 1);
+        EXPECT_TRUE(r.messages().isEmpty());
+        EXPECT_EQ(r.s.doc.XScale, AxisScale::Logarithmic);
+        EXPECT_EQ(r.s.doc.YScale, AxisScale::Linear);
+        EXPECT_EQ(r.s.doc.Mapping, QuadMapping::Projective);
+        // Opened again, the dialog shows them; Cancel leaves them as they were.
+        r.s.InterfaceLanguage = 1;
+        QString shown;
+        r.prompts.onDialog([&shown](QDialog& d) {
+            EXPECT_TRUE(logBox(d, "logx")->isChecked());
+            shown = logBox(d, "logy")->text();
+            logBox(d, "logy")->setChecked(true);
+            press(d, "cancel");
+            return d.result();
+        });
+        EXPECT_EQ(r.run(), 0);
+        EXPECT_EQ(shown, QString::fromUtf8("Логарифмическая ось Y"));
+        EXPECT_EQ(r.s.doc.YScale, AxisScale::Linear);
+        EXPECT_EQ(r.s.doc.XScale, AxisScale::Logarithmic);
     }
 }
 

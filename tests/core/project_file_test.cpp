@@ -209,7 +209,8 @@ TEST(ProjectFile, DamagedFilesAreRejectedAndLeaveTheStateAlone) {
         // Scales and mapping: flags this program does not know, and a
         // logarithmic X axis whose Xmin is not positive.
         {head + "1\n0\n1\n10\n1\n10\n0\n0\n\n2\n0\n8\n", msg::FileCountOutOfRange, "20"},
-        {head + "1\n0\n-1\n10\n1\n10\n0\n0\n\n2\n0\n1\n", msg::FileRangesUnusable, "11"},
+        {head + "1\n0\n-1\n10\n1\n10\n0\n0\n\n2\n0\n1\n", msg::FileLogarithmicRangeNotPositive,
+         "11"},
     };
     for (const Case& k : cases) {
         AppState s = smallKnownState();

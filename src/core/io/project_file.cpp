@@ -162,7 +162,11 @@ bool rangesUsable(ProjectReader& in, const ProjectContent& c, std::size_t firstR
     ranges.Ymax = c.Ymax;
     ranges.XScale = c.XScale;
     ranges.YScale = c.YScale;
-    return rangesKeepChartValuesFinite(ranges) || in.failAt(msg::FileRangesUnusable, firstRange);
+    if (rangesKeepChartValuesFinite(ranges)) return true;
+    const bool logarithmic =
+        c.XScale == AxisScale::Logarithmic || c.YScale == AxisScale::Logarithmic;
+    return in.failAt(logarithmic ? msg::FileLogarithmicRangeNotPositive : msg::FileRangesUnusable,
+                     firstRange);
 }
 
 // Every coordinate of the markers and of the points, one at a time.

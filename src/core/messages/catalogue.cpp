@@ -178,6 +178,11 @@ constexpr Entry kCatalogue[] = {
      "%%1 = %%2 и %%3 = %%4 нельзя использовать на логарифмической оси: оба конца "
      "логарифмической оси должны быть положительными, минимум меньше максимума. Ничего не "
      "изменено."},
+    {msg::FileLogarithmicRangeNotPositive,
+     "Line %%2 of the file %%1 begins chart ranges with an end that is not positive on a "
+     "logarithmic axis. Nothing was loaded.",
+     "Строка %%2 файла %%1 начинает диапазоны графика, у которых конец логарифмической оси не "
+     "положителен. Ничего не загружено."},
 };
 
 constexpr bool strictlyAscending() {

@@ -94,6 +94,8 @@ inline constexpr int ProjectNotReadBack = 2147; // %%1 = path, %%2 = the line
 inline constexpr int RecentFileMissing = 2148;
 // A logarithmic axis with an end that is not positive; as RangeUnusable.
 inline constexpr int LogarithmicRangeNotPositive = 2149;
+// As FileRangesUnusable, for a logarithmic axis with an end that is not positive.
+inline constexpr int FileLogarithmicRangeNotPositive = 2150;
 } // namespace msg
 
 // Text of message `number`: Russian when interfaceLanguage is 1, English for any

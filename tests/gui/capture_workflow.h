@@ -6,11 +6,15 @@
 #include "gui/view/image_view.h"
 #include "window_fixture.h"
 
+#include <QDialog>
 #include <QLineEdit>
+#include <QPainter>
 #include <QTest>
 #include <QWheelEvent>
 
+#include <array>
 #include <cmath>
+#include <functional>
 #include <string>
 
 namespace vex::testing {
@@ -69,5 +73,32 @@ struct Workflow : WindowFixture {
         return table;
     }
 };
+
+// Types Xmin, Xmax, Ymin and Ymax into the Coordinate system dialog the way
+// a user does; false when an edit is missing.
+inline bool typeRanges(QDialog& dialog, const std::array<const char*, 4>& texts) {
+    const char* names[] = {"xmin", "xmax", "ymin", "ymax"};
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        auto* edit = dialog.findChild<QLineEdit*>(QString::fromLatin1(names[i]));
+        EXPECT_NE(edit, nullptr) << names[i];
+        if (edit == nullptr) return false;
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClicks(edit, QString::fromLatin1(texts[i]));
+    }
+    return true;
+}
+
+// The paper of a chart of X 0..10 and Y 0..100: light grid lines at every
+// tenth and a black frame, `at` placing chart values on the picture.
+inline void drawGridAndFrame(QPainter& p, const std::function<QPointF(double, double)>& at) {
+    p.setPen(QPen(QColor(200, 200, 200), 1));
+    for (int i = 1; i < 10; ++i) {
+        p.drawLine(at(i, 0), at(i, 100));
+        p.drawLine(at(0, 10.0 * i), at(10, 10.0 * i));
+    }
+    p.setPen(QPen(Qt::black, 1));
+    p.drawRect(QRectF(at(0, 100), at(10, 0)));
+}
 
 } // namespace vex::testing

@@ -49,15 +49,7 @@ struct DialogChoice {
 };
 
 int fillDialog(QDialog& d, const DialogChoice& choice) {
-    const char* names[] = {"xmin", "xmax", "ymin", "ymax"};
-    for (std::size_t i = 0; i < 4; ++i) {
-        auto* edit = d.findChild<QLineEdit*>(QString::fromLatin1(names[i]));
-        EXPECT_NE(edit, nullptr) << names[i];
-        if (edit == nullptr) return QDialog::Rejected;
-        edit->setFocus();
-        edit->selectAll();
-        QTest::keyClicks(edit, QString::fromLatin1(choice.ranges[i]));
-    }
+    if (!testing::typeRanges(d, choice.ranges)) return QDialog::Rejected;
     // The keyboard, as a user without a mouse would: Space ticks a box, Down
     // picks the next mapping.
     const std::pair<const char*, bool> boxes[] = {{"Logarithmic X axis", choice.logX},
@@ -235,13 +227,7 @@ QImage drawPhotographedChart() {
     p.setRenderHint(QPainter::Antialiasing);
     p.setTransform(photograph());
     p.fillRect(QRectF(flatPage(-0.5, 105), flatPage(10.5, -5)), Qt::white);
-    p.setPen(QPen(QColor(200, 200, 200), 1));
-    for (int i = 1; i < 10; ++i) {
-        p.drawLine(flatPage(i, 0), flatPage(i, 100));
-        p.drawLine(flatPage(0, 10.0 * i), flatPage(10, 10.0 * i));
-    }
-    p.setPen(QPen(Qt::black, 1));
-    p.drawRect(QRectF(flatPage(0, 100), flatPage(10, 0)));
+    testing::drawGridAndFrame(p, flatPage);
     const QColor colours[] = {Qt::blue, QColor(0, 140, 0)};
     for (std::size_t c = 0; c < photoCurves().size(); ++c) {
         QPainterPath path(flatPage(0, photoCurves()[c].y(0)));

@@ -54,13 +54,7 @@ QImage drawChart() {
     image.fill(Qt::white);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(Qt::black, 1));
-    p.drawRect(QRectF(QPointF(FrameLeft, FrameTop), QPointF(FrameRight, FrameBottom)));
-    p.setPen(QPen(QColor(200, 200, 200), 1));
-    for (int i = 1; i < 10; ++i) {
-        p.drawLine(pictureOf(i, Ymin), pictureOf(i, Ymax));
-        p.drawLine(pictureOf(Xmin, 10.0 * i), pictureOf(Xmax, 10.0 * i));
-    }
+    testing::drawGridAndFrame(p, pictureOf);
     const QColor colours[] = {Qt::blue, QColor(0, 140, 0)};
     for (std::size_t c = 0; c < curves().size(); ++c) {
         QPainterPath path(pictureOf(0, curves()[c].y(0)));
@@ -76,16 +70,7 @@ QImage drawChart() {
 
 // Typing the ranges the way a user does, then OK.
 int typeRanges(QDialog& dialog) {
-    const std::pair<const char*, const char*> ranges[] = {
-        {"xmin", "0"}, {"xmax", "10"}, {"ymin", "0"}, {"ymax", "100"}};
-    for (const auto& [name, text] : ranges) {
-        auto* edit = dialog.findChild<QLineEdit*>(QString::fromLatin1(name));
-        EXPECT_NE(edit, nullptr) << name;
-        if (edit == nullptr) return QDialog::Rejected;
-        edit->setFocus();
-        edit->selectAll();
-        QTest::keyClicks(edit, QString::fromLatin1(text));
-    }
+    if (!testing::typeRanges(dialog, {"0", "10", "0", "100"})) return QDialog::Rejected;
     dialog.accept();
     return QDialog::Accepted;
 }

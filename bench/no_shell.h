@@ -17,6 +17,7 @@ class NoShell : public ShellServices {
     void showBundleParameter() override {}
     void enablePanelControl(int) override {}
     void contextCommand(int) override {}
+    void trace(TraceInput, PlanePoint) override {}
     void recordEdit(EditKind) override {}
     void pictureChanged() override {}
     void historyStartsAfresh() override {}

@@ -183,6 +183,14 @@ constexpr Entry kCatalogue[] = {
      "logarithmic axis. Nothing was loaded.",
      "Строка %%2 файла %%1 начинает диапазоны графика, у которых конец логарифмической оси не "
      "положителен. Ничего не загружено."},
+    {msg::TraceNothingFound,
+     "No line was found where you clicked. Click on the curve itself, or zoom in to reach it.",
+     "В месте щелчка линия не найдена. Щёлкните по самой кривой или увеличьте изображение."},
+    {msg::TraceBoundMissed,
+     "The second click is not on the traced curve. The trace stays as it was.",
+     "Второй щелчок не попал на обведённую кривую. Обводка осталась прежней."},
+    {msg::TraceReplacePoints, "Line %%1 has %%2 points. Replace them with the traced points?",
+     "На линии %%1 уже есть точки (%%2). Заменить их точками обводки?"},
 };
 
 constexpr bool strictlyAscending() {

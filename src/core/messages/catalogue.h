@@ -96,6 +96,10 @@ inline constexpr int RecentFileMissing = 2148;
 inline constexpr int LogarithmicRangeNotPositive = 2149;
 // As FileRangesUnusable, for a logarithmic axis with an end that is not positive.
 inline constexpr int FileLogarithmicRangeNotPositive = 2150;
+// Trace curve.
+inline constexpr int TraceNothingFound = 2151;
+inline constexpr int TraceBoundMissed = 2152;
+inline constexpr int TraceReplacePoints = 2153; // %%1 = the line, %%2 = its points
 } // namespace msg
 
 // Text of message `number`: Russian when interfaceLanguage is 1, English for any

@@ -5,6 +5,7 @@
 
 #include "core/document/document.h"
 #include "core/numerics/spline_samples.h"
+#include "core/state/trace_session.h"
 #include "core/state/work_state.h"
 #include "core/ui/toolbar_model.h"
 #include "core/view/interaction.h"
@@ -24,6 +25,7 @@ struct AppState {
     SplineSamples spline;
     OverlayRecord overlay; // hit boxes and checks of the last paint
     ToolbarState toolbar;
+    TraceSession trace;
     std::int32_t InterfaceLanguage = 0; // 1 = Russian, anything else English
     std::string ProjectPath;            // current project file; empty until chosen
     std::string CommandLineFile;        // project named on the command line, used once

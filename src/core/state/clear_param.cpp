@@ -9,6 +9,7 @@ void CLEARPARAM(AppState& s) {
     s.view.ViewScale = 1.0f;
 
     w.CaptureMode = 0;
+    s.trace = TraceSession{};
     w.ScaleMode = 0;
     w.SplineShown = 0;
     w.SplinePointMode = 0;

@@ -25,6 +25,8 @@ inline constexpr int LanguageRussian = 121;
 inline constexpr int LanguageEnglish = 122;
 inline constexpr int OpenBmpImage = 141;
 inline constexpr int HelpContent = 149;
+// Beyond the classic menus.
+inline constexpr int TraceCurve = 150;
 
 inline constexpr int CopyTable = 40003;
 inline constexpr int PasteTable = 40004;
@@ -66,6 +68,7 @@ inline constexpr int ShowSpline = 3029;
 inline constexpr int SplineAddPoint = 3030;
 inline constexpr int PointsOnSpline = 3031;
 inline constexpr int BundleLabel = 3032;
+inline constexpr int TraceCurve = 3033; // the panel's button for the command of that name
 } // namespace ctl
 
 } // namespace vex

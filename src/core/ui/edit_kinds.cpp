@@ -12,7 +12,7 @@ struct Names {
     const char* russian;
 };
 
-constexpr std::array<Names, 18> kNames = {{
+constexpr std::array<Names, 19> kNames = {{
     {"Edit", "правку"},
     {"Capture Point", "захват точки"},
     {"Move Point", "перемещение точки"},
@@ -31,6 +31,7 @@ constexpr std::array<Names, 18> kNames = {{
     {"Points on Spline", "точки на сплайне"},
     {"Paste Table", "вставку таблицы"},
     {"Import Table", "импорт таблицы"},
+    {"Trace Curve", "обводку кривой"},
 }};
 
 bool russian(std::int32_t language) {

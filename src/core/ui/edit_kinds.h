@@ -26,6 +26,7 @@ enum class EditKind {
     PointsOnSpline,
     PasteTable,
     ImportTable,
+    TraceCurve,
 };
 
 // The name of an edit in the interface language (1 Russian, else English).

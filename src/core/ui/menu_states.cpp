@@ -1,6 +1,7 @@
 #include "core/ui/menu_states.h"
 
 #include "core/ui/command_ids.h"
+#include "core/ui/trace_commands.h"
 
 namespace vex {
 namespace {
@@ -10,7 +11,7 @@ constexpr int kAllItems[] = {
     cmd::SaveProjectAs,   cmd::Exit,        cmd::SetTheScale, cmd::PointsCaptureMode,
     cmd::AddLine,         cmd::DeleteLine,  cmd::AddPoint,    cmd::DeletePoint,
     cmd::SortPoints,      cmd::ExportTable, cmd::ImportTable, cmd::LanguageRussian,
-    cmd::LanguageEnglish, cmd::About,       cmd::HelpContent};
+    cmd::LanguageEnglish, cmd::About,       cmd::HelpContent, cmd::TraceCurve};
 
 } // namespace
 
@@ -46,6 +47,7 @@ void PrepContextMenu(int mode, const AppState& s, MenuStates& menu) {
               cmd::ImportTable, cmd::SetTheScale, cmd::PointsCaptureMode});
         menu[cmd::SetTheScale].checked = false;
         menu[cmd::PointsCaptureMode].checked = false;
+        menu[cmd::TraceCurve] = {false, false};
         checkLanguageItems(s.InterfaceLanguage, menu);
         return;
     }
@@ -98,6 +100,7 @@ void PrepContextMenu(int mode, const AppState& s, MenuStates& menu) {
         menu[cmd::PointsCaptureMode] = {false, false};
         gray({cmd::DeleteLine, cmd::DeletePoint, cmd::AddPoint, cmd::AddLine, cmd::SortPoints});
     }
+    menu[cmd::TraceCurve] = {traceAllowed(s), s.trace.on};
 }
 
 } // namespace vex

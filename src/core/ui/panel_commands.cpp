@@ -177,12 +177,14 @@ bool previousLine(AppState& s) {
 }
 
 void startScaleMode(AppState& s) {
+    s.trace = TraceSession{};
     s.work.ScaleMode = -1;
     latchScaleButton(s.toolbar);
 }
 
 void setCaptureMode(AppState& s, bool on) {
     s.work.CaptureMode = on ? 1 : 0;
+    if (on) s.trace = TraceSession{}; // one way of placing points at a time
     if (on)
         latchCaptureButton(s.toolbar);
     else

@@ -2,6 +2,7 @@
 
 #include "core/ui/command_ids.h"
 #include "core/ui/panel_reset.h"
+#include "core/ui/trace_commands.h"
 
 #include <initializer_list>
 
@@ -23,13 +24,13 @@ bool lookUp(const std::map<int, bool>& m, int id, bool otherwise) {
 
 const std::vector<int>& dataControls() {
     static const std::vector<int> ids = {
-        ctl::FunctionGroup, ctl::SetTheScale,     ctl::CaptureMode, ctl::LinesGroup,
-        ctl::AddLine,       ctl::BundleParameter, ctl::BundleLabel, ctl::DeleteLine,
-        ctl::NextLine,      ctl::PreviousLine,    ctl::PointsGroup, ctl::XLabel,
-        ctl::XEdit,         ctl::YLabel,          ctl::YEdit,       ctl::AddPoint,
-        ctl::DeletePoint,   ctl::SortPoints,      ctl::BmpGroup,    ctl::DeleteBmp,
-        ctl::ImportBmp,     ctl::SplineGroup,     ctl::ShowSpline,  ctl::SplineAddPoint,
-        ctl::PointsOnSpline};
+        ctl::FunctionGroup,  ctl::SetTheScale,     ctl::CaptureMode, ctl::LinesGroup,
+        ctl::AddLine,        ctl::BundleParameter, ctl::BundleLabel, ctl::DeleteLine,
+        ctl::NextLine,       ctl::PreviousLine,    ctl::PointsGroup, ctl::XLabel,
+        ctl::XEdit,          ctl::YLabel,          ctl::YEdit,       ctl::AddPoint,
+        ctl::DeletePoint,    ctl::SortPoints,      ctl::BmpGroup,    ctl::DeleteBmp,
+        ctl::ImportBmp,      ctl::SplineGroup,     ctl::ShowSpline,  ctl::SplineAddPoint,
+        ctl::PointsOnSpline, ctl::TraceCurve};
     return ids;
 }
 
@@ -109,6 +110,8 @@ void DIALOGPARTNERSHIP(AppState& s, PanelControls& c) {
         tick[ctl::CaptureMode] = false;
         on[ctl::CaptureMode] = false;
     }
+    on[ctl::TraceCurve] = traceAllowed(s);
+    tick[ctl::TraceCurve] = s.trace.on;
     if (!image) {
         set(on,
             {ctl::SetTheScale, ctl::DeleteBmp, ctl::CaptureMode, ctl::AddPoint, ctl::DeletePoint,
@@ -145,7 +148,7 @@ void PROCESS_RESET_HDLG(AppState& s, int dataPresent, PanelControls& c) {
             {ctl::DeleteBmp, ctl::CaptureMode, ctl::SortPoints, ctl::DeleteLine, ctl::DeletePoint,
              ctl::AddPoint, ctl::YEdit, ctl::XEdit, ctl::AddLine, ctl::BundleParameter,
              ctl::SetTheScale, ctl::NextLine, ctl::PreviousLine, ctl::ShowSpline,
-             ctl::SplineAddPoint, ctl::PointsOnSpline},
+             ctl::SplineAddPoint, ctl::PointsOnSpline, ctl::TraceCurve},
             false);
     } else {
         set(on,

@@ -11,6 +11,7 @@
 #include "core/state/shown_spline.h"
 #include "core/ui/command_ids.h"
 #include "core/ui/table_commands.h"
+#include "core/ui/trace_commands.h"
 #include "core/ui/window_title.h"
 #include "gui/app/about_dialog.h"
 #include "gui/app/edit_history.h"
@@ -20,6 +21,7 @@
 #include "gui/app/resources.h"
 #include "gui/app/status_panes.h"
 #include "gui/app/toolbar_widget.h"
+#include "gui/app/trace_tool.h"
 #include "gui/app/window_memory.h"
 #include "gui/app/workspace.h"
 #include "gui/panel/function_panel.h"
@@ -90,6 +92,8 @@ MainWindow::MainWindow(Platform platform, QWidget* parent)
 
     projectCommands_ = std::make_unique<ProjectCommands>(
         state_, platform_.prompts, *this, [this] { return reopenPictureFromProject(); });
+    traceTool_ =
+        std::make_unique<TraceTool>(state_, picture_, platform_.prompts, platform_.settings, *this);
 
     // The minimum size leaves the panel column and 700 pixels beside it,
     // and 590 pixels below the toolbar.
@@ -193,6 +197,9 @@ void MainWindow::command(int id) {
         break;
     case cmd::PointsCaptureMode:
         panel_->toggleCaptureFromMenu();
+        break;
+    case cmd::TraceCurve:
+        traceTool_->toggle();
         break;
     default:
         break;
@@ -366,6 +373,7 @@ void MainWindow::dialogPartnership() {
 
 void MainWindow::prepStatusBar(int mode) {
     PREPSTATUSBAR(mode, state_, state_.toolbar.hotIndex, statusTexts_);
+    if (mode == 0 && state_.trace.on) statusTexts_.pane0 = traceStatusText(state_);
     if (status_) status_->show(statusTexts_);
 }
 
@@ -412,6 +420,23 @@ void MainWindow::showBundleParameter() {
 
 void MainWindow::enablePanelControl(int id) {
     panel_->enableControl(id);
+}
+
+void MainWindow::trace(TraceInput input, PlanePoint stored) {
+    switch (input) {
+    case TraceInput::Toggle:
+        traceTool_->toggle();
+        break;
+    case TraceInput::Click:
+        traceTool_->click(stored);
+        break;
+    case TraceInput::Take:
+        traceTool_->take();
+        break;
+    case TraceInput::Leave:
+        traceTool_->leave();
+        break;
+    }
 }
 
 void MainWindow::contextCommand(int id) {

@@ -24,6 +24,7 @@ class ImageView;
 class RecentMenus;
 class StatusPanes;
 class ToolbarWidget;
+class TraceTool;
 class Workspace;
 
 // The program's frame window. It owns the whole state of the program and
@@ -81,6 +82,7 @@ class MainWindow : public QMainWindow, public ShellServices {
     void showBundleParameter() override;
     void enablePanelControl(int id) override;
     void contextCommand(int id) override;
+    void trace(TraceInput input, PlanePoint stored) override;
     void recordEdit(EditKind kind) override;
     void pictureChanged() override;
     void historyStartsAfresh() override;
@@ -132,6 +134,7 @@ class MainWindow : public QMainWindow, public ShellServices {
     ImageView* view_ = nullptr;
     ImageHost* host_ = nullptr;
     std::unique_ptr<ProjectCommands> projectCommands_;
+    std::unique_ptr<TraceTool> traceTool_;
     QWidget* helpWindow_ = nullptr;
     EditHistory* history_ = nullptr;
     RecentMenus* recent_ = nullptr;

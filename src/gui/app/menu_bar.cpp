@@ -55,7 +55,8 @@ const std::vector<Popup> kMenuBar = {
      "&Точки",
      {{cmd::AddPoint, "&Add point", "&Добавить точку"},
       {cmd::DeletePoint, "&Delete point", "&Удалить точку"},
-      {cmd::SortPoints, "&Sort points", "&Сортировать точки"}}},
+      {cmd::SortPoints, "&Sort points", "&Сортировать точки"},
+      {cmd::TraceCurve, "&Trace curve", "&Обвести кривую"}}},
     {"Export-&Import",
      "&Ввод-вывод",
      {{cmd::ExportTable, "&Export two-parameter dependence",
@@ -71,8 +72,8 @@ const std::vector<Popup> kMenuBar = {
 };
 
 bool carriesCheckMark(int id) {
-    return id == cmd::SetTheScale || id == cmd::PointsCaptureMode || id == cmd::LanguageRussian ||
-           id == cmd::LanguageEnglish;
+    return id == cmd::SetTheScale || id == cmd::PointsCaptureMode || id == cmd::TraceCurve ||
+           id == cmd::LanguageRussian || id == cmd::LanguageEnglish;
 }
 
 // The platform's keys for a standard command; where its scheme has none

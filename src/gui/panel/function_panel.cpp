@@ -340,6 +340,9 @@ void FunctionPanel::runCommand(int id) {
         setCaptureMode(s_, isTicked(ctl::CaptureMode));
         afterChange();
         return;
+    case ctl::TraceCurve:
+        shell_.trace(TraceInput::Toggle);
+        return;
     case ctl::AddLine:
         if (addLine(s_)) afterChange();
         return;

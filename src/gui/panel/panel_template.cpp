@@ -12,11 +12,11 @@ const std::vector<PanelControlLayout>& panelControlLayouts() {
          nullptr},
         {ctl::GridGroup, K::GroupBox, "Grid", "Сетка", 7, 14, 61, 48, 7, 14, 61, 48, nullptr},
         {ctl::LinesGroup, K::GroupBox, "Lines", "Линии", 7, 69, 72, 76, 7, 69, 72, 85, nullptr},
-        {ctl::PointsGroup, K::GroupBox, "Points", "Точки", 7, 146, 72, 123, 7, 154, 72, 123,
+        {ctl::PointsGroup, K::GroupBox, "Points", "Точки", 7, 146, 72, 141, 7, 154, 72, 141,
          nullptr},
-        {ctl::SplineGroup, K::GroupBox, "Spline Interpolation", "Интерполяция", 7, 271, 98, 53, 7,
-         279, 98, 53, nullptr},
-        {ctl::BmpGroup, K::GroupBox, ".BMP", ".BMP", 7, 325, 72, 45, 7, 333, 72, 45, nullptr},
+        {ctl::SplineGroup, K::GroupBox, "Spline Interpolation", "Интерполяция", 7, 289, 98, 53, 7,
+         297, 98, 53, nullptr},
+        {ctl::BmpGroup, K::GroupBox, ".BMP", ".BMP", 7, 343, 72, 45, 7, 351, 72, 45, nullptr},
 
         {ctl::SetTheScale, K::PushLikeCheck, "Set the Scale", "Установить координаты", 13, 17, 54,
          22, 13, 17, 54, 22, nullptr},
@@ -51,15 +51,18 @@ const std::vector<PanelControlLayout>& panelControlLayouts() {
          nullptr},
         {ctl::SortPoints, K::PushButton, "Sort", "Сортировать", 13, 251, 47, 13, 13, 259, 47, 13,
          nullptr},
-        {ctl::ShowSpline, K::CheckBox, "Show Spline", "Отобразить сплайн", 13, 282, 83, 10, 13, 290,
+        // Beyond the classic panel: the points group grows by a row for it.
+        {ctl::TraceCurve, K::PushLikeCheck, "Trace curve", "Обвести кривую", 13, 269, 63, 13, 13,
+         277, 63, 13, nullptr},
+        {ctl::ShowSpline, K::CheckBox, "Show Spline", "Отобразить сплайн", 13, 300, 83, 10, 13, 308,
          83, 10, nullptr},
-        {ctl::SplineAddPoint, K::CheckBox, "Add point", "Добавить точку", 13, 296, 83, 10, 13, 304,
+        {ctl::SplineAddPoint, K::CheckBox, "Add point", "Добавить точку", 13, 314, 83, 10, 13, 322,
          83, 10, nullptr},
-        {ctl::PointsOnSpline, K::PushButton, "Points on spline", "Точки по сплайну", 13, 307, 70,
-         13, 13, 315, 70, 13, nullptr},
-        {ctl::DeleteBmp, K::PushButton, "Delete", "Удалить", 13, 335, 47, 13, 13, 343, 47, 13,
+        {ctl::PointsOnSpline, K::PushButton, "Points on spline", "Точки по сплайну", 13, 325, 70,
+         13, 13, 333, 70, 13, nullptr},
+        {ctl::DeleteBmp, K::PushButton, "Delete", "Удалить", 13, 353, 47, 13, 13, 361, 47, 13,
          "Delete picture"},
-        {ctl::ImportBmp, K::PushButton, "Import", "Импорт", 13, 353, 47, 13, 13, 360, 47, 13,
+        {ctl::ImportBmp, K::PushButton, "Import", "Импорт", 13, 371, 47, 13, 13, 378, 47, 13,
          "Import picture"},
         {ctl::Ok, K::DefaultButton, "OK", "OK", 72, 18, 45, 14, 72, 17, 45, 14, nullptr},
         {ctl::Cancel, K::PushButton, "Cancel", "Cancel", 72, 36, 45, 14, 72, 36, 45, 14, nullptr},
@@ -68,7 +71,7 @@ const std::vector<PanelControlLayout>& panelControlLayouts() {
 }
 
 PanelTemplate panelTemplate(bool russian) {
-    return russian ? PanelTemplate{149, 386, true} : PanelTemplate{145, 379, false};
+    return russian ? PanelTemplate{149, 404, true} : PanelTemplate{145, 397, false};
 }
 
 } // namespace vex

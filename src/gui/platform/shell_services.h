@@ -3,10 +3,15 @@
 // after they change the state: the refresh, which brings the parts of the
 // screen a change left out of date up to date, and the edit history.
 
+#include "core/coords/plane_point.h"
 #include "core/ui/edit_kinds.h"
 #include "core/ui/refresh_needs.h"
 
 namespace vex {
+
+// What the user does with Trace curve: the command, a click on the view at a
+// stored position, Enter, Escape.
+enum class TraceInput { Toggle, Click, Take, Leave };
 
 class ShellServices {
   public:
@@ -30,6 +35,7 @@ class ShellServices {
     virtual void enablePanelControl(int id) = 0;
     // A command of the view's pop-up menu (Copy or Paste of the table).
     virtual void contextCommand(int id) = 0;
+    virtual void trace(TraceInput input, PlanePoint stored = {}) = 0;
 
     // The history of edits. After anything the user did: a change of the
     // document becomes one step, named by `kind`.

@@ -258,6 +258,11 @@ void ImageView::wheelEvent(QWheelEvent* event) {
 }
 
 void ImageView::keyPressEvent(QKeyEvent* event) {
+    if (s_.trace.on) {
+        if (event->key() == Qt::Key_Escape) return shell_.trace(TraceInput::Leave);
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+            return shell_.trace(TraceInput::Take);
+    }
     if (event->key() == Qt::Key_Escape) {
         if (!callOffDrag(s_)) return QAbstractScrollArea::keyPressEvent(event);
         MouseEffects e;
@@ -334,6 +339,11 @@ Modifiers keysOf(const QMouseEvent* e) {
 
 void ImageView::mousePressEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
+    if (s_.trace.on && event->button() == Qt::LeftButton) {
+        const ViewState& v = s_.view;
+        return shell_.trace(TraceInput::Click, {toStored(at.x(), v.ViewScale, v.ScrollX),
+                                                toStored(at.y(), v.ViewScale, v.ScrollY)});
+    }
     switch (event->button()) {
     case Qt::LeftButton: {
         const bool capturing = s_.work.CaptureMode == 1;
@@ -354,6 +364,7 @@ void ImageView::mousePressEvent(QMouseEvent* event) {
 }
 
 void ImageView::mouseReleaseEvent(QMouseEvent* event) {
+    if (s_.trace.on && event->button() == Qt::LeftButton) return; // the press traced
     if (event->button() == Qt::LeftButton) apply(leftButtonUp(s_));
     if (event->button() == Qt::RightButton) apply(rightButtonUp(s_));
 }

@@ -59,6 +59,7 @@ class Overlay {
             drawPoints(line);
         }
         if (s_.work.SplineShown == 1) drawSpline();
+        if (s_.trace.on && !s_.trace.shown.empty()) drawTraceShown();
         return {shape.S};
     }
 
@@ -201,6 +202,18 @@ class Overlay {
                     screen(s_.doc.PixX(line, m.GroupAnchor), s_.doc.PixY(line, m.GroupAnchor)));
             }
         }
+    }
+
+    // The trace not yet taken, wide and see-through over the curve it follows.
+    void drawTraceShown() {
+        QColor c = colour(255, 80, 0); // no line's colour
+        c.setAlpha(120);
+        p_.setPen(solid(c, 6));
+        const float zoom = s_.view.FitZoom > 0.0f ? s_.view.FitZoom : 1.0f;
+        QPolygon polyline;
+        for (const PlanePoint& q : s_.trace.shown)
+            polyline << screen(static_cast<float>(q.x) * zoom, static_cast<float>(q.y) * zoom);
+        p_.drawPolyline(polyline);
     }
 
     void drawSpline() {

@@ -120,6 +120,25 @@ TEST(CurveTracer, FollowsAnAntiAliasedCurveOnItsCentreAndNothingElse) {
     EXPECT_TRUE(traceCurve(empty.view(), {{300, 300}, std::nullopt}).path.empty());
 }
 
+// Two straight lines of one colour crossing at 28 to 50 degrees: the trace
+// keeps to the clicked one through the crossing, where a scan by columns
+// averages them into a curve that is neither.
+TEST(CurveTracer, StaysOnItsLineWhereALineOfTheSameColourCrossesIt) {
+    for (const double slope : {0.3, 0.6, 1.2, -0.8}) {
+        SCOPED_TRACE(slope);
+        DrawnPicture p = chart(Blue);
+        const std::vector<PlanePoint> truth =
+            graph([](double x) { return 400 - 0.2 * (x - 500); }, Left, Right);
+        p.stroke(truth, 2, Blue);
+        p.stroke(graph([slope](double x) { return 400 + slope * (x - 500); }, Left, Right), 2,
+                 Blue);
+        const Fit fit = fitOf(traceAt(p, truth, 200).path, truth);
+        EXPECT_LE(fit.worst, 0.6) << fit.worstAt.x << "," << fit.worstAt.y;
+        EXPECT_LE(fit.largestGap, LargestGap);
+        EXPECT_LE(fit.missedAtEnds, LargestGap);
+    }
+}
+
 TEST(CurveTracer, BridgesTheGapsOfADashedLineAndCrossesAnotherColour) {
     const std::vector<PlanePoint> truth = graph(wave, Left, Right);
     const std::vector<PlanePoint> other =

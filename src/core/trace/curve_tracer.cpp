@@ -37,6 +37,7 @@ PlanePoint normalOf(PlanePoint d) {
 struct Crossing {
     double offset = 0.0;
     double width = 0.0;
+    bool crowded = false; // another line of the ink crosses the cut too
 };
 
 class Walker {
@@ -69,8 +70,9 @@ class Walker {
                 peak = std::max(peak, w[k]);
             }
             if (peak < PeakWeight) continue;
-            const Crossing c{moment / sum, sum * SampleStep};
+            const Crossing c{moment / sum, sum * SampleStep, best.has_value()};
             if (!best || std::fabs(c.offset) < std::fabs(best->offset)) best = c;
+            best->crowded = best->crowded || c.crowded;
         }
         return best;
     }
@@ -103,11 +105,12 @@ class Walker {
 };
 
 struct WalkLimits {
-    double step;     // along the line
-    double reach;    // of a cut, either side
-    double maxGap;   // bridged going straight on
-    double maxBlob;  // a wider crossing is a meeting of lines
-    double minWidth; // a narrower one a line half hidden
+    double step;       // along the line
+    double reach;      // of a cut, either side
+    double maxGap;     // bridged going straight on
+    double maxBlob;    // a wider crossing is a meeting of lines
+    double minWidth;   // a narrower one a line half hidden
+    double cleanWidth; // the widest a line alone is
     double maxLength;
 };
 
@@ -133,9 +136,13 @@ std::vector<PlanePoint> walk(const Walker& walker, PlanePoint start, PlanePoint 
         }
         const PlanePoint found = ahead + c->offset * normalOf(direction);
         // Back on the line after a gap: the direction is the chord across it.
+        // With another line of the ink close by and this one wider than
+        // itself (the two begin to merge), the line is followed but its
+        // direction kept, so that the crossing ahead is gone through straight
+        // rather than turned into.
         const PlanePoint from = path.empty() ? start : path.back();
-        const PlanePoint turned = unit(found - from);
-        direction = unit(direction + turned);
+        if (!c->crowded || c->width <= limits.cleanWidth)
+            direction = unit(direction + unit(found - from));
         at = found;
         gap = 0.0;
         path.push_back(found);
@@ -203,8 +210,9 @@ TraceResult traceCurve(const TraceImage& image, const TraceRequest& request) {
     const WalkLimits limits{std::clamp(0.75 * width, 1.0, 2.5),
                             1.5 * width + 2.5,
                             std::max(30.0, 12.0 * width),
-                            2.2 * width + 2.0,
+                            1.35 * width + 0.8,
                             0.65 * at->width,
+                            1.15 * at->width,
                             4.0 * (image.width + image.height)};
     const std::vector<PlanePoint> on = walk(walker, seed, direction, limits);
     const bool closed = on.size() > 20 && length(on.back() - seed) < limits.step;

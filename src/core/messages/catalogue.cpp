@@ -191,6 +191,46 @@ constexpr Entry kCatalogue[] = {
      "Второй щелчок не попал на обведённую кривую. Обводка осталась прежней."},
     {msg::TraceReplacePoints, "Line %%1 has %%2 points. Replace them with the traced points?",
      "На линии %%1 уже есть точки (%%2). Заменить их точками обводки?"},
+    {msg::FamilyGridUnusable,
+     "No grid can be made from %%1 to %%2 with %%3: the end must lie above the start, the step "
+     "must be positive, and the grid must have from 2 to %%4 points.",
+     "Сетку от %%1 до %%2 с параметром «%%3» построить нельзя: конец должен быть больше начала, "
+     "шаг положительным, а точек в сетке от 2 до %%4."},
+    {msg::FamilyHasNoPoints, "The family has no points yet.", "В семействе ещё нет точек."},
+    {msg::FamilyValueNotANumber, "X and the parameter must both be numbers.",
+     "X и параметр должны быть числами."},
+    {msg::FamilyTooFewLinesAtX,
+     "At X = %%1 fewer than two lines with different parameters have points around it, so "
+     "there is nothing to read across. Allow extrapolation to use lines beyond their points.",
+     "При X = %%1 менее двух линий с разными параметрами имеют точки вокруг этого значения, "
+     "читать поперёк семейства не по чему. Разрешите экстраполяцию, чтобы продолжить линии за "
+     "их точки."},
+    {msg::FamilyParameterOutside,
+     "The parameter %%1 lies outside the parameters of the lines at this X, from %%2 to %%3. "
+     "Allow extrapolation to read beyond them.",
+     "Параметр %%1 лежит вне параметров линий при этом X, от %%2 до %%3. Разрешите "
+     "экстраполяцию, чтобы читать за их пределами."},
+    {msg::FamilyFull, "The family already has %%1 lines, the most it can hold.",
+     "В семействе уже %%1 линий — больше не помещается."},
+    {msg::FamilyLineGridTooLarge,
+     "A line can hold from 1 to %%2 points; the grid has %%1. Choose a larger step or fewer "
+     "points.",
+     "Линия может содержать от 1 до %%2 точек, а в сетке %%1. Выберите больший шаг или меньше "
+     "точек."},
+    {msg::FamilyEqualParameters, "Lines %%1 and %%2 have the same parameter, %%3.",
+     "У линий %%1 и %%2 одинаковый параметр, %%3."},
+    {msg::FamilyParametersOutOfOrder,
+     "The parameters do not rise or fall steadily from line to line.",
+     "Параметры не возрастают и не убывают последовательно от линии к линии."},
+    {msg::FamilyLinesCross, "The curves of lines %%1 and %%2 cross near X = %%3.",
+     "Кривые линий %%1 и %%2 пересекаются около X = %%3."},
+    {msg::FamilyLineNotPlaceable,
+     "The new line would have the point X = %%1, Y = %%2, which cannot be placed on the picture "
+     "with the current calibration. No line was added.",
+     "У новой линии была бы точка X = %%1, Y = %%2, которую нельзя поместить на изображение при "
+     "текущей калибровке. Линия не добавлена."},
+    {msg::FamilyGridNotRead, "The grid %%1 does not read as FROM:STEP:TO, three numbers.",
+     "Сетка %%1 не читается как ОТ:ШАГ:ДО — три числа."},
 };
 
 constexpr bool strictlyAscending() {

@@ -100,6 +100,19 @@ inline constexpr int FileLogarithmicRangeNotPositive = 2150;
 inline constexpr int TraceNothingFound = 2151;
 inline constexpr int TraceBoundMissed = 2152;
 inline constexpr int TraceReplacePoints = 2153; // %%1 = the line, %%2 = its points
+// The family tools.
+inline constexpr int FamilyGridUnusable = 2154; // %%1 from, %%2 to, %%3 spacing, %%4 most rows
+inline constexpr int FamilyHasNoPoints = 2155;
+inline constexpr int FamilyValueNotANumber = 2156;
+inline constexpr int FamilyTooFewLinesAtX = 2157;   // %%1 = X
+inline constexpr int FamilyParameterOutside = 2158; // %%1 = p, %%2 .. %%3 the parameters
+inline constexpr int FamilyFull = 2159;             // %%1 = the most lines
+inline constexpr int FamilyLineGridTooLarge = 2160; // %%1 = points asked, %%2 = the most
+inline constexpr int FamilyEqualParameters = 2161;  // %%1, %%2 = lines, %%3 = the parameter
+inline constexpr int FamilyParametersOutOfOrder = 2162;
+inline constexpr int FamilyLinesCross = 2163;       // %%1, %%2 = lines, %%3 = X
+inline constexpr int FamilyLineNotPlaceable = 2164; // %%1 = X, %%2 = Y
+inline constexpr int FamilyGridNotRead = 2165;      // %%1 = the text
 } // namespace msg
 
 // Text of message `number`: Russian when interfaceLanguage is 1, English for any

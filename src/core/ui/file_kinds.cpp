@@ -10,17 +10,23 @@ struct Texts {
     const char* bitmap;
     const char* pictures;
     const char* all;
+    const char* csv;
 };
 
-constexpr Texts kEnglish{
-    "Data text files *.dat", "Data text files *.txt", "Project files of the special format *.vxr",
-    "Bitmap images *.bmp",   "All pictures",          "All files *.*"};
+constexpr Texts kEnglish{"Data text files *.dat",
+                         "Data text files *.txt",
+                         "Project files of the special format *.vxr",
+                         "Bitmap images *.bmp",
+                         "All pictures",
+                         "All files *.*",
+                         "Comma-separated values *.csv"};
 constexpr Texts kRussian{"Текстовые файлы с данными *.dat",
                          "Текстовые файлы с данными *.txt",
                          "Файл проекта специального формата *.vxr",
                          "Файлы с растровым изображением *.bmp",
                          "Все изображения",
-                         "Все файлы *.*"};
+                         "Все файлы *.*",
+                         "Значения через запятую *.csv"};
 
 } // namespace
 
@@ -43,6 +49,12 @@ FileKindInfo fileKindInfo(FileKind kind, std::int32_t interfaceLanguage,
         // A name typed without extension means a project file in both dialogs.
         info.defaultSuffix = "vxr";
         info.confirmOverwrite = kind == FileKind::ProjectSave;
+        info.movesStartFolder = true;
+        break;
+    case FileKind::CsvSave:
+        info.filters = {{t.csv, {"*.csv"}}, all};
+        info.defaultSuffix = "csv";
+        info.confirmOverwrite = true;
         info.movesStartFolder = true;
         break;
     case FileKind::ImageOpen:

@@ -14,6 +14,7 @@ enum class FileKind : int {
     ImageOpen = 12,   // chart picture
     ProjectSave = 10, // Save Project As
     TableSave = 11,   // text table export
+    CsvSave = 20,     // points or the family table as CSV
 };
 
 struct FileFilter {

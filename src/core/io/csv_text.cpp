@@ -1,0 +1,35 @@
+#include "core/io/csv_text.h"
+
+#include <array>
+#include <charconv>
+
+namespace vex {
+namespace {
+
+template <class T> std::string shortest(T v) {
+    std::array<char, 64> buffer{};
+    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), v);
+    if (error != std::errc()) return {};
+    return std::string(buffer.data(), end);
+}
+
+} // namespace
+
+std::string csvNumber(double v) {
+    return shortest(v);
+}
+
+std::string csvNumber(float v) {
+    return shortest(v);
+}
+
+std::string pointsCsvText(const Dep2D& d) {
+    std::string out = "line,parameter,x,y\r\n";
+    for (int j = 1; j <= d.NLines; ++j)
+        for (int k = 1; k <= d.NPoints(j); ++k)
+            out += std::to_string(j) + ',' + csvNumber(d.LineParam(j)) + ',' +
+                   csvNumber(d.ArgX(j, k)) + ',' + csvNumber(d.ValY(j, k)) + "\r\n";
+    return out;
+}
+
+} // namespace vex

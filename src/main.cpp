@@ -42,13 +42,23 @@ bool displayAvailable() {
 #endif
 }
 
+std::optional<vex::UserMessage> runExport(const vex::CommandLine& cl) {
+    if (cl.action == vex::CommandLine::Action::ExportCsv)
+        return vex::exportCsvFromProject(cl.exportProject, cl.exportOutput);
+    if (cl.action == vex::CommandLine::Action::ExportFamily)
+        return vex::exportFamilyFromProject(cl.exportProject, cl.exportOutput, cl.familyGrid);
+    return vex::exportTableFromProject(cl.exportProject, cl.exportOutput);
+}
+
 int runBatch(const vex::CommandLine& cl) {
     switch (cl.action) {
     case vex::CommandLine::Action::Help:
         std::cout << vex::commandLineHelp();
         return 0;
     case vex::CommandLine::Action::ExportTable:
-        if (const auto failure = vex::exportTableFromProject(cl.exportProject, cl.exportOutput)) {
+    case vex::CommandLine::Action::ExportCsv:
+    case vex::CommandLine::Action::ExportFamily:
+        if (const auto failure = runExport(cl)) {
             std::cerr << "vexilor: " << failure->text(2) << "\n";
             return 1;
         }

@@ -16,4 +16,14 @@ namespace vex {
 std::optional<UserMessage> exportTableFromProject(const std::string& projectPath,
                                                   const std::string& outputPath);
 
+// The same project's points as CSV (line, parameter, x, y).
+std::optional<UserMessage> exportCsvFromProject(const std::string& projectPath,
+                                                const std::string& outputPath);
+
+// The family table of the project as CSV, on the grid FROM:STEP:TO given as
+// text; the grid's text is refused as the window refuses a grid.
+std::optional<UserMessage> exportFamilyFromProject(const std::string& projectPath,
+                                                   const std::string& outputPath,
+                                                   const std::string& grid);
+
 } // namespace vex

@@ -1,6 +1,18 @@
 #include "core/cli/command_line.h"
 
+#include <optional>
+
 namespace vex {
+namespace {
+
+std::optional<CommandLine::Action> exportAction(const std::string& option) {
+    if (option == "--export-table") return CommandLine::Action::ExportTable;
+    if (option == "--export-csv") return CommandLine::Action::ExportCsv;
+    if (option == "--export-family") return CommandLine::Action::ExportFamily;
+    return std::nullopt;
+}
+
+} // namespace
 
 CommandLine parseCommandLine(const std::vector<std::string>& args) {
     CommandLine cl;
@@ -18,13 +30,18 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
         if (a == "--screenshot") {
             if (i + 1 >= args.size()) return invalid("--screenshot needs the name of a PNG file");
             cl.screenshotFile = args[++i];
-        } else if (a == "--export-table") {
+        } else if (const auto exported = exportAction(a)) {
             if (i + 2 >= args.size())
-                return invalid("--export-table needs a project file and an output file");
-            cl.action = CommandLine::Action::ExportTable;
+                return invalid(a + " needs a project file and an output file");
+            if (cl.action != CommandLine::Action::Run)
+                return invalid("only one export can be made at a time");
+            cl.action = *exported;
             cl.exportProject = args[i + 1];
             cl.exportOutput = args[i + 2];
             i += 2;
+        } else if (a == "--grid") {
+            if (i + 1 >= args.size()) return invalid("--grid needs FROM:STEP:TO");
+            cl.familyGrid = args[++i];
         } else if (a == "--") {
             if (i + 1 < args.size()) {
                 if (!cl.projectFile.empty() || i + 2 < args.size())
@@ -39,9 +56,11 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
             cl.projectFile = a;
         }
     }
-    if (cl.action == CommandLine::Action::ExportTable &&
-        (!cl.projectFile.empty() || !cl.screenshotFile.empty()))
-        return invalid("--export-table cannot be combined with other arguments");
+    const bool exporting = cl.action != CommandLine::Action::Run;
+    if (exporting && (!cl.projectFile.empty() || !cl.screenshotFile.empty()))
+        return invalid("an export cannot be combined with other arguments");
+    if ((cl.action == CommandLine::Action::ExportFamily) != !cl.familyGrid.empty())
+        return invalid("--grid FROM:STEP:TO goes with --export-family, and it needs one");
     return cl;
 }
 
@@ -56,6 +75,11 @@ std::string commandLineHelp() {
            "  --export-table PROJECT OUT     load a project, compute the chart values of its\n"
            "                                 points and write them as a text table to OUT,\n"
            "                                 without opening a window\n"
+           "  --export-csv PROJECT OUT.csv   the same, as CSV: a row per point with its line,\n"
+           "                                 parameter, x and y\n"
+           "  --export-family PROJECT OUT.csv --grid FROM:STEP:TO\n"
+           "                                 the family table as CSV: x from FROM to TO in\n"
+           "                                 steps of STEP, a column per line\n"
            "  -h, --help                     show this help\n";
 }
 

@@ -7,13 +7,14 @@
 namespace vex {
 
 struct CommandLine {
-    enum class Action { Run, Help, ExportTable, Invalid };
+    enum class Action { Run, Help, ExportTable, ExportCsv, ExportFamily, Invalid };
     Action action = Action::Run;
     std::string projectFile;    // project to load shortly after start, taken as given
     std::string screenshotFile; // render the window to this PNG and quit
-    std::string exportProject;  // --export-table PROJECT OUT
+    std::string exportProject;  // --export-table, --export-csv, --export-family PROJECT OUT
     std::string exportOutput;
-    std::string error; // why the line is invalid
+    std::string familyGrid; // --grid FROM:STEP:TO of --export-family, as typed
+    std::string error;      // why the line is invalid
 };
 
 // args: the arguments after the program name (toolkit options already removed).

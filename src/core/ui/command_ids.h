@@ -27,6 +27,10 @@ inline constexpr int OpenBmpImage = 141;
 inline constexpr int HelpContent = 149;
 // Beyond the classic menus.
 inline constexpr int TraceCurve = 150;
+inline constexpr int ExportCsv = 151;
+inline constexpr int FamilyTable = 152;
+inline constexpr int ReadAcross = 153;
+inline constexpr int NewLineAtParameter = 154;
 
 inline constexpr int CopyTable = 40003;
 inline constexpr int PasteTable = 40004;

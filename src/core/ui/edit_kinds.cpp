@@ -12,7 +12,7 @@ struct Names {
     const char* russian;
 };
 
-constexpr std::array<Names, 19> kNames = {{
+constexpr std::array<Names, 20> kNames = {{
     {"Edit", "правку"},
     {"Capture Point", "захват точки"},
     {"Move Point", "перемещение точки"},
@@ -32,6 +32,7 @@ constexpr std::array<Names, 19> kNames = {{
     {"Paste Table", "вставку таблицы"},
     {"Import Table", "импорт таблицы"},
     {"Trace Curve", "обводку кривой"},
+    {"New Line at a Parameter", "новую линию по параметру"},
 }};
 
 bool russian(std::int32_t language) {

@@ -27,6 +27,7 @@ enum class EditKind {
     PasteTable,
     ImportTable,
     TraceCurve,
+    NewLineAtParameter,
 };
 
 // The name of an edit in the interface language (1 Russian, else English).

@@ -11,7 +11,8 @@ constexpr int kAllItems[] = {
     cmd::SaveProjectAs,   cmd::Exit,        cmd::SetTheScale, cmd::PointsCaptureMode,
     cmd::AddLine,         cmd::DeleteLine,  cmd::AddPoint,    cmd::DeletePoint,
     cmd::SortPoints,      cmd::ExportTable, cmd::ImportTable, cmd::LanguageRussian,
-    cmd::LanguageEnglish, cmd::About,       cmd::HelpContent, cmd::TraceCurve};
+    cmd::LanguageEnglish, cmd::About,       cmd::HelpContent, cmd::TraceCurve,
+    cmd::ExportCsv,       cmd::FamilyTable, cmd::ReadAcross,  cmd::NewLineAtParameter};
 
 } // namespace
 
@@ -48,6 +49,7 @@ void PrepContextMenu(int mode, const AppState& s, MenuStates& menu) {
         menu[cmd::SetTheScale].checked = false;
         menu[cmd::PointsCaptureMode].checked = false;
         menu[cmd::TraceCurve] = {false, false};
+        gray({cmd::ExportCsv, cmd::FamilyTable, cmd::ReadAcross, cmd::NewLineAtParameter});
         checkLanguageItems(s.InterfaceLanguage, menu);
         return;
     }
@@ -101,6 +103,13 @@ void PrepContextMenu(int mode, const AppState& s, MenuStates& menu) {
         gray({cmd::DeleteLine, cmd::DeletePoint, cmd::AddPoint, cmd::AddLine, cmd::SortPoints});
     }
     menu[cmd::TraceCurve] = {traceAllowed(s), s.trace.on};
+    // The family tools read the points' chart values, which the calibration
+    // changes while it is set.
+    bool anyPoint = false;
+    for (int j = 1; j <= d.NLines; ++j) anyPoint = anyPoint || d.NPoints(j) > 0;
+    for (int id : {cmd::ExportCsv, cmd::FamilyTable, cmd::ReadAcross})
+        setEnabled(id, anyPoint && !scale);
+    setEnabled(cmd::NewLineAtParameter, anyPoint && !scale && d.NLines < LinesMax);
 }
 
 } // namespace vex

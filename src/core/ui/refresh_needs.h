@@ -26,6 +26,16 @@ struct RefreshNeeds {
 inline constexpr RefreshNeeds AfterChange{
     .panel = true, .statusBar = 0, .menus = 1, .toolbar = true, .view = true, .focusView = true};
 
+// After a line's points were replaced or a line added: the same, with the
+// shown curve sampled again.
+inline constexpr RefreshNeeds AfterLinePointsChanged{.spline = true,
+                                                     .panel = true,
+                                                     .statusBar = 0,
+                                                     .menus = 1,
+                                                     .toolbar = true,
+                                                     .view = true,
+                                                     .focusView = true};
+
 // After the document was replaced or its picture changed: the same, with the
 // curve sampled again and the toolbar states of a loaded document.
 inline constexpr RefreshNeeds AfterNewDocument{.spline = true,

@@ -15,6 +15,7 @@
 #include "core/ui/window_title.h"
 #include "gui/app/about_dialog.h"
 #include "gui/app/edit_history.h"
+#include "gui/app/family_tools.h"
 #include "gui/app/help_window.h"
 #include "gui/app/menu_bar.h"
 #include "gui/app/recent_menus.h"
@@ -94,6 +95,8 @@ MainWindow::MainWindow(Platform platform, QWidget* parent)
         state_, platform_.prompts, *this, [this] { return reopenPictureFromProject(); });
     traceTool_ =
         std::make_unique<TraceTool>(state_, picture_, platform_.prompts, platform_.settings, *this);
+    familyTools_ =
+        std::make_unique<FamilyTools>(state_, platform_.prompts, platform_.clipboard, *this);
 
     // The minimum size leaves the panel column and 700 pixels beside it,
     // and 590 pixels below the toolbar.
@@ -200,6 +203,18 @@ void MainWindow::command(int id) {
         break;
     case cmd::TraceCurve:
         traceTool_->toggle();
+        break;
+    case cmd::ExportCsv:
+        familyTools_->exportCsv();
+        break;
+    case cmd::FamilyTable:
+        familyTools_->showTable();
+        break;
+    case cmd::ReadAcross:
+        familyTools_->readAcross();
+        break;
+    case cmd::NewLineAtParameter:
+        familyTools_->newLine();
         break;
     default:
         break;

@@ -25,6 +25,7 @@ class RecentMenus;
 class StatusPanes;
 class ToolbarWidget;
 class TraceTool;
+class FamilyTools;
 class Workspace;
 
 // The program's frame window. It owns the whole state of the program and
@@ -135,6 +136,7 @@ class MainWindow : public QMainWindow, public ShellServices {
     ImageHost* host_ = nullptr;
     std::unique_ptr<ProjectCommands> projectCommands_;
     std::unique_ptr<TraceTool> traceTool_;
+    std::unique_ptr<FamilyTools> familyTools_;
     QWidget* helpWindow_ = nullptr;
     EditHistory* history_ = nullptr;
     RecentMenus* recent_ = nullptr;

@@ -59,13 +59,7 @@ void TraceTool::take() {
     }
     takeTracedPoints(s_, tracedPoints(s_, dialog.count()));
     shell_.recordEdit(EditKind::TraceCurve);
-    shell_.refreshAfter({.spline = true,
-                         .panel = true,
-                         .statusBar = 0,
-                         .menus = 1,
-                         .toolbar = true,
-                         .view = true,
-                         .focusView = true});
+    shell_.refreshAfter(AfterLinePointsChanged);
 }
 
 void TraceTool::leave() {

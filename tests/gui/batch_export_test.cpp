@@ -1,5 +1,5 @@
-// The command-line export and the Export of a window that has just opened the
-// project give the same numbers.
+// The command-line exports and the exports of a window that has just opened
+// the project give the same numbers.
 
 #include "core/cli/batch_export.h"
 #include "core/io/project_file.h"
@@ -7,7 +7,11 @@
 #include "core/ui/project_routines.h"
 #include "window_fixture.h"
 
+#include <QDialog>
 #include <QImage>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
 
 #include <string>
 
@@ -67,6 +71,31 @@ TEST(BatchExport, GivesTheNumbersOfTheWindowsExport) {
     const std::string fromCommandLine = f.files.file("batch.dat");
     ASSERT_FALSE(exportTableFromProject(project, fromCommandLine).has_value());
     EXPECT_EQ(readBytes(fromCommandLine), readBytes(fromWindow));
+
+    // The CSV of the points, and the family table on a grid, likewise.
+    const std::string csvFromWindow = f.files.file("window.csv");
+    f.prompts.chooseFile(QString::fromStdString(csvFromWindow));
+    f.run(cmd::ExportCsv);
+    const std::string csvFromCommandLine = f.files.file("batch.csv");
+    ASSERT_FALSE(exportCsvFromProject(project, csvFromCommandLine).has_value());
+    EXPECT_EQ(readBytes(csvFromCommandLine), readBytes(csvFromWindow));
+
+    const std::string familyFromWindow = f.files.file("window-family.csv");
+    f.prompts.chooseFile(QString::fromStdString(familyFromWindow));
+    f.prompts.onDialog([](QDialog& d) {
+        for (const auto& [name, text] : {std::pair{"From", "0"}, {"To", "10"}, {"Step", "0.5"}}) {
+            auto* edit = d.findChild<QLineEdit*>(QString::fromLatin1(name));
+            edit->selectAll();
+            QTest::keyClicks(edit, QString::fromLatin1(text));
+        }
+        d.findChild<QPushButton*>(QStringLiteral("save"))->click();
+        return int(QDialog::Rejected);
+    });
+    f.run(cmd::FamilyTable);
+    const std::string familyFromCommandLine = f.files.file("batch-family.csv");
+    ASSERT_FALSE(exportFamilyFromProject(project, familyFromCommandLine, "0:0.5:10").has_value());
+    EXPECT_EQ(readBytes(familyFromCommandLine), readBytes(familyFromWindow));
+    EXPECT_TRUE(f.prompts.shown().empty());
 }
 
 } // namespace

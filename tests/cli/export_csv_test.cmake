@@ -8,13 +8,7 @@
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
 
-function(write_records file)
-  set(text "")
-  foreach(record IN LISTS ARGN)
-    string(APPEND text "${record}\r\n")
-  endforeach()
-  file(WRITE ${file} "${text}")
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/project_records.cmake)
 
 function(run)
   execute_process(COMMAND ${VEXILOR} ${ARGN} WORKING_DIRECTORY ${WORK} TIMEOUT 20

@@ -8,14 +8,7 @@
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
 
-# Writes each argument as one CRLF-ended record of a file.
-function(write_records file)
-  set(text "")
-  foreach(record IN LISTS ARGN)
-    string(APPEND text "${record}\r\n")
-  endforeach()
-  file(WRITE ${file} "${text}")
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/project_records.cmake)
 
 function(export)
   execute_process(COMMAND ${VEXILOR} --export-table ${ARGN}

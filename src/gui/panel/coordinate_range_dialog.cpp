@@ -108,7 +108,7 @@ void CoordinateRangeDialog::addAxesRows(int top) {
     logY_ = addCheck(LogYText, "logy", top + 12, cal_.YScale == AxisScale::Logarithmic);
 
     auto* caption = new QLabel(shown(MappingText), this);
-    caption->setGeometry(dialogUnitsToPixels(fm, 7, top + 27, 46, 11));
+    caption->setGeometry(dialogUnitsToPixels(fm, 7, top + 27, 56, 11)); // room for the Russian
     mapping_ = new QComboBox(this);
     mapping_->setObjectName(QStringLiteral("mapping"));
     mapping_->setAccessibleName(QString::fromUtf8(MappingText.english));
@@ -116,7 +116,7 @@ void CoordinateRangeDialog::addAxesRows(int top) {
     mapping_->addItem(shown(BilinearText));
     mapping_->addItem(shown(ProjectiveText));
     mapping_->setCurrentIndex(cal_.Mapping == QuadMapping::Projective ? 1 : 0);
-    mapping_->setGeometry(dialogUnitsToPixels(fm, 55, top + 25, 75, 13));
+    mapping_->setGeometry(dialogUnitsToPixels(fm, 64, top + 25, 66, 13));
     caption->setBuddy(mapping_);
 }
 

@@ -142,8 +142,7 @@ TEST(ReadAcross, RefusesWhatItCannotReadAndExtrapolatesOnlyWhenAllowed) {
 
 TEST(FamilyNotices, TellOfEqualParametersDisorderAndCrossings) {
     const Family f = [](double x, double p) { return 10 * p + x; };
-    EXPECT_TRUE(
-        familyNotices(*drawn(f, {1, 2, 3})).empty());
+    EXPECT_TRUE(familyNotices(*drawn(f, {1, 2, 3})).empty());
     EXPECT_TRUE(familyNotices(*drawn(f, {3, 2, 1})).empty()); // falling steadily is in order
     auto same = drawn(f, {1, 2, 2});
     same->ValY(3, 1) += 1; // not the same curve either

@@ -32,8 +32,9 @@ TEST(MenuStates, StartUpLeavesOnlyTheFileAndHelpCommands) {
         MenuStates m;
         PrepContextMenu(0, s, m);
         EXPECT_EQ(enabledItems(m),
-                  (std::set<int>{cmd::OpenBmpImage, cmd::LoadProject, cmd::Exit, cmd::About,
-                                 cmd::HelpContent, cmd::LanguageRussian, cmd::LanguageEnglish}));
+                  (std::set<int>{cmd::OpenBmpImage, cmd::PasteImage, cmd::LoadProject, cmd::Exit,
+                                 cmd::About, cmd::HelpContent, cmd::LanguageRussian,
+                                 cmd::LanguageEnglish}));
         EXPECT_EQ(m.at(cmd::LanguageRussian).checked, lang == 1);
         EXPECT_EQ(m.at(cmd::LanguageEnglish).checked, lang != 1);
         EXPECT_FALSE(m.at(cmd::SetTheScale).checked);

@@ -231,6 +231,14 @@ constexpr Entry kCatalogue[] = {
      "текущей калибровке. Линия не добавлена."},
     {msg::FamilyGridNotRead, "The grid %%1 does not read as FROM:STEP:TO, three numbers.",
      "Сетка %%1 не читается как ОТ:ШАГ:ДО — три числа."},
+    {msg::ClipboardHasNoPicture,
+     "The clipboard holds no picture. Copy a picture (a screenshot, or an image from another "
+     "program) and paste again.",
+     "В буфере обмена нет изображения. Скопируйте изображение (снимок экрана или картинку из "
+     "другой программы) и вставьте снова."},
+    {msg::PictureNotKept,
+     "The pasted picture could not be written to %%1, so the project was not saved.",
+     "Вставленное изображение не удалось записать в %%1, поэтому проект не сохранён."},
 };
 
 constexpr bool strictlyAscending() {

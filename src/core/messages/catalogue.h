@@ -113,6 +113,9 @@ inline constexpr int FamilyParametersOutOfOrder = 2162;
 inline constexpr int FamilyLinesCross = 2163;       // %%1, %%2 = lines, %%3 = X
 inline constexpr int FamilyLineNotPlaceable = 2164; // %%1 = X, %%2 = Y
 inline constexpr int FamilyGridNotRead = 2165;      // %%1 = the text
+// Paste image.
+inline constexpr int ClipboardHasNoPicture = 2166;
+inline constexpr int PictureNotKept = 2167; // %%1 = the picture's path
 } // namespace msg
 
 // Text of message `number`: Russian when interfaceLanguage is 1, English for any

@@ -29,6 +29,9 @@ struct AppState {
     std::int32_t InterfaceLanguage = 0; // 1 = Russian, anything else English
     std::string ProjectPath;            // current project file; empty until chosen
     std::string CommandLineFile;        // project named on the command line, used once
+    // The picture shown has no file of its own (it was pasted): Save writes
+    // it beside the project first.
+    bool PictureOnlyInMemory = false;
 };
 
 } // namespace vex

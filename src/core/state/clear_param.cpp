@@ -10,6 +10,7 @@ void CLEARPARAM(AppState& s) {
 
     w.CaptureMode = 0;
     s.trace = TraceSession{};
+    s.PictureOnlyInMemory = false;
     w.ScaleMode = 0;
     w.SplineShown = 0;
     w.SplinePointMode = 0;

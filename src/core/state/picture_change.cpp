@@ -7,6 +7,7 @@ namespace vex {
 void takeOpenedPicture(AppState& s, const std::string& path, std::int32_t width,
                        std::int32_t height) {
     s.doc.ImagePath = path;
+    s.PictureOnlyInMemory = false;
     s.trace.shown.clear(); // traced on the picture before
     s.trace.click.reset();
     s.work.ProjectNamed = 0;

@@ -31,6 +31,7 @@ inline constexpr int ExportCsv = 151;
 inline constexpr int FamilyTable = 152;
 inline constexpr int ReadAcross = 153;
 inline constexpr int NewLineAtParameter = 154;
+inline constexpr int PasteImage = 155;
 
 inline constexpr int CopyTable = 40003;
 inline constexpr int PasteTable = 40004;

@@ -12,7 +12,8 @@ constexpr int kAllItems[] = {
     cmd::AddLine,         cmd::DeleteLine,  cmd::AddPoint,    cmd::DeletePoint,
     cmd::SortPoints,      cmd::ExportTable, cmd::ImportTable, cmd::LanguageRussian,
     cmd::LanguageEnglish, cmd::About,       cmd::HelpContent, cmd::TraceCurve,
-    cmd::ExportCsv,       cmd::FamilyTable, cmd::ReadAcross,  cmd::NewLineAtParameter};
+    cmd::ExportCsv,       cmd::FamilyTable, cmd::ReadAcross,  cmd::NewLineAtParameter,
+    cmd::PasteImage};
 
 } // namespace
 
@@ -103,6 +104,7 @@ void PrepContextMenu(int mode, const AppState& s, MenuStates& menu) {
         gray({cmd::DeleteLine, cmd::DeletePoint, cmd::AddPoint, cmd::AddLine, cmd::SortPoints});
     }
     menu[cmd::TraceCurve] = {traceAllowed(s), s.trace.on};
+    menu[cmd::PasteImage].enabled = menu[cmd::OpenBmpImage].enabled; // another picture alike
     // The family tools read the points' chart values, which the calibration
     // changes while it is set.
     bool anyPoint = false;

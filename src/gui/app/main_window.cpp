@@ -32,9 +32,11 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFile>
 #include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
@@ -92,7 +94,8 @@ MainWindow::MainWindow(Platform platform, QWidget* parent)
     addMagnifierToggle();
 
     projectCommands_ = std::make_unique<ProjectCommands>(
-        state_, platform_.prompts, *this, [this] { return reopenPictureFromProject(); });
+        state_, platform_.prompts, *this, [this] { return reopenPictureFromProject(); },
+        [this](const std::string& path) { return keepPictureAs(path); });
     traceTool_ =
         std::make_unique<TraceTool>(state_, picture_, platform_.prompts, platform_.settings, *this);
     familyTools_ =
@@ -175,6 +178,9 @@ void MainWindow::command(int id) {
         break;
     case cmd::HelpContent:
         showHelp();
+        break;
+    case cmd::PasteImage:
+        pasteImage();
         break;
     case cmd::OpenBmpImage:
         // Posted, as the menu used to: the menu closes before the dialog opens.
@@ -329,6 +335,36 @@ void MainWindow::showHelp() {
     if (!helpWindow_) helpWindow_ = new HelpWindow(state_.InterfaceLanguage, this);
     helpWindow_->show();
     helpWindow_->raise();
+}
+
+// Written whole under another name, then given its own; an existing file of
+// that name is never replaced (the rename refuses).
+bool MainWindow::keepPictureAs(const std::string& path) {
+    const QString target = QString::fromStdString(path);
+    const QString partial = target + QStringLiteral(".partial");
+    QFile::remove(partial);
+    if (!picture_.image().save(partial, "PNG")) return false;
+    if (QFile::rename(partial, target)) return true;
+    QFile::remove(partial);
+    return false;
+}
+
+void MainWindow::pasteImage() {
+    const QImage image = QGuiApplication::clipboard()->image();
+    if (image.isNull()) {
+        tell(msg::ClipboardHasNoPicture, MessageKind::Warning);
+        return;
+    }
+    if (const auto refusal = Picture::refusalOfSize(image.size(), QStringLiteral("(clipboard)"))) {
+        platform_.prompts.message(refusal->kind,
+                                  QString::fromStdString(refusal->text(state_.InterfaceLanguage)));
+        return;
+    }
+    view_->showPictureWithoutFile(image.convertToFormat(QImage::Format_RGB32));
+    pictureChanged();
+    RefreshNeeds needs = AfterNewDocument;
+    needs.view = false;
+    refreshAfter(needs);
 }
 
 bool MainWindow::reopenPictureFromProject() {

@@ -118,6 +118,8 @@ class MainWindow : public QMainWindow, public ShellServices {
     void showAbout();
     void showHelp();
     bool reopenPictureFromProject();
+    bool keepPictureAs(const std::string& path);
+    void pasteImage();
     void copyTable();
     void pasteTable();
     Answer tell(int number, MessageKind kind);

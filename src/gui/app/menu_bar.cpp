@@ -36,6 +36,7 @@ const std::vector<Popup> kMenuBar = {
     {"&File",
      "&Файл",
      {{cmd::OpenBmpImage, "Open &BMP image", "Open &BMP image"},
+      {cmd::PasteImage, "Paste &image", "&Вставить изображение"},
       {0, nullptr, nullptr},
       {cmd::NewProject, "&New Project", "&Новый проект"},
       {cmd::LoadProject, "&Load Project", "&Загрузить проект"},
@@ -91,6 +92,8 @@ QList<QKeySequence> standardKeys(QKeySequence::StandardKey key, const QKeySequen
 // The keys a desktop user expects of these commands, shown in the menus.
 QList<QKeySequence> shortcutsOf(int id) {
     switch (id) {
+    case cmd::PasteImage:
+        return {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V)};
     case cmd::OpenBmpImage:
         return {QKeySequence(Qt::CTRL | Qt::Key_I)};
     case cmd::NewProject:

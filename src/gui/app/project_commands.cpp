@@ -2,6 +2,7 @@
 
 #include "core/coords/chart_values.h"
 #include "core/io/number_text.h"
+#include "core/io/picture_beside.h"
 #include "core/io/project_file.h"
 #include "core/io/text_table.h"
 #include "core/messages/catalogue.h"
@@ -35,8 +36,10 @@ UserMessage plain(int number, MessageKind kind) {
 } // namespace
 
 ProjectCommands::ProjectCommands(AppState& s, Prompts& prompts, ShellServices& shell,
-                                 std::function<bool()> reopenPicture)
-    : s_(s), prompts_(prompts), shell_(shell), reopenPicture_(std::move(reopenPicture)) {}
+                                 std::function<bool()> reopenPicture,
+                                 std::function<bool(const std::string&)> keepPicture)
+    : s_(s), prompts_(prompts), shell_(shell), reopenPicture_(std::move(reopenPicture)),
+      keepPicture_(std::move(keepPicture)) {}
 
 Answer ProjectCommands::tell(const UserMessage& m) {
     return prompts_.message(m.kind, QString::fromStdString(m.text(s_.InterfaceLanguage)));
@@ -111,7 +114,25 @@ void ProjectCommands::loadProject() {
     if (!pictureOpened) tell(plain(msg::BitmapNotFound, MessageKind::Warning));
 }
 
+// A pasted picture goes into a file of its own beside the project, which
+// then names it, so that the project opens anywhere with its picture.
+bool ProjectCommands::keepPastedPicture() {
+    if (!s_.PictureOnlyInMemory || s_.work.ImageLoaded == 0) return true;
+    const std::string path = pictureFileBeside(s_.ProjectPath);
+    if (!keepPicture_(path)) {
+        UserMessage m = plain(msg::PictureNotKept, MessageKind::Warning);
+        m.args[0] = path;
+        tell(m);
+        return false;
+    }
+    s_.doc.ImagePath = path;
+    s_.PictureOnlyInMemory = false;
+    shell_.pictureChanged(); // the project now names the picture's file: not a step
+    return true;
+}
+
 bool ProjectCommands::writeProject() {
+    if (!keepPastedPicture()) return false;
     std::optional<UserMessage> failure;
     {
         WaitCursor wait;

@@ -14,9 +14,11 @@ namespace vex {
 class ProjectCommands {
   public:
     // reopenPicture: loads the picture named by the state after a project
-    // load; returns false when it could not be loaded.
+    // load; returns false when it could not be loaded. keepPicture: writes
+    // the picture shown to the given new PNG file; false when it could not.
     ProjectCommands(AppState& s, Prompts& prompts, ShellServices& shell,
-                    std::function<bool()> reopenPicture);
+                    std::function<bool()> reopenPicture,
+                    std::function<bool(const std::string&)> keepPicture);
 
     void newProject();
     void loadProject();
@@ -33,12 +35,14 @@ class ProjectCommands {
   private:
     bool proceedDespiteChanges(int question);
     bool writeProject();
+    bool keepPastedPicture();
     Answer tell(const UserMessage& m);
 
     AppState& s_;
     Prompts& prompts_;
     ShellServices& shell_;
     std::function<bool()> reopenPicture_;
+    std::function<bool(const std::string&)> keepPicture_;
 };
 
 } // namespace vex

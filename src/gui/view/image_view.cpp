@@ -172,6 +172,16 @@ bool ImageView::openPictureFile(const QString& path, Prompts* prompts) {
     return true;
 }
 
+void ImageView::showPictureWithoutFile(const QImage& image) {
+    picture_.setImage(image);
+    s_.view.CanvasWidth = viewport()->width();
+    s_.view.CanvasHeight = viewport()->height();
+    takeOpenedPicture(s_, {}, picture_.width(), picture_.height());
+    s_.PictureOnlyInMemory = true;
+    updateScrollBars();
+    viewport()->repaint();
+}
+
 void ImageView::dropPicture() {
     picture_.clear();
     s_.view.ScrollX = s_.view.ScrollY = 0;

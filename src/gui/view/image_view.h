@@ -44,6 +44,8 @@ class ImageView : public QAbstractScrollArea {
     // Loads the picture at `path`; a failure is told through `prompts`
     // unless that is null.
     bool openPictureFile(const QString& path, Prompts* prompts);
+    // Shows a picture that has no file (a pasted one) as a new picture.
+    void showPictureWithoutFile(const QImage& image);
     // Drops the picture (the panel's .BMP Delete).
     void dropPicture();
 

@@ -118,6 +118,10 @@ bool isPictureFile(const std::string& path) {
     return reader.canRead();
 }
 
+std::optional<UserMessage> Picture::refusalOfSize(const QSize& size, const QString& name) {
+    return refuseGiant(size, name);
+}
+
 std::optional<UserMessage> Picture::load(const QString& path) {
     // A large uncompressed BMP is read row by row straight into the picture,
     // never held twice in memory; anything else goes to Qt's decoders whole.

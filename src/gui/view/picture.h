@@ -23,6 +23,9 @@ class Picture {
     // comes back as a message for the user.
     std::optional<UserMessage> load(const QString& path);
     void setImage(const QImage& image); // a picture made in memory, halved copies and all
+    // The refusal of a picture of this size (too many pixels to hold), told
+    // with `name`; nothing when it can be held.
+    static std::optional<UserMessage> refusalOfSize(const QSize& size, const QString& name);
     // The picture alone; its halved copies follow through takeHalvings
     // (made in another thread) or makeHalvingsNow.
     void setImageHalvingsLater(const QImage& image);

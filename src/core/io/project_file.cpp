@@ -152,6 +152,18 @@ bool readCalibrationFlags(ProjectReader& in, ProjectContent& c) {
     return true;
 }
 
+// Before the scales are read: ranges that no scale could use. A range too
+// wide for a linear axis may still serve a logarithmic one.
+bool rangesUsableOnSomeScale(ProjectReader& in, const ProjectContent& c, std::size_t firstRange) {
+    const auto either = [](auto keepsFinite, float low, float high) {
+        return keepsFinite(low, high, AxisScale::Linear) ||
+               keepsFinite(low, high, AxisScale::Logarithmic);
+    };
+    return (either(argumentRangeKeepsChartValuesFinite, c.Xmin, c.Xmax) &&
+            either(valueRangeKeepsChartValuesFinite, c.Ymin, c.Ymax)) ||
+           in.failAt(msg::FileRangesUnusable, firstRange);
+}
+
 // Chart ranges that the inversion's results stay finite under, on the file's
 // axis scales.
 bool rangesUsable(ProjectReader& in, const ProjectContent& c, std::size_t firstRange) {
@@ -261,7 +273,7 @@ parseProjectFile(std::string_view text, const std::string& pathForMessages, Proj
     for (float* v : {&c.Xmin, &c.Xmax, &c.Ymin, &c.Ymax}) {
         if (!in.real(*v)) return in.failure();
     }
-    if (!rangesUsable(in, c, firstRange)) return in.failure();
+    if (!rangesUsableOnSomeScale(in, c, firstRange)) return in.failure();
     constexpr std::int32_t kLargestSide = 1 << 30;
     if (!in.count(c.ImageWidth, 0, kLargestSide) || !in.count(c.ImageHeight, 0, kLargestSide))
         return in.failure();

@@ -22,14 +22,10 @@ double markerY(const Calibration& c, int k) {
     return c.MarkerPixY(k);
 }
 
-bool projective(const Calibration& c) {
-    return c.Mapping == QuadMapping::Projective;
-}
-
 // The projective map in use; none for the bilinear one, or when the markers
 // span no quadrilateral (the bilinear map then stands in).
 std::optional<Homography> perspectiveMap(const Calibration& c) {
-    if (!projective(c)) return std::nullopt;
+    if (c.Mapping != QuadMapping::Projective) return std::nullopt;
     return squareToMarkers(c);
 }
 
@@ -95,12 +91,14 @@ PlanePoint chartToImage(const Calibration& c, double X, double Y) {
 }
 
 PlaneSegment segmentOfConstantA(const Calibration& c, double a) {
-    if (perspectiveMap(c)) return {quadPosition(c, a, 0.0), quadPosition(c, a, 1.0)};
+    if (const std::optional<Homography> map = perspectiveMap(c))
+        return {map->apply(a, 0.0), map->apply(a, 1.0)};
     return {between(markerAt(c, 1), markerAt(c, 2), a), between(markerAt(c, 4), markerAt(c, 3), a)};
 }
 
 PlaneSegment segmentOfConstantB(const Calibration& c, double b) {
-    if (perspectiveMap(c)) return {quadPosition(c, 0.0, b), quadPosition(c, 1.0, b)};
+    if (const std::optional<Homography> map = perspectiveMap(c))
+        return {map->apply(0.0, b), map->apply(1.0, b)};
     return {between(markerAt(c, 1), markerAt(c, 4), b), between(markerAt(c, 2), markerAt(c, 3), b)};
 }
 

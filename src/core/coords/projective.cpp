@@ -10,6 +10,11 @@ bool allFinite(const Homography& h) {
     return std::all_of(h.m.begin(), h.m.end(), [](double v) { return std::isfinite(v); });
 }
 
+double determinant(const std::array<double, 9>& m) {
+    return m[0] * (m[4] * m[8] - m[5] * m[7]) - m[1] * (m[3] * m[8] - m[5] * m[6]) +
+           m[2] * (m[3] * m[7] - m[4] * m[6]);
+}
+
 } // namespace
 
 PlanePoint Homography::apply(double u, double v) const {
@@ -40,7 +45,8 @@ std::optional<Homography> squareToMarkers(const Calibration& c) {
                           y1 - y0 + g * y1, y3 - y0 + h * y3, y0, //
                           g, h, 1.0}};
     // Three markers on one line leave no quadrilateral to map onto.
-    if (!allFinite(map) || !inverted(map)) return std::nullopt;
+    const double det = determinant(map.m);
+    if (!allFinite(map) || det == 0.0 || !std::isfinite(det)) return std::nullopt;
     return map;
 }
 

@@ -17,11 +17,19 @@ struct AtX {
     int line;
 };
 
+// The curves of lines 1 .. NLines, made once for every X read.
+std::vector<LineCurve> curvesOf(const Dep2D& d) {
+    std::vector<LineCurve> curves;
+    for (int j = 1; j <= d.NLines; ++j) curves.emplace_back(d, j);
+    return curves;
+}
+
 // Each line that reaches X, by parameter; of lines with one parameter, the first.
-std::vector<AtX> linesAt(const Dep2D& d, double X, bool extrapolate) {
+std::vector<AtX> linesAt(const Dep2D& d, const std::vector<LineCurve>& curves, double X,
+                         bool extrapolate) {
     std::vector<AtX> at;
     for (int j = 1; j <= d.NLines; ++j) {
-        const LineCurve c(d, j);
+        const LineCurve& c = curves[static_cast<std::size_t>(j - 1)];
         if (c.empty() || (!extrapolate && !c.covers(X))) continue;
         at.push_back({d.LineParam(j), c.at(X), j});
     }
@@ -63,15 +71,14 @@ AcrossReading smooth(const std::vector<AtX>& at, double p) {
     return r;
 }
 
-} // namespace
-
-AcrossReading readAcross(const Dep2D& d, double X, double p, bool extrapolate) {
+AcrossReading readAcrossCurves(const Dep2D& d, const std::vector<LineCurve>& curves, double X,
+                               double p, bool extrapolate) {
     AcrossReading r;
     if (!std::isfinite(X) || !std::isfinite(p)) {
         r.refusal = refused(msg::FamilyValueNotANumber);
         return r;
     }
-    const std::vector<AtX> at = linesAt(d, X, extrapolate);
+    const std::vector<AtX> at = linesAt(d, curves, X, extrapolate);
     if (at.size() < 2) {
         r.refusal = refused(msg::FamilyTooFewLinesAtX, {shown(X)});
         return r;
@@ -87,6 +94,12 @@ AcrossReading readAcross(const Dep2D& d, double X, double p, bool extrapolate) {
     return at.size() >= 3 && inside ? smooth(at, p) : linear(at, p);
 }
 
+} // namespace
+
+AcrossReading readAcross(const Dep2D& d, double X, double p, bool extrapolate) {
+    return readAcrossCurves(d, curvesOf(d), X, p, extrapolate);
+}
+
 LineAtParameter lineAtParameter(const Dep2D& d, double p, const std::vector<double>& grid,
                                 bool extrapolate) {
     LineAtParameter line;
@@ -99,8 +112,9 @@ LineAtParameter lineAtParameter(const Dep2D& d, double p, const std::vector<doub
                                {std::to_string(grid.size()), std::to_string(PointsMax)});
         return line;
     }
+    const std::vector<LineCurve> curves = curvesOf(d);
     for (double X : grid) {
-        const AcrossReading r = readAcross(d, X, p, extrapolate);
+        const AcrossReading r = readAcrossCurves(d, curves, X, p, extrapolate);
         if (r.refusal) {
             line.refusal = r.refusal;
             return line;

@@ -1,9 +1,9 @@
 #include "core/settings/trace_preferences.h"
 
 #include "core/data/dep2d.h"
+#include "core/io/number_text.h"
 #include "core/settings/view_preferences.h"
 
-#include <charconv>
 #include <string>
 
 namespace vex {
@@ -18,8 +18,7 @@ std::int32_t readTracePointCount(const SettingsStore& store) {
     if (!GETREGKEYDATA(store, ViewPreferencesKey, kTracePoints, kept, SettingsValueBufferBytes))
         return TracePointsDefault;
     std::int32_t count = 0;
-    const auto [end, error] = std::from_chars(kept.data(), kept.data() + kept.size(), count);
-    if (error != std::errc() || count < 2 || count > PointsMax) return TracePointsDefault;
+    if (!readInteger(kept, count) || count < 2 || count > PointsMax) return TracePointsDefault;
     return count;
 }
 

@@ -8,8 +8,7 @@ void takeOpenedPicture(AppState& s, const std::string& path, std::int32_t width,
                        std::int32_t height) {
     s.doc.ImagePath = path;
     s.PictureOnlyInMemory = false;
-    s.trace.shown.clear(); // traced on the picture before
-    s.trace.click.reset();
+    s.trace.dropShown(); // traced on the picture before
     s.work.ProjectNamed = 0;
     s.work.ImageLoaded = -1;
     fitPicture(s.view, s.doc, width, height);

@@ -13,6 +13,12 @@ struct TraceSession {
     bool on = false;
     std::optional<PlanePoint> click; // picture pixels of the click the trace shown started from
     std::vector<PlanePoint> shown;   // the trace shown, in picture pixels; empty: none yet
+
+    // The trace shown is done with or no longer fits the picture; the mode stays.
+    void dropShown() {
+        shown.clear();
+        click.reset();
+    }
 };
 
 } // namespace vex

@@ -7,6 +7,7 @@
 #include "core/messages/catalogue.h"
 #include "core/numerics/spline.h"
 #include "core/state/shown_spline.h"
+#include "core/ui/trace_commands.h"
 #include "core/ui/typed_number.h"
 
 #include <algorithm>
@@ -177,14 +178,14 @@ bool previousLine(AppState& s) {
 }
 
 void startScaleMode(AppState& s) {
-    s.trace = TraceSession{};
+    stopTracing(s);
     s.work.ScaleMode = -1;
     latchScaleButton(s.toolbar);
 }
 
 void setCaptureMode(AppState& s, bool on) {
     s.work.CaptureMode = on ? 1 : 0;
-    if (on) s.trace = TraceSession{}; // one way of placing points at a time
+    if (on) stopTracing(s); // one way of placing points at a time
     if (on)
         latchCaptureButton(s.toolbar);
     else

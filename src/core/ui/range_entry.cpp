@@ -61,8 +61,7 @@ RangeConfirmation confirmRanges(Calibration& c, const std::array<std::string, 4>
                             {"Ymin", c.Ymin, "Ymax", c.Ymax, msg::ValueRangeInverted,
                              valueRangeKeepsChartValuesFinite, axes.YScale}};
     for (const Range& r : ranges)
-        if (!positiveWhereLogarithmic(r) || !usableOnceRepaired(r))
-            result.messages.push_back(unusable(r));
+        if (!usableOnceRepaired(r)) result.messages.push_back(unusable(r));
     if (!result.messages.empty()) return result;
 
     for (const Range& r : ranges) {

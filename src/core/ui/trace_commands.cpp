@@ -57,8 +57,7 @@ void takeTracedPoints(AppState& s, const std::vector<PlanePoint>& stored) {
     }
     recomputeLineChartValues(s.doc, s.work.PerspectiveDistance, line);
     s.work.CurPoint = 1;
-    s.trace.shown.clear();
-    s.trace.click.reset();
+    s.trace.dropShown();
 }
 
 std::string traceStatusText(const AppState& s) {

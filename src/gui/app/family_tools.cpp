@@ -39,9 +39,7 @@ void FamilyTools::newLine() {
         return;
     }
     shell_.recordEdit(EditKind::NewLineAtParameter);
-    shell_.refreshAfter(AfterLinePointsChanged);
-    shell_.showCurrentPoint();
-    shell_.showBundleParameter();
+    shell_.refreshAfter(AfterLinePointsChanged); // the panel shows the new line
 }
 
 } // namespace vex

@@ -361,10 +361,7 @@ void MainWindow::pasteImage() {
         return;
     }
     view_->showPictureWithoutFile(image.convertToFormat(QImage::Format_RGB32));
-    pictureChanged();
-    RefreshNeeds needs = AfterNewDocument;
-    needs.view = false;
-    refreshAfter(needs);
+    showOpenedPicture();
 }
 
 bool MainWindow::reopenPictureFromProject() {
@@ -384,7 +381,8 @@ bool MainWindow::openPicture(const QString& path) {
 }
 
 void MainWindow::showOpenedPicture() {
-    recent_->note(RecentList::Pictures, state_.doc.ImagePath);
+    // A pasted picture has no file for the list.
+    if (!state_.doc.ImagePath.empty()) recent_->note(RecentList::Pictures, state_.doc.ImagePath);
     pictureChanged();
     RefreshNeeds needs = AfterNewDocument;
     needs.view = false; // the view repainted itself with the new picture

@@ -6,6 +6,7 @@
 #include "core/state/app_state.h"
 #include "core/ui/range_entry.h"
 #include "gui/panel/dialog_units.h"
+#include "gui/platform/in_language.h"
 #include "gui/platform/prompts.h"
 
 #include <QAbstractItemView>
@@ -94,7 +95,7 @@ QLineEdit* CoordinateRangeDialog::addRangeRow(const QString& name, int top, floa
 void CoordinateRangeDialog::addAxesRows(int top) {
     const QFontMetrics fm(font());
     const auto shown = [this](const AxesText& t) {
-        return QString::fromUtf8(language_ == 1 ? t.russian : t.english);
+        return inLanguage(language_, t.english, t.russian);
     };
     const auto addCheck = [&](const AxesText& t, const char* objectName, int y, bool on) {
         auto* box = new QCheckBox(shown(t), this);

@@ -1,8 +1,9 @@
 #pragma once
-// What the family dialogs share: their texts in the interface language, the
-// X range of the family's points, and its notices as one text.
+// What the family dialogs share: typed numbers, the X range of the family's
+// points, and its notices as one text.
 
 #include "core/data/dep2d.h"
+#include "gui/platform/in_language.h"
 
 #include <QString>
 
@@ -12,10 +13,6 @@ class QLineEdit;
 #include <utility>
 
 namespace vex {
-
-inline QString inLanguage(std::int32_t language, const char* english, const char* russian) {
-    return QString::fromUtf8(language == 1 ? russian : english);
-}
 
 // The number typed in the edit, read as the panel reads typed numbers; NaN
 // when it does not read.

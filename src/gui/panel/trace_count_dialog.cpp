@@ -1,6 +1,7 @@
 #include "gui/panel/trace_count_dialog.h"
 
 #include "core/data/dep2d.h"
+#include "gui/platform/in_language.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -11,8 +12,7 @@ namespace vex {
 
 TraceCountDialog::TraceCountDialog(std::int32_t count, std::int32_t language, QWidget* parent)
     : QDialog(parent) {
-    const bool russian = language == 1;
-    setWindowTitle(russian ? QString::fromUtf8("Обвести кривую") : QStringLiteral("Trace curve"));
+    setWindowTitle(inLanguage(language, "Trace curve", "Обвести кривую"));
     count_ = new QSpinBox(this);
     count_->setObjectName(QStringLiteral("points"));
     count_->setAccessibleName(QStringLiteral("Points"));
@@ -22,7 +22,7 @@ TraceCountDialog::TraceCountDialog(std::int32_t count, std::int32_t language, QW
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QFormLayout(this);
-    layout->addRow(russian ? QString::fromUtf8("Точек:") : QStringLiteral("Points:"), count_);
+    layout->addRow(inLanguage(language, "Points:", "Точек:"), count_);
     layout->addRow(buttons);
 }
 

@@ -164,20 +164,20 @@ bool ImageView::openPictureFile(const QString& path, Prompts* prompts) {
                              QString::fromStdString(failure->text(s_.InterfaceLanguage)));
         return false;
     }
-    s_.view.CanvasWidth = viewport()->width();
-    s_.view.CanvasHeight = viewport()->height();
-    takeOpenedPicture(s_, path.toStdString(), picture_.width(), picture_.height());
-    updateScrollBars();
-    viewport()->repaint();
+    showTakenPicture(path.toStdString());
     return true;
 }
 
 void ImageView::showPictureWithoutFile(const QImage& image) {
     picture_.setImage(image);
+    showTakenPicture({});
+    s_.PictureOnlyInMemory = true;
+}
+
+void ImageView::showTakenPicture(const std::string& path) {
     s_.view.CanvasWidth = viewport()->width();
     s_.view.CanvasHeight = viewport()->height();
-    takeOpenedPicture(s_, {}, picture_.width(), picture_.height());
-    s_.PictureOnlyInMemory = true;
+    takeOpenedPicture(s_, path, picture_.width(), picture_.height());
     updateScrollBars();
     viewport()->repaint();
 }

@@ -22,6 +22,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <string>
 
 class QLabel;
 class QMenu;
@@ -95,6 +96,8 @@ class ImageView : public QAbstractScrollArea {
     void scrollContentsBy(int, int) override {} // positions are ours, not the bars'
 
   private:
+    // The picture now in `picture_` becomes the document's (from `path`, or none).
+    void showTakenPicture(const std::string& path);
     // A picture is loaded and decoded: there is something to scroll and zoom.
     bool showsPicture() const { return s_.work.ImageLoaded != 0 && !picture_.isNull(); }
     // The edit a left press or double click begins.

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config
   clang libclang-rt-dev clang-tidy clang-format
-  qt6-base-dev qt6-qpa-plugins qt6-image-formats-plugins qt6-translations-l10n
+  qt6-base-dev qt6-pdf-dev qt6-qpa-plugins qt6-image-formats-plugins qt6-translations-l10n
   libgtest-dev libbenchmark-dev
   fonts-dejavu-core
   # the install check: the desktop, metainfo and MIME validators; cpack's

@@ -121,7 +121,7 @@ int runScreenshot(QApplication& app, vex::MainWindow& window, const vex::Console
     if (!cl.projectFile.empty()) {
         QObject::connect(&window, &vex::MainWindow::startProjectHandled, &app,
                          [&] { QTimer::singleShot(200, &app, shoot); });
-        window.openAtStart(cl.projectFile);
+        window.openAtStart(cl.projectFile, cl.pdfPage);
     } else {
         QTimer::singleShot(300, &app, shoot);
     }
@@ -175,6 +175,6 @@ int main(int argc, char** argv) {
         mainWindow.setGeometry(mainWindow.screen()->availableGeometry());
         mainWindow.showMaximized();
     }
-    if (!cl.projectFile.empty()) mainWindow.openAtStart(cl.projectFile);
+    if (!cl.projectFile.empty()) mainWindow.openAtStart(cl.projectFile, cl.pdfPage);
     return app.exec();
 }

@@ -2,20 +2,23 @@
 # picture. A run must end (never wait for anyone) with a message and a
 # failure status when the project or its picture is missing, and a screenshot
 # that cannot be written must leave the older one of that name as it was.
-#   cmake -DVEXILOR=<program> -DEXAMPLES=<examples folder> -DWORK=<scratch folder> -P screenshot_test.cmake
+#   cmake -DVEXILOR=<program> -DEXAMPLES=<examples folder> -DPDFS=<test PDFs folder>
+#         -DWORK=<scratch folder> -P screenshot_test.cmake
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK}/config ${WORK}/runtime ${WORK}/no-picture)
 file(CHMOD ${WORK}/runtime DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
 file(COPY ${EXAMPLES}/example.vxr DESTINATION ${WORK}/no-picture)
 set(old_shot "an older screenshot")
 
-# Runs the program under `sh -c`, with `limits` (shell commands) applied first.
+# Runs the program under `sh -c`, with `limits` (shell commands) applied
+# first; further arguments are options put before the others.
 function(shoot limits project)
+  string(JOIN " " options ${ARGN})
   file(WRITE ${WORK}/shot.png "${old_shot}")
   execute_process(
     COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen HOME=${WORK}
             XDG_CONFIG_HOME=${WORK}/config XDG_RUNTIME_DIR=${WORK}/runtime
-            sh -c "${limits} exec \"$0\" --screenshot \"$1\" \"$2\"" ${VEXILOR} ${WORK}/shot.png ${project}
+            sh -c "${limits} exec \"$0\" ${options} --screenshot \"$1\" \"$2\"" ${VEXILOR} ${WORK}/shot.png ${project}
     WORKING_DIRECTORY ${WORK}
     TIMEOUT 25
     RESULT_VARIABLE status
@@ -63,3 +66,16 @@ shoot("" ${EXAMPLES}/chart.bmp)
 if(NOT status EQUAL 0 OR NOT shot MATCHES "^89504e47")
   message(FATAL_ERROR "a picture: status '${status}', ${errors}")
 endif()
+
+# A page of a PDF opens without asking, at the page and resolution given;
+# what cannot be opened ends the run with its reason.
+shoot("" ${PDFS}/two_pages.pdf --page 2 --dpi 144)
+if(NOT status EQUAL 0 OR NOT shot MATCHES "^89504e47")
+  message(FATAL_ERROR "a page of a PDF: status '${status}', ${errors}")
+endif()
+shoot("" ${PDFS}/two_pages.pdf --page 3)
+expect_refused("a page the PDF lacks" "no page 3")
+shoot("" ${PDFS}/two_pages.pdf --page 2 --dpi 20000)
+expect_refused("a page too large to hold" "lower resolution")
+shoot("" ${PDFS}/protected.pdf)
+expect_refused("a protected PDF" "password")

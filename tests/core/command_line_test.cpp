@@ -41,6 +41,26 @@ TEST(CommandLine, MistakesAreReportedNotGuessed) {
     EXPECT_NE(cl.error.find("--frobnicate"), std::string::npos);
 }
 
+TEST(CommandLine, APageOfAPdfAndItsResolution) {
+    CommandLine cl = parseCommandLine({"sheet.pdf"});
+    EXPECT_EQ(cl.pdfPage.page, 1);
+    EXPECT_EQ(cl.pdfPage.dpi, 300);
+    cl = parseCommandLine({"--page", "3", "--dpi", "150", "--screenshot", "s.png", "sheet.pdf"});
+    EXPECT_EQ(cl.action, Action::Run);
+    EXPECT_EQ(cl.projectFile, "sheet.pdf");
+    EXPECT_EQ(cl.pdfPage.page, 3);
+    EXPECT_EQ(cl.pdfPage.dpi, 150);
+
+    for (const std::vector<std::string>& wrong :
+         {std::vector<std::string>{"--page", "0", "a.pdf"},
+          {"--page", "2x", "a.pdf"},
+          {"--dpi", "5", "a.pdf"},
+          {"--dpi", "100000", "a.pdf"},
+          {"a.pdf", "--page"},
+          {"--page", "2", "--export-csv", "p.vxr", "o.csv"}})
+        EXPECT_EQ(parseCommandLine(wrong).action, Action::Invalid) << wrong[0] << " " << wrong[1];
+}
+
 // Decided before the toolkit starts, as the program does: its options and
 // their values are not ours, and a value of ours may begin with a dash.
 TEST(CommandLine, ToolkitOptionsAreLookedPastBeforeTheWindowStarts) {

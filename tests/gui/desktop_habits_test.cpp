@@ -122,7 +122,7 @@ TEST(CommandLineFile, APictureOpensAsOneByItsContentAndAnythingElseAsAProject) {
     auto start = [&](const std::string& path) {
         bool done = false;
         QObject::connect(f.window.get(), &MainWindow::startProjectHandled, [&] { done = true; });
-        f.window->openAtStart(path, 0);
+        f.window->openAtStart(path, {}, 0);
         return QTest::qWaitFor([&] { return done; }, 3000);
     };
     ASSERT_TRUE(start(picture));

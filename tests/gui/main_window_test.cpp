@@ -115,7 +115,7 @@ TEST(MainWindowStart, StatusPanesShareTheWidthHalfAFifthAndThreeTenths) {
 TEST(CommandLineProject, LoadsOnceAfterTheDelay) {
     TempDir dir;
     WindowFixture f;
-    f.window->openAtStart(writeProject(dir, "start.vxr", 3), 150);
+    f.window->openAtStart(writeProject(dir, "start.vxr", 3), {}, 150);
     EXPECT_EQ(f.state().doc.NPoints(1), 0); // not at once: the window shows first
     ASSERT_TRUE(QTest::qWaitFor([&] { return f.state().doc.NPoints(1) == 3; }, 3000));
     EXPECT_EQ(f.state().ProjectPath, dir.file("start.vxr"));
@@ -130,7 +130,7 @@ TEST(CommandLineProject, AManualLoadBeforeTheDelayUsesItUp) {
     WindowFixture f;
     bool handled = false;
     QObject::connect(f.window.get(), &MainWindow::startProjectHandled, [&] { handled = true; });
-    f.window->openAtStart(writeProject(dir, "start.vxr", 4), 200);
+    f.window->openAtStart(writeProject(dir, "start.vxr", 4), {}, 200);
     f.run(cmd::LoadProject); // the user is quicker
     EXPECT_EQ(f.state().doc.NPoints(1), 4);
     EXPECT_TRUE(f.prompts.fileKindsAsked().empty()); // the pending file was taken, no dialog

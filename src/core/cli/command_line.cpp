@@ -1,5 +1,6 @@
 #include "core/cli/command_line.h"
 
+#include <charconv>
 #include <optional>
 
 namespace vex {
@@ -10,6 +11,15 @@ std::optional<CommandLine::Action> exportAction(const std::string& option) {
     if (option == "--export-csv") return CommandLine::Action::ExportCsv;
     if (option == "--export-family") return CommandLine::Action::ExportFamily;
     return std::nullopt;
+}
+
+// A whole number from `least` to `most`, nothing else.
+std::optional<int> wholeNumberIn(const std::string& text, int least, int most) {
+    int value = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (error != std::errc() || stop != end || value < least || value > most) return std::nullopt;
+    return value;
 }
 
 } // namespace
@@ -39,6 +49,20 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
             cl.exportProject = args[i + 1];
             cl.exportOutput = args[i + 2];
             i += 2;
+        } else if (a == "--page" || a == "--dpi") {
+            const bool page = a == "--page";
+            const int least = page ? 1 : kSmallestPdfDpi;
+            const int most = page ? 1'000'000 : kLargestPdfDpi;
+            const std::optional<int> n =
+                i + 1 < args.size() ? wholeNumberIn(args[i + 1], least, most) : std::nullopt;
+            if (!n)
+                return invalid(page ? "--page needs a page number from 1"
+                                    : "--dpi needs a resolution from " +
+                                          std::to_string(kSmallestPdfDpi) + " to " +
+                                          std::to_string(kLargestPdfDpi) + " dots per inch");
+            (page ? cl.pdfPage.page : cl.pdfPage.dpi) = *n;
+            cl.pdfPageGiven = true;
+            ++i;
         } else if (a == "--grid") {
             if (i + 1 >= args.size()) return invalid("--grid needs FROM:STEP:TO");
             cl.familyGrid = args[++i];
@@ -57,7 +81,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
         }
     }
     const bool exporting = cl.action != CommandLine::Action::Run;
-    if (exporting && (!cl.projectFile.empty() || !cl.screenshotFile.empty()))
+    if (exporting && (!cl.projectFile.empty() || !cl.screenshotFile.empty() || cl.pdfPageGiven))
         return invalid("an export cannot be combined with other arguments");
     if ((cl.action == CommandLine::Action::ExportFamily) != !cl.familyGrid.empty())
         return invalid("--grid FROM:STEP:TO goes with --export-family, and it needs one");
@@ -65,11 +89,16 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
 }
 
 std::string commandLineHelp() {
-    return "Usage: vexilor [OPTIONS] [PROJECT.vxr]\n"
+    return "Usage: vexilor [OPTIONS] [PROJECT.vxr | PICTURE | DOCUMENT.pdf]\n"
            "Takes numeric data off chart images: calibrate the chart with four markers,\n"
            "capture curves point by point, export them as text tables.\n"
            "\n"
            "  PROJECT.vxr                    open this project shortly after start\n"
+           "  PICTURE, DOCUMENT.pdf          open this picture, or a page of this PDF\n"
+           "  --page N                       the page of the PDF to open (1, the first, if\n"
+           "                                 not given)\n"
+           "  --dpi D                        the resolution to render it at, in dots per\n"
+           "                                 inch (300 if not given)\n"
            "  --screenshot FILE.png          render the main window (after the project has\n"
            "                                 loaded) to a PNG file and quit\n"
            "  --export-table PROJECT OUT     load a project, compute the chart values of its\n"

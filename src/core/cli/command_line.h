@@ -1,6 +1,8 @@
 #pragma once
 // What the user asked for on the command line.
 
+#include "core/io/pdf_page_size.h"
+
 #include <string>
 #include <vector>
 
@@ -15,6 +17,8 @@ struct CommandLine {
     std::string exportOutput;
     std::string familyGrid; // --grid FROM:STEP:TO of --export-family, as typed
     std::string error;      // why the line is invalid
+    PdfPageChoice pdfPage;  // --page, --dpi: the page a PDF given to open becomes
+    bool pdfPageGiven = false;
 };
 
 // args: the arguments after the program name (toolkit options already removed).

@@ -239,6 +239,21 @@ constexpr Entry kCatalogue[] = {
     {msg::PictureNotKept,
      "The pasted picture could not be written to %%1, so the project was not saved.",
      "Вставленное изображение не удалось записать в %%1, поэтому проект не сохранён."},
+    {msg::PdfProtected, "The PDF document %%1 is protected by a password, so it cannot be opened.",
+     "Документ PDF %%1 защищён паролем, поэтому его нельзя открыть."},
+    {msg::PdfUnreadable,
+     "The file %%1 cannot be read as a PDF document: it is damaged or is not a PDF.",
+     "Файл %%1 не удаётся прочитать как документ PDF: он повреждён или не является PDF."},
+    {msg::PdfHasNoPages, "The PDF document %%1 has no pages.", "В документе PDF %%1 нет страниц."},
+    {msg::PdfPageMissing, "The PDF document %%1 has %%2 page(s); there is no page %%3.",
+     "В документе PDF %%1 страниц: %%2; страницы %%3 в нём нет."},
+    {msg::PdfPageNotRendered, "Page %%2 of the PDF document %%1 could not be rendered.",
+     "Не удалось отрисовать страницу %%2 документа PDF %%1."},
+    {msg::PdfPageTooLarge,
+     "Page %%1 at %%2 dpi would be %%3 pixels, more than the %%4 million pixels that can be "
+     "opened. Choose a lower resolution.",
+     "Страница %%1 при %%2 dpi заняла бы %%3 пикселей, больше допустимых %%4 млн пикселей. "
+     "Выберите меньшее разрешение."},
 };
 
 constexpr bool strictlyAscending() {

@@ -116,6 +116,14 @@ inline constexpr int FamilyGridNotRead = 2165;      // %%1 = the text
 // Paste image.
 inline constexpr int ClipboardHasNoPicture = 2166;
 inline constexpr int PictureNotKept = 2167; // %%1 = the picture's path
+// A page of a PDF as the picture; %%1 = the document's path unless told.
+inline constexpr int PdfProtected = 2168;
+inline constexpr int PdfUnreadable = 2169;
+inline constexpr int PdfHasNoPages = 2170;
+inline constexpr int PdfPageMissing = 2171;     // %%2 = its page count, %%3 = the page asked
+inline constexpr int PdfPageNotRendered = 2172; // %%2 = the page
+// %%1 = the page, %%2 = the resolution, %%3 = W x H, %%4 = the limit in millions of pixels
+inline constexpr int PdfPageTooLarge = 2173;
 } // namespace msg
 
 // Text of message `number`: Russian when interfaceLanguage is 1, English for any

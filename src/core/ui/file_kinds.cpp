@@ -11,6 +11,7 @@ struct Texts {
     const char* pictures;
     const char* all;
     const char* csv;
+    const char* pdf;
 };
 
 constexpr Texts kEnglish{"Data text files *.dat",
@@ -19,14 +20,16 @@ constexpr Texts kEnglish{"Data text files *.dat",
                          "Bitmap images *.bmp",
                          "All pictures",
                          "All files *.*",
-                         "Comma-separated values *.csv"};
+                         "Comma-separated values *.csv",
+                         "PDF documents *.pdf"};
 constexpr Texts kRussian{"Текстовые файлы с данными *.dat",
                          "Текстовые файлы с данными *.txt",
                          "Файл проекта специального формата *.vxr",
                          "Файлы с растровым изображением *.bmp",
                          "Все изображения",
                          "Все файлы *.*",
-                         "Значения через запятую *.csv"};
+                         "Значения через запятую *.csv",
+                         "Документы PDF *.pdf"};
 
 } // namespace
 
@@ -59,7 +62,13 @@ FileKindInfo fileKindInfo(FileKind kind, std::int32_t interfaceLanguage,
         break;
     case FileKind::ImageOpen:
         info.filters = {{t.bitmap, {"*.bmp"}}};
-        if (!imagePatterns.empty()) info.filters.push_back({t.pictures, imagePatterns});
+        if (!imagePatterns.empty()) {
+            // A page of a PDF opens as a picture too.
+            std::vector<std::string> patterns = imagePatterns;
+            patterns.push_back("*.pdf");
+            info.filters.push_back({t.pictures, patterns});
+        }
+        info.filters.push_back({t.pdf, {"*.pdf"}});
         info.filters.push_back(all);
         info.defaultSuffix = "bmp";
         break;

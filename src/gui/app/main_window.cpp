@@ -2,6 +2,7 @@
 
 #include "core/io/clipboard_table.h"
 #include "core/io/number_text.h"
+#include "core/io/pdf_check.h"
 #include "core/messages/catalogue.h"
 #include "core/messages/message_format.h"
 #include "core/numerics/spline.h"
@@ -18,6 +19,7 @@
 #include "gui/app/family_tools.h"
 #include "gui/app/help_window.h"
 #include "gui/app/menu_bar.h"
+#include "gui/app/pdf_opening.h"
 #include "gui/app/recent_menus.h"
 #include "gui/app/resources.h"
 #include "gui/app/status_panes.h"
@@ -229,24 +231,24 @@ void MainWindow::command(int id) {
     applyMenuStates(); // a checkable action toggles itself; the rules decide
 }
 
-void MainWindow::openAtStart(const std::string& path, int delayMs) {
+void MainWindow::openAtStart(const std::string& path, PdfPageChoice pdfPage, int delayMs) {
     state_.CommandLineFile = path;
-    QTimer::singleShot(delayMs, this, [this] {
+    QTimer::singleShot(delayMs, this, [this, pdfPage] {
         // A Load Project issued before the delay has used the file already.
         // A copy: opening the file clears the one in the state.
         const std::string file = state_.CommandLineFile;
-        if (!file.empty()) openGivenFile(file);
+        if (!file.empty()) openGivenFile(file, pdfPage);
         emit startProjectHandled();
     });
 }
 
-void MainWindow::openGivenFile(const std::string& path) {
-    // A picture, judged by its content, opens as a picture; anything else
-    // is loaded as a project (asking first about unsaved work), which tells
-    // what is wrong with a file that is not one.
-    if (isPictureFile(path)) {
+void MainWindow::openGivenFile(const std::string& path, std::optional<PdfPageChoice> pdfPage) {
+    // A picture or a PDF, judged by its content, opens as a picture;
+    // anything else is loaded as a project (asking first about unsaved
+    // work), which tells what is wrong with a file that is not one.
+    if (isPictureFile(path) || isPdfFile(path)) {
         state_.CommandLineFile.clear();
-        openPicture(QString::fromStdString(path));
+        openPicture(QString::fromStdString(path), pdfPage);
         return;
     }
     loadProjectFile(path);
@@ -364,17 +366,30 @@ void MainWindow::pasteImage() {
     showOpenedPicture();
 }
 
-bool MainWindow::reopenPictureFromProject() {
-    return view_->LOADBMPFROMFILE1(true, platform_.prompts);
-}
-
-bool MainWindow::importPicture() {
-    if (!view_->LOADBMPFROMFILE1(false, platform_.prompts)) return false;
+// A page of a PDF is kept with the project as a pasted picture is; the
+// document itself goes on the list of recent pictures, to open again.
+bool MainWindow::openPdfPage(const QString& path, std::optional<PdfPageChoice> pdfPage) {
+    const std::optional<QImage> page =
+        pdfPage ? givenPdfPage(path, *pdfPage, platform_.prompts, state_.InterfaceLanguage)
+                : chosenPdfPage(path, platform_.prompts, state_.InterfaceLanguage);
+    if (!page) return false;
+    view_->showPictureWithoutFile(*page);
+    recent_->note(RecentList::Pictures, path.toStdString());
     showOpenedPicture();
     return true;
 }
 
-bool MainWindow::openPicture(const QString& path) {
+bool MainWindow::reopenPictureFromProject() {
+    return view_->LOADBMPFROMFILE1();
+}
+
+bool MainWindow::importPicture() {
+    const std::optional<QString> chosen = platform_.prompts.openFile(FileKind::ImageOpen);
+    return chosen && openPicture(*chosen);
+}
+
+bool MainWindow::openPicture(const QString& path, std::optional<PdfPageChoice> pdfPage) {
+    if (isPdfFile(path.toStdString())) return openPdfPage(path, pdfPage);
     if (!view_->openPictureFile(path, &platform_.prompts)) return false;
     showOpenedPicture();
     return true;

@@ -1,4 +1,5 @@
 #pragma once
+#include "core/io/pdf_page_size.h"
 #include "core/state/app_state.h"
 #include "core/ui/menu_states.h"
 #include "core/ui/recent_files.h"
@@ -51,13 +52,16 @@ class MainWindow : public QMainWindow, public ShellServices {
     // Runs a command of the menu bar or the toolbar.
     void command(int id);
 
-    // Loads `path` shortly after start through the Load Project command.
-    void openAtStart(const std::string& path, int delayMs = 1200);
+    // Opens `path` shortly after start as openGivenFile does; a PDF opens
+    // at `pdfPage` without asking.
+    void openAtStart(const std::string& path, PdfPageChoice pdfPage = {}, int delayMs = 1200);
     // A file named on the command line or dropped on the window: a picture
-    // opens as a picture, anything else as a project.
-    void openGivenFile(const std::string& path);
+    // or a PDF opens as a picture, anything else as a project. A PDF opens
+    // at `pdfPage` when given, else at the page and resolution the user picks.
+    void openGivenFile(const std::string& path,
+                       std::optional<PdfPageChoice> pdfPage = std::nullopt);
     // Opens the picture at `path` as Open BMP image does with a chosen file.
-    bool openPicture(const QString& path);
+    bool openPicture(const QString& path, std::optional<PdfPageChoice> pdfPage = std::nullopt);
     RecentMenus& recentMenus() const { return *recent_; }
     QAction& magnifierToggle() const { return *magnifierAction_; }
 
@@ -120,6 +124,7 @@ class MainWindow : public QMainWindow, public ShellServices {
     bool reopenPictureFromProject();
     bool keepPictureAs(const std::string& path);
     void pasteImage();
+    bool openPdfPage(const QString& path, std::optional<PdfPageChoice> pdfPage);
     void copyTable();
     void pasteTable();
     Answer tell(int number, MessageKind kind);

@@ -144,17 +144,9 @@ void ImageView::showReadout() {
     readout_->show();
 }
 
-bool ImageView::LOADBMPFROMFILE1(bool fromProject, Prompts& prompts) {
-    QString path;
-    if (fromProject) {
-        path = QString::fromStdString(s_.doc.ImagePath).trimmed();
-        if (path.isEmpty()) return false;
-    } else {
-        const std::optional<QString> chosen = prompts.openFile(FileKind::ImageOpen);
-        if (!chosen) return false;
-        path = *chosen;
-    }
-    return openPictureFile(path, fromProject ? nullptr : &prompts);
+bool ImageView::LOADBMPFROMFILE1() {
+    const QString path = QString::fromStdString(s_.doc.ImagePath).trimmed();
+    return !path.isEmpty() && openPictureFile(path, nullptr);
 }
 
 bool ImageView::openPictureFile(const QString& path, Prompts* prompts) {

@@ -37,15 +37,15 @@ class ImageView : public QAbstractScrollArea {
   public:
     ImageView(AppState& s, Picture& picture, ShellServices& shell, QWidget* parent = nullptr);
 
-    // Loads a picture: asked for with the open dialog (fromProject false) or
-    // the one the project names. False when nothing was loaded; the previous
-    // picture and state then stay. A failure the user should hear of (not a
-    // cancelled dialog) is reported through `prompts`, unless fromProject.
-    bool LOADBMPFROMFILE1(bool fromProject, Prompts& prompts);
+    // Loads the picture the project names. False when nothing was loaded;
+    // the previous picture and state then stay. The project's loading tells
+    // of a failure.
+    bool LOADBMPFROMFILE1();
     // Loads the picture at `path`; a failure is told through `prompts`
     // unless that is null.
     bool openPictureFile(const QString& path, Prompts* prompts);
-    // Shows a picture that has no file (a pasted one) as a new picture.
+    // Shows a picture that has no file (a pasted one, a page of a PDF) as a
+    // new picture.
     void showPictureWithoutFile(const QImage& image);
     // Drops the picture (the panel's .BMP Delete).
     void dropPicture();

@@ -16,8 +16,7 @@ namespace vex {
 namespace {
 
 constexpr std::size_t kLargestFile = std::size_t(1) << 30;
-// Kept as 32-bit pixels with halved copies beside them: 600 MB at this size.
-constexpr qint64 kLargestPixelCount = 150'000'000;
+constexpr qint64 kLargestPixelCount = Picture::kLargestPixelCount;
 
 UserMessage failure(int number, const QString& path) {
     UserMessage m;

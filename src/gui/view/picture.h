@@ -19,6 +19,9 @@ bool isPictureFile(const std::string& path);
 
 class Picture {
   public:
+    // Kept as 32-bit pixels with halved copies beside them: 600 MB at this size.
+    static constexpr qint64 kLargestPixelCount = 150'000'000;
+
     // Loads the file; on failure the previous picture stays and the reason
     // comes back as a message for the user.
     std::optional<UserMessage> load(const QString& path);

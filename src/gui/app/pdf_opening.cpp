@@ -2,6 +2,7 @@
 
 #include "gui/app/pdf_page_dialog.h"
 #include "gui/platform/prompts.h"
+#include "gui/platform/wait_cursor.h"
 #include "gui/view/pdf_document.h"
 
 #include <QDialog>
@@ -17,7 +18,12 @@ bool told(const std::optional<UserMessage>& failure, Prompts& prompts, std::int3
 std::optional<QImage> rendered(PdfDocument& document, PdfPageChoice choice, Prompts& prompts,
                                std::int32_t language) {
     QImage page;
-    if (told(document.render(choice, page), prompts, language)) return std::nullopt;
+    std::optional<UserMessage> failure;
+    {
+        const WaitCursor wait; // a large page takes a while
+        failure = document.render(choice, page);
+    }
+    if (told(failure, prompts, language)) return std::nullopt;
     return page;
 }
 

@@ -10,21 +10,10 @@
 #include "core/state/picture_change.h"
 #include "core/ui/project_routines.h"
 #include "core/ui/table_commands.h"
-
-#include <QApplication>
-#include <QCursor>
+#include "gui/platform/wait_cursor.h"
 
 namespace vex {
 namespace {
-
-// The wait cursor for the length of a file operation.
-class WaitCursor {
-  public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 UserMessage plain(int number, MessageKind kind) {
     UserMessage m;

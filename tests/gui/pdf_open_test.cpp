@@ -135,7 +135,7 @@ TEST(PdfOpen, WhatCannotBeAPictureIsRefusedAndThePictureStays) {
     });
     f.window->openGivenFile(sheet);
     EXPECT_FALSE(okOffered);
-    EXPECT_TRUE(shownSize.startsWith(QStringLiteral("18000 × 12000 pixels: too many")))
+    EXPECT_TRUE(shownSize.startsWith(QStringLiteral("18000 × 12000 pixels\ntoo many")))
         << shownSize.toStdString();
     EXPECT_TRUE(f.prompts.shown().empty());
     EXPECT_EQ(f.state().doc.ImagePath, picture);

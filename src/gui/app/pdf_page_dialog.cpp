@@ -52,6 +52,7 @@ PdfPageDialog::PdfPageDialog(PdfDocument& document, std::int32_t language, QWidg
     connect(dpi_, &QSpinBox::valueChanged, this, [this] { showPixelSize(); });
 
     auto* layout = new QFormLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize); // follows the size text's lines
     layout->addRow(thumbnail_);
     layout->addRow(inLanguage(language, "Page:", "Страница:"), page_);
     layout->addRow(inLanguage(language, "Resolution:", "Разрешение:"), dpi_);
@@ -73,13 +74,12 @@ void PdfPageDialog::showPage() {
 // cannot be chosen.
 void PdfPageDialog::showPixelSize() {
     const PagePixels size = document_.pixelsOf(choice());
-    QString text = inLanguage(language_, "%1 × %2 pixels", "%1 × %2 пикселей")
-                       .arg(size.width)
-                       .arg(size.height);
+    QString text =
+        inLanguage(language_, "%1 × %2 pixels", "%1 × %2 пикс.").arg(size.width).arg(size.height);
     const bool tooLarge = document_.refusalOf(choice()).has_value();
     if (tooLarge)
-        text += inLanguage(language_, ": too many, at most %1 million",
-                           ": слишком много, не более %1 млн")
+        text += inLanguage(language_, "\ntoo many: at most %1 million",
+                           "\nслишком много: не более %1 млн")
                     .arg(Picture::kLargestPixelCount / 1'000'000);
     pixelSize_->setText(text);
     ok_->setEnabled(!tooLarge);

@@ -1,10 +1,14 @@
 #include "core/numerics/spline.h"
+#include "core/numerics/spline_solves.h"
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
 #include <functional>
+#include <random>
 #include <utility>
 #include <vector>
 
@@ -175,6 +179,55 @@ TEST(SplineSolver, KeepsRowOrderAndZeroesUnknownsOfZeroPivots) {
     MGAUS1(a, b, x, 2);
     EXPECT_EQ(x[0], 0.0);
     EXPECT_EQ(x[1], 3.0);
+}
+
+// The fast solves must give MGAUS1's doubles to the bit: a difference too
+// small to show in one drawn curve's floats would still move some curve.
+TEST(SplineSolver, TheCurvesOwnSolvesAreMgaus1ToTheBit) {
+    std::mt19937 random(7);
+    std::uniform_real_distribution<double> column(0.0, 6000.0), value(0.0, 4500.0),
+        slope(-40.0, 40.0), near(-1e-3, 1e-3);
+    auto same = [](double a, double b) {
+        return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b) ||
+               (std::isnan(a) && std::isnan(b));
+    };
+    for (int trial = 0; trial < 20000; ++trial) {
+        // Every tenth case crowds the columns, where rounding matters most;
+        // every hundredth puts both nodes of the cubic in one column.
+        const double x0 = std::round(column(random) * 4.0) / 4.0;
+        const double x1 = trial % 10 == 0 ? x0 + near(random) : column(random);
+        const double x2 = column(random);
+        const double xs[3] = {x0, x1, x2};
+        const double ys[3] = {value(random), value(random), value(random)};
+        double a3[9] = {1, 1, 1, x0, x1, x2, x0 * x0, x1 * x1, x2 * x2};
+        double b3[3] = {ys[0], ys[1], ys[2]}, c3[3];
+        MGAUS1(a3, b3, c3, 3);
+        const std::array<double, 3> p = parabolaSolve(xs, ys);
+        for (int i = 0; i < 3; ++i) ASSERT_TRUE(same(p[i], c3[i])) << trial << " parabola " << i;
+
+        const double xk1 = trial % 100 == 0 ? x0 : x1;
+        const double left = slope(random), right = slope(random);
+        double a4[16] = {1,
+                         1,
+                         0,
+                         0,
+                         x0,
+                         xk1,
+                         1,
+                         1,
+                         x0 * x0,
+                         xk1 * xk1,
+                         2.0 * x0,
+                         2.0 * xk1,
+                         x0 * x0 * x0,
+                         xk1 * xk1 * xk1,
+                         3.0 * (x0 * x0),
+                         3.0 * (xk1 * xk1)};
+        double b4[4] = {ys[0], ys[1], left, right}, c4[4];
+        MGAUS1(a4, b4, c4, 4);
+        const std::array<double, 4> h = hermiteSolve(x0, xk1, ys[0], ys[1], left, right);
+        for (int i = 0; i < 4; ++i) ASSERT_TRUE(same(h[i], c4[i])) << trial << " cubic " << i;
+    }
 }
 
 Dep2D lineData(int lineNumber, const std::vector<float>& x, const std::vector<float>& y) {

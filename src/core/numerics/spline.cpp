@@ -1,5 +1,7 @@
 #include "core/numerics/spline.h"
 
+#include "core/numerics/spline_solves.h"
+
 #include <algorithm>
 #include <array>
 #include <cstddef>
@@ -53,17 +55,7 @@ bool allColumnsDiffer(const double* x, int n) {
 // Parabola through the points j, j+1, j+2 (0-based j).
 Parabola parabolaThrough(const double* x, const double* y, int j) {
     if (!allColumnsDiffer(x + j, 3)) return lineInColumns(x, y, j);
-    std::array<double, 9> a{}; // column-major: columns 1, x, x²
-    std::array<double, 3> b{};
-    std::array<double, 3> c{};
-    for (int r = 0; r < 3; ++r) {
-        const double xr = x[j + r];
-        a[r] = 1.0;
-        a[3 + r] = xr;
-        a[6 + r] = xr * xr;
-        b[r] = y[j + r];
-    }
-    MGAUS1(a.data(), b.data(), c.data(), 3);
+    const std::array<double, 3> c = parabolaSolve(x + j, y + j);
     return {c[0], c[1], c[2]};
 }
 
@@ -117,18 +109,28 @@ class PiecewiseCubic {
         // Flat outside the table; the right end wins if both tests hold.
         if (xv >= x[n - 1]) return y_[n - 1];
         if (xv <= x[0]) return y_[0];
+        if (ordered_) return orderedAt(xv);
         if (const int node = innerNodeAt(xv); node > 0) return y_[node];
         const int k = intervalOf(xv);
         return cubicAt(cubic(k), xv);
     }
 
   private:
+    // at() for ordered abscissas, x[0] < xv < x[n-1]: one search finds the
+    // interval, and tells whether an inner node lies at xv (the last one
+    // not above xv is then such a node; the first of them answers).
+    double orderedAt(double xv) {
+        const double* above = std::upper_bound(x_ + 1, x_ + n_, xv);
+        if (above - 1 > x_ && above[-1] == xv) {
+            const double* first = std::lower_bound(x_ + 1, above, xv);
+            return y_[first - x_];
+        }
+        const int k = above == x_ + n_ ? n_ - 1 : static_cast<int>(above - x_);
+        return cubicAt(cubic(k), xv);
+    }
+
     // 0-based inner node (1 .. n-2) whose abscissa is xv, the first such; 0 if none.
     int innerNodeAt(double xv) const {
-        if (ordered_) {
-            const double* found = std::lower_bound(x_ + 1, x_ + n_ - 1, xv);
-            return found != x_ + n_ - 1 && *found == xv ? static_cast<int>(found - x_) : 0;
-        }
         for (int i = 1; i < n_ - 1; ++i)
             if (xv == x_[i]) return i;
         return 0;
@@ -138,10 +140,6 @@ class PiecewiseCubic {
     // xv < x(i) giving k = i - 1. Only a NaN abscissa finds none; the last
     // interval then gives NaN as well.
     int intervalOf(double xv) const {
-        if (ordered_) {
-            const double* above = std::upper_bound(x_ + 1, x_ + n_, xv);
-            return above == x_ + n_ ? n_ - 1 : static_cast<int>(above - x_);
-        }
         for (int i = 2; i <= n_; ++i)
             if (xv < x_[i - 1]) return i - 1;
         return n_ - 1;
@@ -168,8 +166,10 @@ class PiecewiseCubic {
         return {c[0], c[1], c[2]};
     }
 
-    // Straight when the slope is exactly the same at the parabola's outer nodes.
-    bool isStraight(int j) { return P(j).slope(x_[j - 1]) == P(j).slope(x_[j + 1]); }
+    // Straight when the slope of P(j) is exactly the same at its outer nodes.
+    bool isStraight(const Parabola& p, int j) const {
+        return p.slope(x_[j - 1]) == p.slope(x_[j + 1]);
+    }
 
     double slope(int m) {
         double& s = store_[3 * stride_ + static_cast<std::size_t>(m)];
@@ -182,14 +182,15 @@ class PiecewiseCubic {
         if (m == 1) return P(1).slope(xm);
         if (m == n_) return P(n_ - 2).slope(xm);
         if (m == 2) {
-            if (isStraight(1)) return P(1).slope(xm);
-            return (P(1).slope(xm) + P(2).slope(xm)) * Half;
+            const Parabola first = P(1);
+            if (isStraight(first, 1)) return first.slope(xm);
+            return (first.slope(xm) + P(2).slope(xm)) * Half;
         }
         // A straight run of points keeps its own slope, so it stays straight.
-        if (isStraight(m - 2)) return P(m - 2).slope(xm);
-        if (m <= n_ - 2)
-            return (P(m - 2).slope(xm) + P(m - 1).slope(xm) + P(m).slope(xm)) * OneThird;
-        return (P(n_ - 3).slope(xm) + P(n_ - 2).slope(xm)) * Half;
+        const Parabola before = P(m - 2);
+        if (isStraight(before, m - 2)) return before.slope(xm);
+        if (m <= n_ - 2) return (before.slope(xm) + P(m - 1).slope(xm) + P(m).slope(xm)) * OneThird;
+        return (before.slope(xm) + P(n_ - 2).slope(xm)) * Half; // m - 2 = n - 3 here
     }
 
     std::array<double, 4> cubic(int k) {
@@ -205,21 +206,7 @@ class PiecewiseCubic {
         // The slopes first, left then right, as the solve takes them.
         const double left = slope(k);
         const double right = slope(k + 1);
-        // Rows: value at x(k), value at x(k+1), slope at x(k), slope at x(k+1).
-        std::array<double, 16> a{};
-        std::array<double, 4> b{y_[k - 1], y_[k], left, right};
-        std::array<double, 4> c{};
-        const double node[2] = {x_[k - 1], x_[k]};
-        for (int r = 0; r < 2; ++r) {
-            const double xr = node[r];
-            valueRow(a, static_cast<std::size_t>(r), xr);
-            a[2 + r] = 0.0;
-            a[4 + 2 + r] = 1.0;
-            a[8 + 2 + r] = 2.0 * xr;
-            a[12 + 2 + r] = 3.0 * (xr * xr);
-        }
-        MGAUS1(a.data(), b.data(), c.data(), 4);
-        return c;
+        return hermiteSolve(x_[k - 1], x_[k], y_[k - 1], y_[k], left, right);
     }
 
     const double* x_;

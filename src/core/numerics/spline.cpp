@@ -95,12 +95,28 @@ double cubicThroughFour(const double* x, const double* y, double xv) {
 class PiecewiseCubic {
   public:
     PiecewiseCubic(const double* x, const double* y, int n)
-        : x_(x), y_(y), n_(n), stride_(static_cast<std::size_t>(n + 1)),
-          // Left unset: each entry is written before it is read.
-          store_(new double[8 * stride_]), made_(3 * stride_, 0) {
+        : x_(x), y_(y), n_(n), stride_(static_cast<std::size_t>(n + 1)) {
+        // A line's worth of points needs no allocation. The values are left
+        // unset: each entry is written before it is read.
+        if (stride_ > kLineStride) {
+            heap_ = std::make_unique_for_overwrite<double[]>(8 * stride_);
+            heapMade_ = std::make_unique<char[]>(3 * stride_);
+            store_ = heap_.get();
+            made_ = heapMade_.get();
+        } else {
+            std::fill_n(made_, 3 * stride_, char(0));
+        }
         // Ordered abscissas (no NaN among them) let the searches halve.
         ordered_ = true;
         for (int i = 1; i < n && ordered_; ++i) ordered_ = x[i - 1] <= x[i];
+    }
+
+    // Makes every node's slope, and with them every parabola, in one run,
+    // for a caller that samples the whole table: made in order, one after
+    // the other, their solves overlap instead of waiting on the cubic of
+    // each sample. The same arithmetic as when made one at a time.
+    void makeAllSlopes() {
+        for (int m = 1; m <= n_; ++m) slope(m);
     }
 
     double at(double xv) {
@@ -120,13 +136,24 @@ class PiecewiseCubic {
     // interval, and tells whether an inner node lies at xv (the last one
     // not above xv is then such a node; the first of them answers).
     double orderedAt(double xv) {
-        const double* above = std::upper_bound(x_ + 1, x_ + n_, xv);
+        const double* above = firstAbove(xv);
         if (above - 1 > x_ && above[-1] == xv) {
             const double* first = std::lower_bound(x_ + 1, above, xv);
             return y_[first - x_];
         }
         const int k = above == x_ + n_ ? n_ - 1 : static_cast<int>(above - x_);
         return cubicAt(cubic(k), xv);
+    }
+
+    // The first abscissa after x[0] above xv (the end if none). Samples come
+    // in rising order, so the search goes on from where the last one ended
+    // while it is not above the next; any other order searches afresh.
+    const double* firstAbove(double xv) {
+        const double* end = x_ + n_;
+        if (!(xv >= lastSample_)) lastAbove_ = std::upper_bound(x_ + 1, end, xv);
+        while (lastAbove_ != end && !(xv < *lastAbove_)) ++lastAbove_;
+        lastSample_ = xv;
+        return lastAbove_;
     }
 
     // 0-based inner node (1 .. n-2) whose abscissa is xv, the first such; 0 if none.
@@ -214,10 +241,19 @@ class PiecewiseCubic {
     int n_;
     bool ordered_ = false;
     std::size_t stride_;
+    // Where the last sample's search ended: before lastAbove_ nothing is
+    // above lastSample_.
+    double lastSample_ = std::numeric_limits<double>::infinity();
+    const double* lastAbove_ = nullptr;
     // Parabolas by j (1 .. n-2, three coefficients each), then slopes by
     // node (1 .. n), then cubics by interval (1 .. n-1, four each).
-    std::unique_ptr<double[]> store_;
-    std::vector<char> made_; // which of them have been made
+    static constexpr std::size_t kLineStride = PointSlots + 1;
+    std::array<double, 8 * kLineStride> inPlace_;
+    std::array<char, 3 * kLineStride> inPlaceMade_;
+    std::unique_ptr<double[]> heap_;
+    std::unique_ptr<char[]> heapMade_;
+    double* store_ = inPlace_.data();
+    char* made_ = inPlaceMade_.data(); // which of them have been made
 };
 
 } // namespace
@@ -307,8 +343,9 @@ void SPLINEINTERPOLATION(int mode, const Dep2D& d, int line, SplineSamples& out,
                          int resampleCount) {
     const int n = std::clamp(d.NPoints(line), 0, PointSlots);
 
-    std::array<double, PointSlots> x{};
-    std::array<double, PointSlots> y{};
+    // Only the first n are read.
+    std::array<double, PointSlots> x; // NOLINT(cppcoreguidelines-pro-type-member-init)
+    std::array<double, PointSlots> y; // NOLINT(cppcoreguidelines-pro-type-member-init)
     for (int p = 1; p <= n; ++p) {
         x[static_cast<std::size_t>(p - 1)] = d.PixX(line, p);
         y[static_cast<std::size_t>(p - 1)] = d.PixY(line, p);
@@ -334,7 +371,11 @@ void SPLINEINTERPOLATION(int mode, const Dep2D& d, int line, SplineSamples& out,
     out.SplinePixCount = count;
     // One table for all samples: they share its parabolas, slopes and cubics.
     std::optional<PiecewiseCubic> table;
-    if (n >= 5) table.emplace(x.data(), y.data(), n);
+    if (n >= 5) {
+        table.emplace(x.data(), y.data(), n);
+        // Samples every other interval or closer need nearly every slope.
+        if (2 * count >= n) table->makeAllSlopes();
+    }
     for (int i = 0; i < count; ++i) {
         const float xi = first + static_cast<float>(i) * h;
         out.SplinePixX(i + 1) = xi;

@@ -389,7 +389,9 @@ bool MainWindow::importPicture() {
 }
 
 bool MainWindow::openPicture(const QString& path, std::optional<PdfPageChoice> pdfPage) {
-    if (isPdfFile(path.toStdString())) return openPdfPage(path, pdfPage);
+    // A picture whose first bytes happen to hold the PDF mark is still a picture.
+    const std::string file = path.toStdString();
+    if (isPdfFile(file) && !isPictureFile(file)) return openPdfPage(path, pdfPage);
     if (!view_->openPictureFile(path, &platform_.prompts)) return false;
     showOpenedPicture();
     return true;

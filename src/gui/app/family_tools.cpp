@@ -16,8 +16,7 @@ void FamilyTools::exportCsv() {
     const std::optional<QString> path = prompts_.saveFile(FileKind::CsvSave);
     if (!path) return;
     if (const auto failure = replaceFileContent(path->toStdString(), pointsCsvText(s_.doc)))
-        prompts_.message(failure->kind,
-                         QString::fromStdString(failure->text(s_.InterfaceLanguage)));
+        prompts_.show(*failure, s_.InterfaceLanguage);
 }
 
 void FamilyTools::showTable() {
@@ -34,8 +33,7 @@ void FamilyTools::newLine() {
     NewLineDialog dialog(s_.doc, prompts_, s_.InterfaceLanguage);
     if (prompts_.exec(dialog) != QDialog::Accepted) return;
     if (const auto refusal = addLineAtParameter(s_, dialog.parameter(), dialog.line())) {
-        prompts_.message(refusal->kind,
-                         QString::fromStdString(refusal->text(s_.InterfaceLanguage)));
+        prompts_.show(*refusal, s_.InterfaceLanguage);
         return;
     }
     shell_.recordEdit(EditKind::NewLineAtParameter);

@@ -11,7 +11,7 @@ namespace vex {
 namespace {
 
 bool told(const std::optional<UserMessage>& failure, Prompts& prompts, std::int32_t language) {
-    if (failure) prompts.message(failure->kind, QString::fromStdString(failure->text(language)));
+    if (failure) prompts.show(*failure, language);
     return failure.has_value();
 }
 

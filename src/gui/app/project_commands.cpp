@@ -31,7 +31,7 @@ ProjectCommands::ProjectCommands(AppState& s, Prompts& prompts, ShellServices& s
       keepPicture_(std::move(keepPicture)) {}
 
 Answer ProjectCommands::tell(const UserMessage& m) {
-    return prompts_.message(m.kind, QString::fromStdString(m.text(s_.InterfaceLanguage)));
+    return prompts_.show(m, s_.InterfaceLanguage);
 }
 
 bool ProjectCommands::proceedDespiteChanges(int question) {

@@ -134,8 +134,7 @@ void CoordinateRangeDialog::done(int result) {
         std::array<std::string, 4> texts;
         for (std::size_t i = 0; i < texts.size(); ++i) texts[i] = edits_[i]->text().toStdString();
         const RangeConfirmation confirmed = confirmRanges(cal_, texts, axesChosen());
-        for (const UserMessage& m : confirmed.messages)
-            prompts_.message(m.kind, QString::fromStdString(m.text(language_)));
+        for (const UserMessage& m : confirmed.messages) prompts_.show(m, language_);
         if (!confirmed.accepted) return; // stays open for the user to mend or cancel
     } else {
         restoreRanges(cal_, opening_);

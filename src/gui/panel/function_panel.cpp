@@ -298,9 +298,7 @@ void FunctionPanel::editTyped(int id, const QString& text) {
     default:
         return;
     }
-    if (typed.refusal)
-        prompts_.message(typed.refusal->kind,
-                         QString::fromStdString(typed.refusal->text(s_.InterfaceLanguage)));
+    if (typed.refusal) prompts_.show(*typed.refusal, s_.InterfaceLanguage);
     shell_.recordEdit(editKindOfControl(id));
     shell_.refreshAfter({.view = true});
 }

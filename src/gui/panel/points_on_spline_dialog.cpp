@@ -77,7 +77,7 @@ bool SetNumPointsOnLine(AppState& s, Prompts& prompts, QWidget* owner) {
         break;
     }
     if (const std::optional<UserMessage> refusal = resampleCurrentLine(s)) {
-        prompts.message(refusal->kind, qt(refusal->text(s.InterfaceLanguage)));
+        prompts.show(*refusal, s.InterfaceLanguage);
         return false;
     }
     return true;

@@ -8,6 +8,7 @@
 
 #include <QString>
 
+#include <cstdint>
 #include <optional>
 
 class QDialog;
@@ -34,6 +35,11 @@ class Prompts {
 
     // The widget that owns message boxes and dialogs (the image view area).
     virtual void setOwner(QWidget*) {}
+
+    // A message of the core, in its box, told in the interface language.
+    Answer show(const UserMessage& m, std::int32_t interfaceLanguage) {
+        return message(m.kind, QString::fromStdString(m.text(interfaceLanguage)));
+    }
 };
 
 } // namespace vex

@@ -151,9 +151,7 @@ bool ImageView::LOADBMPFROMFILE1() {
 
 bool ImageView::openPictureFile(const QString& path, Prompts* prompts) {
     if (const std::optional<UserMessage> failure = picture_.load(path)) {
-        if (prompts)
-            prompts->message(failure->kind,
-                             QString::fromStdString(failure->text(s_.InterfaceLanguage)));
+        if (prompts) prompts->show(*failure, s_.InterfaceLanguage);
         return false;
     }
     showTakenPicture(path.toStdString());

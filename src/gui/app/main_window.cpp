@@ -246,9 +246,11 @@ void MainWindow::openGivenFile(const std::string& path, std::optional<PdfPageCho
     // A picture or a PDF, judged by its content, opens as a picture;
     // anything else is loaded as a project (asking first about unsaved
     // work), which tells what is wrong with a file that is not one.
-    if (isPictureFile(path) || isPdfFile(path)) {
+    const bool pdf = opensAsPdf(path);
+    if (pdf || isPictureFile(path)) {
         state_.CommandLineFile.clear();
-        openPicture(QString::fromStdString(path), pdfPage);
+        const QString file = QString::fromStdString(path);
+        pdf ? openPdfPage(file, pdfPage) : openPlainPicture(file);
         return;
     }
     loadProjectFile(path);
@@ -358,8 +360,7 @@ void MainWindow::pasteImage() {
         return;
     }
     if (const auto refusal = Picture::refusalOfSize(image.size(), QStringLiteral("(clipboard)"))) {
-        platform_.prompts.message(refusal->kind,
-                                  QString::fromStdString(refusal->text(state_.InterfaceLanguage)));
+        platform_.prompts.show(*refusal, state_.InterfaceLanguage);
         return;
     }
     view_->showPictureWithoutFile(image.convertToFormat(QImage::Format_RGB32));
@@ -388,10 +389,17 @@ bool MainWindow::importPicture() {
     return chosen && openPicture(*chosen);
 }
 
+// A picture whose first bytes happen to hold the PDF mark is still a picture.
+bool MainWindow::opensAsPdf(const std::string& path) {
+    return isPdfFile(path) && !isPictureFile(path);
+}
+
 bool MainWindow::openPicture(const QString& path, std::optional<PdfPageChoice> pdfPage) {
-    // A picture whose first bytes happen to hold the PDF mark is still a picture.
-    const std::string file = path.toStdString();
-    if (isPdfFile(file) && !isPictureFile(file)) return openPdfPage(path, pdfPage);
+    if (opensAsPdf(path.toStdString())) return openPdfPage(path, pdfPage);
+    return openPlainPicture(path);
+}
+
+bool MainWindow::openPlainPicture(const QString& path) {
     if (!view_->openPictureFile(path, &platform_.prompts)) return false;
     showOpenedPicture();
     return true;
@@ -514,8 +522,7 @@ void MainWindow::contextCommand(int id) {
 void MainWindow::copyTable() {
     const CopyResult copy = copyTableCommand(state_);
     if (copy.refusal) {
-        platform_.prompts.message(copy.refusal->kind, QString::fromStdString(copy.refusal->text(
-                                                          state_.InterfaceLanguage)));
+        platform_.prompts.show(*copy.refusal, state_.InterfaceLanguage);
         return;
     }
     // The block ends in a NUL, as plain text on the old clipboard did; the text stops there.
@@ -526,8 +533,7 @@ void MainWindow::copyTable() {
 void MainWindow::pasteTable() {
     const std::string text = platform_.clipboard.get().value_or(std::string());
     const PasteResult paste = pasteTableCommand(text, state_);
-    for (const UserMessage& m : paste.messages)
-        platform_.prompts.message(m.kind, QString::fromStdString(m.text(state_.InterfaceLanguage)));
+    for (const UserMessage& m : paste.messages) platform_.prompts.show(m, state_.InterfaceLanguage);
     if (!paste.changed) return;
     if (state_.doc.NPoints(state_.work.CurLine) >= PointsMax) leaveCaptureFull(state_.toolbar);
     showCurrentPoint();

@@ -124,7 +124,9 @@ class MainWindow : public QMainWindow, public ShellServices {
     bool reopenPictureFromProject();
     bool keepPictureAs(const std::string& path);
     void pasteImage();
+    static bool opensAsPdf(const std::string& path);
     bool openPdfPage(const QString& path, std::optional<PdfPageChoice> pdfPage);
+    bool openPlainPicture(const QString& path);
     void copyTable();
     void pasteTable();
     Answer tell(int number, MessageKind kind);

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numeric>
 #include <optional>
 #include <string>
 
@@ -25,10 +24,9 @@ std::vector<int> linesByParameter(const Dep2D& d) {
     return lines;
 }
 
-// Where the curves of lines a and b cross over their common X, if they do:
-// the difference changes sign by more than a millionth of the values.
-std::optional<double> crossing(const Dep2D& d, int a, int b) {
-    const LineCurve ca(d, a), cb(d, b);
+// Where the curves ca and cb cross over their common X, if they do: the
+// difference changes sign by more than a millionth of the values.
+std::optional<double> crossing(const LineCurve& ca, const LineCurve& cb) {
     const double from = std::max(ca.from(), cb.from()), to = std::min(ca.to(), cb.to());
     if (!(to > from)) return std::nullopt;
     int sign = 0;
@@ -60,9 +58,13 @@ std::vector<UserMessage> familyNotices(const Dep2D& d) {
     if (!std::is_sorted(lines.begin(), lines.end()) &&
         !std::is_sorted(lines.rbegin(), lines.rend()))
         notice(msg::FamilyParametersOutOfOrder, {});
+    const std::vector<LineCurve> curves = curvesOf(d);
+    const auto curve = [&](int line) -> const LineCurve& {
+        return curves[static_cast<std::size_t>(line - 1)];
+    };
     for (std::size_t i = 1; i < lines.size(); ++i) {
         if (d.LineParam(lines[i]) == d.LineParam(lines[i - 1])) continue;
-        if (const std::optional<double> X = crossing(d, lines[i - 1], lines[i]))
+        if (const std::optional<double> X = crossing(curve(lines[i - 1]), curve(lines[i])))
             notice(msg::FamilyLinesCross, {std::to_string(lines[i - 1]), std::to_string(lines[i]),
                                            listDirectedReal(static_cast<float>(*X))});
     }

@@ -8,18 +8,15 @@ namespace vex {
 FamilyTable familyTable(const Dep2D& d, const std::vector<double>& grid, bool extrapolate) {
     FamilyTable t;
     t.x = grid;
-    std::vector<LineCurve> curves;
-    for (int j = 1; j <= d.NLines; ++j) {
-        curves.emplace_back(d, j);
-        t.parameters.push_back(d.LineParam(j));
-    }
+    const std::vector<LineCurve> curves = curvesOf(d);
+    for (int j = 1; j <= d.NLines; ++j) t.parameters.push_back(d.LineParam(j));
     for (double X : grid) {
         std::vector<std::optional<double>> row;
         for (const LineCurve& c : curves) {
-            if (c.empty() || (!extrapolate && !c.covers(X)))
-                row.emplace_back();
-            else
+            if (c.reaches(X, extrapolate))
                 row.emplace_back(c.at(X));
+            else
+                row.emplace_back();
         }
         t.y.push_back(std::move(row));
     }

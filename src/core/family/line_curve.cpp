@@ -24,4 +24,10 @@ double LineCurve::at(double X) const {
     return F3INP2(x_.data(), y_.data(), X, static_cast<int>(x_.size()));
 }
 
+std::vector<LineCurve> curvesOf(const Dep2D& d) {
+    std::vector<LineCurve> curves;
+    for (int j = 1; j <= d.NLines; ++j) curves.emplace_back(d, j);
+    return curves;
+}
+
 } // namespace vex

@@ -17,20 +17,13 @@ struct AtX {
     int line;
 };
 
-// The curves of lines 1 .. NLines, made once for every X read.
-std::vector<LineCurve> curvesOf(const Dep2D& d) {
-    std::vector<LineCurve> curves;
-    for (int j = 1; j <= d.NLines; ++j) curves.emplace_back(d, j);
-    return curves;
-}
-
 // Each line that reaches X, by parameter; of lines with one parameter, the first.
 std::vector<AtX> linesAt(const Dep2D& d, const std::vector<LineCurve>& curves, double X,
                          bool extrapolate) {
     std::vector<AtX> at;
     for (int j = 1; j <= d.NLines; ++j) {
         const LineCurve& c = curves[static_cast<std::size_t>(j - 1)];
-        if (c.empty() || (!extrapolate && !c.covers(X))) continue;
+        if (!c.reaches(X, extrapolate)) continue;
         at.push_back({d.LineParam(j), c.at(X), j});
     }
     std::stable_sort(at.begin(), at.end(),

@@ -1,6 +1,5 @@
 #include "gui/panel/family_table_dialog.h"
 
-#include "core/io/csv_text.h"
 #include "core/io/file_access.h"
 #include "gui/panel/family_texts.h"
 #include "gui/panel/grid_choice_box.h"
@@ -19,7 +18,9 @@ namespace vex {
 
 FamilyTableDialog::FamilyTableDialog(const Dep2D& d, Prompts& prompts, ClipboardText& clipboard,
                                      std::int32_t language, QWidget* parent)
-    : QDialog(parent), d_(d), prompts_(prompts), clipboard_(clipboard), language_(language) {
+    : QDialog(parent), d_(d), prompts_(prompts), clipboard_(clipboard), language_(language),
+      // The document stays as it is while the dialog is open.
+      notices_(familyNoticeText(d, language)) {
     setWindowTitle(inLanguage(language, "Family table", "Таблица семейства"));
     const auto [from, to] = familyXRange(d);
     grid_ = new GridChoiceBox(from, to, true, language, this);
@@ -67,21 +68,17 @@ void FamilyTableDialog::rebuild() {
     view_->setColumnCount(static_cast<int>(table_.parameters.size()) + 1);
     view_->setRowCount(static_cast<int>(table_.x.size()));
     QStringList headers{QStringLiteral("X")};
-    for (float p : table_.parameters) headers << QString::fromStdString(csvNumber(p));
+    for (float p : table_.parameters) headers << shownNumber(p);
     view_->setHorizontalHeaderLabels(headers);
     for (int r = 0; r < view_->rowCount(); ++r) {
         const auto row = static_cast<std::size_t>(r);
-        view_->setItem(r, 0,
-                       new QTableWidgetItem(
-                           QString::fromStdString(csvNumber(static_cast<float>(table_.x[row])))));
+        view_->setItem(r, 0, new QTableWidgetItem(shownNumber(table_.x[row])));
         for (std::size_t c = 0; c < table_.y[row].size(); ++c)
             if (const std::optional<double> y = table_.y[row][c])
-                view_->setItem(r, static_cast<int>(c) + 1,
-                               new QTableWidgetItem(
-                                   QString::fromStdString(csvNumber(static_cast<float>(*y)))));
+                view_->setItem(r, static_cast<int>(c) + 1, new QTableWidgetItem(shownNumber(*y)));
     }
     notes_->setText(grid.refusal ? QString::fromStdString(grid.refusal->text(language_))
-                                 : familyNoticeText(d_, language_));
+                                 : notices_);
 }
 
 void FamilyTableDialog::copyTable() {
@@ -93,7 +90,7 @@ void FamilyTableDialog::saveTable() {
     const std::optional<QString> path = prompts_.saveFile(FileKind::CsvSave);
     if (!path) return;
     if (const auto failure = replaceFileContent(path->toStdString(), familyTableText(table_, ',')))
-        prompts_.message(failure->kind, QString::fromStdString(failure->text(language_)));
+        prompts_.show(*failure, language_);
 }
 
 } // namespace vex

@@ -37,6 +37,7 @@ class FamilyTableDialog : public QDialog {
     Prompts& prompts_;
     ClipboardText& clipboard_;
     std::int32_t language_;
+    QString notices_; // the family's notices, read once
     FamilyTable table_;
     GridChoiceBox* grid_ = nullptr;
     QCheckBox* extrapolate_ = nullptr;

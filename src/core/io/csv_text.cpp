@@ -4,23 +4,12 @@
 #include <charconv>
 
 namespace vex {
-namespace {
 
-template <class T> std::string shortest(T v) {
+std::string csvNumber(float v) {
     std::array<char, 64> buffer{};
     const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), v);
     if (error != std::errc()) return {};
     return std::string(buffer.data(), end);
-}
-
-} // namespace
-
-std::string csvNumber(double v) {
-    return shortest(v);
-}
-
-std::string csvNumber(float v) {
-    return shortest(v);
 }
 
 std::string pointsCsvText(const Dep2D& d) {

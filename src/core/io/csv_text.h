@@ -9,7 +9,6 @@
 
 namespace vex {
 
-std::string csvNumber(double v);
 std::string csvNumber(float v);
 
 // Every point of every line: a header row "line,parameter,x,y", then one row

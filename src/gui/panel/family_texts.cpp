@@ -1,6 +1,7 @@
 #include "gui/panel/family_texts.h"
 
 #include "core/family/family_notices.h"
+#include "core/io/csv_text.h"
 #include "core/ui/typed_number.h"
 
 #include <QLineEdit>
@@ -11,6 +12,10 @@
 #include <limits>
 
 namespace vex {
+
+QString shownNumber(double v) {
+    return QString::fromStdString(csvNumber(static_cast<float>(v)));
+}
 
 double typedValueIn(const QLineEdit* edit) {
     const std::optional<float> v = readTypedNumber(edit->text().toStdString()).value;

@@ -1,6 +1,6 @@
 #pragma once
-// What the family dialogs share: typed numbers, the X range of the family's
-// points, and its notices as one text.
+// What the family dialogs share: numbers shown and typed, the X range of the
+// family's points, and its notices as one text.
 
 #include "core/data/dep2d.h"
 #include "gui/platform/in_language.h"
@@ -13,6 +13,9 @@ class QLineEdit;
 #include <utility>
 
 namespace vex {
+
+// A value as the family's CSV writes it: the stored float's figures.
+QString shownNumber(double v);
 
 // The number typed in the edit, read as the panel reads typed numbers; NaN
 // when it does not read.

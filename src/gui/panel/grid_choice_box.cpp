@@ -1,7 +1,5 @@
 #include "gui/panel/grid_choice_box.h"
 
-#include "core/io/csv_text.h"
-#include "core/ui/typed_number.h"
 #include "gui/panel/family_texts.h"
 
 #include <QFormLayout>
@@ -10,14 +8,12 @@
 #include <QSpinBox>
 
 #include <cmath>
-#include <limits>
 
 namespace vex {
 namespace {
 
 QLineEdit* numberEdit(double value, const char* name, QWidget* parent) {
-    auto* edit =
-        new QLineEdit(QString::fromStdString(csvNumber(static_cast<float>(value))), parent);
+    auto* edit = new QLineEdit(shownNumber(value), parent);
     edit->setObjectName(QString::fromLatin1(name));
     edit->setAccessibleName(QString::fromLatin1(name));
     return edit;

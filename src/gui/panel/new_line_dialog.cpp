@@ -1,7 +1,5 @@
 #include "gui/panel/new_line_dialog.h"
 
-#include "core/io/csv_text.h"
-#include "core/ui/typed_number.h"
 #include "gui/panel/family_texts.h"
 #include "gui/panel/grid_choice_box.h"
 #include "gui/platform/prompts.h"
@@ -10,8 +8,6 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLineEdit>
-
-#include <limits>
 
 namespace vex {
 

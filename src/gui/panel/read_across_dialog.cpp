@@ -1,7 +1,5 @@
 #include "gui/panel/read_across_dialog.h"
 
-#include "core/io/csv_text.h"
-#include "core/ui/typed_number.h"
 #include "gui/panel/family_texts.h"
 
 #include <QCheckBox>
@@ -11,25 +9,15 @@
 #include <QLineEdit>
 #include <QStringList>
 
-#include <limits>
-
 namespace vex {
-namespace {
-
-QString number(double v) {
-    return QString::fromStdString(csvNumber(static_cast<float>(v)));
-}
-
-} // namespace
-
 ReadAcrossDialog::ReadAcrossDialog(const Dep2D& d, std::int32_t language, QWidget* parent)
     : QDialog(parent), d_(d), language_(language) {
     setWindowTitle(inLanguage(language, "Read across the family", "Чтение поперёк семейства"));
     const auto [from, to] = familyXRange(d);
-    x_ = new QLineEdit(number((from + to) / 2), this);
+    x_ = new QLineEdit(shownNumber((from + to) / 2), this);
     x_->setObjectName(QStringLiteral("x"));
     x_->setAccessibleName(QStringLiteral("X"));
-    p_ = new QLineEdit(number(d.LineParam(1)), this);
+    p_ = new QLineEdit(shownNumber(d.LineParam(1)), this);
     p_->setObjectName(QStringLiteral("parameter"));
     p_->setAccessibleName(QStringLiteral("Parameter"));
     extrapolate_ =
@@ -67,13 +55,13 @@ void ReadAcrossDialog::read() {
     for (int line : reading_.linesUsed)
         used << inLanguage(language_, "line %1 (p = %2)", "линия %1 (p = %2)")
                     .arg(line)
-                    .arg(number(d_.LineParam(line)));
+                    .arg(shownNumber(d_.LineParam(line)));
     const QString how = reading_.method == AcrossMethod::Smooth
                             ? inLanguage(language_, "smooth curve across the parameter through %1",
                                          "гладкая кривая по параметру через линии: %1")
                             : inLanguage(language_, "linear across the parameter between %1",
                                          "линейно по параметру между линиями: %1");
-    result_->setText(QStringLiteral("Y = %1\n").arg(number(*reading_.y)) +
+    result_->setText(QStringLiteral("Y = %1\n").arg(shownNumber(*reading_.y)) +
                      how.arg(used.join(QStringLiteral(", "))));
 }
 

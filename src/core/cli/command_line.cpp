@@ -13,8 +13,12 @@ std::optional<CommandLine::Action> exportAction(const std::string& option) {
     return std::nullopt;
 }
 
-// A whole number from `least` to `most`, nothing else.
-std::optional<int> wholeNumberIn(const std::string& text, int least, int most) {
+// The argument after args[i], taken (i moves on to it), when it is a whole
+// number from `least` to `most` and nothing else.
+std::optional<int> wholeNumberAfter(const std::vector<std::string>& args, std::size_t& i, int least,
+                                    int most) {
+    if (i + 1 >= args.size()) return std::nullopt;
+    const std::string& text = args[++i];
     int value = 0;
     const char* end = text.data() + text.size();
     const auto [stop, error] = std::from_chars(text.data(), end, value);
@@ -49,20 +53,18 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
             cl.exportProject = args[i + 1];
             cl.exportOutput = args[i + 2];
             i += 2;
-        } else if (a == "--page" || a == "--dpi") {
-            const bool page = a == "--page";
-            const int least = page ? 1 : kSmallestPdfDpi;
-            const int most = page ? 1'000'000 : kLargestPdfDpi;
-            const std::optional<int> n =
-                i + 1 < args.size() ? wholeNumberIn(args[i + 1], least, most) : std::nullopt;
-            if (!n)
-                return invalid(page ? "--page needs a page number from 1"
-                                    : "--dpi needs a resolution from " +
-                                          std::to_string(kSmallestPdfDpi) + " to " +
-                                          std::to_string(kLargestPdfDpi) + " dots per inch");
-            (page ? cl.pdfPage.page : cl.pdfPage.dpi) = *n;
+        } else if (a == "--page") {
+            const auto n = wholeNumberAfter(args, i, 1, 1'000'000);
+            if (!n) return invalid("--page needs a page number from 1");
+            cl.pdfPage.page = *n;
             cl.pdfPageGiven = true;
-            ++i;
+        } else if (a == "--dpi") {
+            const auto n = wholeNumberAfter(args, i, kSmallestPdfDpi, kLargestPdfDpi);
+            if (!n)
+                return invalid("--dpi needs a resolution from " + std::to_string(kSmallestPdfDpi) +
+                               " to " + std::to_string(kLargestPdfDpi) + " dots per inch");
+            cl.pdfPage.dpi = *n;
+            cl.pdfPageGiven = true;
         } else if (a == "--grid") {
             if (i + 1 >= args.size()) return invalid("--grid needs FROM:STEP:TO");
             cl.familyGrid = args[++i];

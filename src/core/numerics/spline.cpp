@@ -8,7 +8,6 @@
 #include <limits>
 #include <memory>
 #include <optional>
-#include <vector>
 
 namespace vex {
 namespace {
@@ -110,6 +109,9 @@ class PiecewiseCubic {
         ordered_ = true;
         for (int i = 1; i < n && ordered_; ++i) ordered_ = x[i - 1] <= x[i];
     }
+    // It points into itself: never copied or moved.
+    PiecewiseCubic(const PiecewiseCubic&) = delete;
+    PiecewiseCubic& operator=(const PiecewiseCubic&) = delete;
 
     // Makes every node's slope, and with them every parabola, in one run,
     // for a caller that samples the whole table: made in order, one after

@@ -13,7 +13,6 @@
 
 namespace {
 
-using vex::PlanePoint;
 using vex::testing::DrawnPicture;
 using vex::testing::graph;
 using vex::testing::rgb;

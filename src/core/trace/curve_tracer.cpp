@@ -52,7 +52,8 @@ class Walker {
         const auto offsetOf = [n](std::size_t k) {
             return (static_cast<double>(k) - static_cast<double>(n)) * SampleStep;
         };
-        std::vector<double> w(2 * n + 1);
+        std::vector<double>& w = cutWeights_; // kept: a cut at every step of the walk
+        w.resize(2 * n + 1);
         for (std::size_t k = 0; k < w.size(); ++k) {
             const PlanePoint p = centre + offsetOf(k) * across;
             w[k] = ink_.weightAt(image_, p.x, p.y);
@@ -102,6 +103,7 @@ class Walker {
   private:
     const TraceImage& image_;
     const InkModel& ink_;
+    mutable std::vector<double> cutWeights_; // the weights along the last cut
 };
 
 struct WalkLimits {

@@ -31,9 +31,6 @@ class InkModel {
     // Between pixel centres, interpolated; 0 outside the picture.
     double weightAt(const TraceImage& image, double x, double y) const;
 
-    Rgb paper() const { return paper_; }
-    Rgb ink() const { return ink_; }
-
   private:
     Rgb paper_;
     Rgb ink_;

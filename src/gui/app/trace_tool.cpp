@@ -38,8 +38,7 @@ void TraceTool::click(PlanePoint stored) {
     if (outcome != TraceOutcome::Traced) {
         const int number =
             outcome == TraceOutcome::NothingFound ? msg::TraceNothingFound : msg::TraceBoundMissed;
-        prompts_.message(MessageKind::Information,
-                         QString::fromStdString(GETSS(number, s_.InterfaceLanguage)));
+        prompts_.show({number, MessageKind::Information, {}}, s_.InterfaceLanguage);
     }
     refresh();
 }
@@ -51,11 +50,10 @@ void TraceTool::take() {
     writeTracePointCount(settings_, dialog.count());
     const int line = s_.work.CurLine;
     if (const std::int32_t n = s_.doc.NPoints(line); n > 0) {
-        const std::string question = GETWM4(msg::TraceReplacePoints, s_.InterfaceLanguage,
-                                            std::to_string(line), std::to_string(n));
-        if (prompts_.message(MessageKind::Question, QString::fromStdString(question)) !=
-            Answer::Yes)
-            return;
+        const UserMessage question{msg::TraceReplacePoints,
+                                   MessageKind::Question,
+                                   {std::to_string(line), std::to_string(n)}};
+        if (prompts_.show(question, s_.InterfaceLanguage) != Answer::Yes) return;
     }
     takeTracedPoints(s_, tracedPoints(s_, dialog.count()));
     shell_.recordEdit(EditKind::TraceCurve);

@@ -1,6 +1,7 @@
 #include "gui/panel/trace_count_dialog.h"
 
 #include "core/data/dep2d.h"
+#include "core/ui/points_on_spline.h"
 #include "gui/platform/in_language.h"
 
 #include <QDialogButtonBox>
@@ -16,7 +17,7 @@ TraceCountDialog::TraceCountDialog(std::int32_t count, std::int32_t language, QW
     count_ = new QSpinBox(this);
     count_->setObjectName(QStringLiteral("points"));
     count_->setAccessibleName(QStringLiteral("Points"));
-    count_->setRange(2, PointsMax);
+    count_->setRange(ResampleCountMin, PointsMax);
     count_->setValue(count);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

@@ -254,6 +254,11 @@ constexpr Entry kCatalogue[] = {
      "opened. Choose a lower resolution.",
      "Страница %%1 при %%2 dpi заняла бы %%3 пикселей, больше допустимых %%4 млн пикселей. "
      "Выберите меньшее разрешение."},
+    {msg::HintTrace, "Click a curve to trace it; Escape leaves",
+     "Щёлкните по кривой, чтобы обвести её; Esc — выход"},
+    {msg::HintTraceBound,
+     "Click the curve again to end the trace there; Enter takes it, Escape leaves",
+     "Щелчок по кривой ограничит обводку; Enter — принять, Esc — выход"},
 };
 
 constexpr bool strictlyAscending() {

@@ -124,6 +124,9 @@ inline constexpr int PdfPageMissing = 2171;     // %%2 = its page count, %%3 = t
 inline constexpr int PdfPageNotRendered = 2172; // %%2 = the page
 // %%1 = the page, %%2 = the resolution, %%3 = W x H, %%4 = the limit in millions of pixels
 inline constexpr int PdfPageTooLarge = 2173;
+// Hints in the first status pane for Trace curve: before a trace, and with one shown.
+inline constexpr int HintTrace = 2174;
+inline constexpr int HintTraceBound = 2175;
 } // namespace msg
 
 // Text of message `number`: Russian when interfaceLanguage is 1, English for any

@@ -39,11 +39,12 @@ void PREPSTATUSBAR(int mode, const AppState& s, int toolbarHotIndex, StatusTexts
 
     const Dep2D& d = s.doc;
     const WorkState& w = s.work;
-    // Later modes win: spline point over calibration over capture.
+    // Later modes win: tracing over spline point over calibration over capture.
     int hint = 0;
     if (w.CaptureMode == 1) hint = msg::HintCapturePoint;
     if (w.ScaleMode != 0) hint = msg::HintMovePoint;
     if (w.SplinePointMode == 1) hint = msg::HintSplinePoint;
+    if (s.trace.on) hint = s.trace.shown.empty() ? msg::HintTrace : msg::HintTraceBound;
     texts.pane0 = hint ? GETSS(hint, lang) : std::string();
 
     texts.pane1 = GETWM4(msg::StatusLinesMax, lang, listDirectedInteger(LinesMax));

@@ -60,13 +60,4 @@ void takeTracedPoints(AppState& s, const std::vector<PlanePoint>& stored) {
     s.trace.dropShown();
 }
 
-std::string traceStatusText(const AppState& s) {
-    const bool russian = s.InterfaceLanguage == 1;
-    if (s.trace.shown.empty())
-        return russian ? "Щёлкните по кривой, чтобы обвести её; Esc — выход"
-                       : "Click a curve to trace it; Escape leaves";
-    return russian ? "Щелчок по кривой ограничит обводку; Enter — принять, Esc — выход"
-                   : "Click the curve again to end the trace there; Enter takes it, Escape leaves";
-}
-
 } // namespace vex

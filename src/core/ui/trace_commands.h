@@ -36,7 +36,4 @@ std::vector<PlanePoint> tracedPoints(const AppState& s, int count);
 // trace shown is done with (the mode stays on for the next line).
 void takeTracedPoints(AppState& s, const std::vector<PlanePoint>& stored);
 
-// What the first pane of the status bar says in trace mode.
-std::string traceStatusText(const AppState& s);
-
 } // namespace vex

@@ -447,7 +447,6 @@ void MainWindow::dialogPartnership() {
 
 void MainWindow::prepStatusBar(int mode) {
     PREPSTATUSBAR(mode, state_, state_.toolbar.hotIndex, statusTexts_);
-    if (mode == 0 && state_.trace.on) statusTexts_.pane0 = traceStatusText(state_);
     if (status_) status_->show(statusTexts_);
 }
 

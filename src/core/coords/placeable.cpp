@@ -30,7 +30,8 @@ bool axisKeepsChartValuesFinite(float from, float to, AxisScale scale) {
 
 bool chartPointPlaceable(const Calibration& c, float perspectiveDistance, float X, float Y) {
     if (!std::isfinite(X) || !std::isfinite(Y)) return false;
-    const PlanePoint position = chartToImage(c, X, Y);
+    const PlanePoint wanted = normalisedPosition(c, X, Y);
+    const PlanePoint position = quadPosition(c, wanted.x, wanted.y); // chartToImage, kept halfway
     if (!finiteAsFloat(position.x) || !finiteAsFloat(position.y)) return false;
 
     // The inversion works on the stored floats; a solve that cannot reach the
@@ -39,7 +40,6 @@ bool chartPointPlaceable(const Calibration& c, float perspectiveDistance, float 
     const ChartPosition found = imageToChart(c, perspectiveDistance, static_cast<float>(position.x),
                                              static_cast<float>(position.y), quiet);
     if (!finiteAsFloat(found.chart.x) || !finiteAsFloat(found.chart.y)) return false;
-    const PlanePoint wanted = normalisedPosition(c, X, Y);
     return std::fabs(found.a - wanted.x) <= kFoundAgain &&
            std::fabs(found.b - wanted.y) <= kFoundAgain;
 }

@@ -57,7 +57,7 @@ std::optional<Homography> inverted(const Homography& h) {
         {m[4] * m[8] - m[5] * m[7], m[2] * m[7] - m[1] * m[8], m[1] * m[5] - m[2] * m[4],
          m[5] * m[6] - m[3] * m[8], m[0] * m[8] - m[2] * m[6], m[2] * m[3] - m[0] * m[5],
          m[3] * m[7] - m[4] * m[6], m[1] * m[6] - m[0] * m[7], m[0] * m[4] - m[1] * m[3]}};
-    const double det = m[0] * adj.m[0] + m[1] * adj.m[3] + m[2] * adj.m[6];
+    const double det = determinant(m);
     if (det == 0.0 || !std::isfinite(det) || !allFinite(adj)) return std::nullopt;
     return adj;
 }

@@ -363,7 +363,7 @@ void MainWindow::pasteImage() {
         platform_.prompts.show(*refusal, state_.InterfaceLanguage);
         return;
     }
-    view_->showPictureWithoutFile(image.convertToFormat(QImage::Format_RGB32));
+    view_->showPictureWithoutFile(image); // made 32-bit as it is taken
     showOpenedPicture();
 }
 

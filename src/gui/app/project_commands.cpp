@@ -1,6 +1,7 @@
 #include "gui/app/project_commands.h"
 
 #include "core/coords/chart_values.h"
+#include "core/io/file_access.h"
 #include "core/io/number_text.h"
 #include "core/io/picture_beside.h"
 #include "core/io/project_file.h"
@@ -109,9 +110,7 @@ bool ProjectCommands::keepPastedPicture() {
     if (!s_.PictureOnlyInMemory || s_.work.ImageLoaded == 0) return true;
     const std::string path = pictureFileBeside(s_.ProjectPath);
     if (!keepPicture_(path)) {
-        UserMessage m = plain(msg::PictureNotKept, MessageKind::Warning);
-        m.args[0] = path;
-        tell(m);
+        tell(fileMessage(msg::PictureNotKept, path));
         return false;
     }
     s_.doc.ImagePath = path;

@@ -24,7 +24,7 @@ void stopTracing(AppState& s) {
 }
 
 TraceOutcome traceClick(AppState& s, const TraceImage& picture, PlanePoint stored) {
-    const double zoom = s.view.FitZoom > 0.0f ? s.view.FitZoom : 1.0;
+    const double zoom = s.view.storedPerPicturePixel();
     const PlanePoint at{stored.x / zoom, stored.y / zoom};
     const bool bounding = !s.trace.shown.empty() && s.trace.click;
     TraceRequest request{bounding ? *s.trace.click : at, std::nullopt};
@@ -41,7 +41,7 @@ std::vector<PlanePoint> tracedPoints(const AppState& s, int count) {
     const std::vector<PlanePoint>& path = s.trace.shown;
     count = std::clamp(count, 1, static_cast<int>(PointsMax));
     std::vector<PlanePoint> points = pointsAlong(path, count, spacingFor(path, count));
-    const double zoom = s.view.FitZoom > 0.0f ? s.view.FitZoom : 1.0;
+    const double zoom = s.view.storedPerPicturePixel();
     for (PlanePoint& p : points) p = {p.x * zoom, p.y * zoom};
     return points;
 }

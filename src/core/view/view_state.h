@@ -22,6 +22,10 @@ struct ViewState {
     std::int32_t PaintedScrollY = 0;
     std::int64_t LastWheelTick = -1000000; // ms; far in the past at start
 
+    // Stored positions (fitted-view pixels) per picture pixel: the fit zoom,
+    // or 1 while none is known.
+    float storedPerPicturePixel() const { return FitZoom > 0.0f ? FitZoom : 1.0f; }
+
     friend bool operator==(const ViewState&, const ViewState&) = default;
 };
 

@@ -209,7 +209,7 @@ class Overlay {
         QColor c = colour(255, 80, 0); // no line's colour
         c.setAlpha(120);
         p_.setPen(solid(c, 6));
-        const float zoom = s_.view.FitZoom > 0.0f ? s_.view.FitZoom : 1.0f;
+        const float zoom = s_.view.storedPerPicturePixel();
         QPolygon polyline;
         for (const PlanePoint& q : s_.trace.shown)
             polyline << screen(static_cast<float>(q.x) * zoom, static_cast<float>(q.y) * zoom);
